@@ -1,0 +1,23 @@
+#include "mainwindow.h"
+#include "vkresources.h"
+
+#include <QApplication>
+#include <QFile>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Veskora"));
+    QApplication::setOrganizationName(QStringLiteral("Veskora"));
+    vkInitResources();
+
+    QFile style(QStringLiteral(":/Style.css"));
+    if (style.open(QIODevice::ReadOnly))
+        app.setStyleSheet(QString::fromLatin1(style.readAll()));
+
+    auto *window = new MainWindow;
+    window->show();
+    const int code = app.exec();
+    delete window;
+    return code;
+}

@@ -1,0 +1,30 @@
+# Warnings every target of the project compiles with.
+function(vk_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+    # Plain ASCII literals must not silently become user-visible text in the widget layer.
+    target_compile_definitions(${target} PRIVATE QT_USE_QSTRINGBUILDER QT_NO_CAST_TO_ASCII
+                               QT_NO_FOREACH QT_DISABLE_DEPRECATED_BEFORE=0x050F00)
+endfunction()
+
+# A static library for one subsystem folder.
+#   vk_add_library(name SOURCES ... LIBS ...)
+function(vk_add_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    vk_warnings(${name})
+endfunction()
+
+# One QtTest executable registered with CTest, run headless.
+#   vk_add_qt_test(name SOURCES ... LIBS ...)
+function(vk_add_qt_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt5::Test vk_testsupport ${ARG_LIBS})
+    vk_warnings(${name})
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT 300
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${VK_TEST_RUNTIME_DIR};LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1;LANG=C.UTF-8;TZ=UTC")
+endfunction()

@@ -1,0 +1,670 @@
+#include "database.h"
+
+#include "caporder.h"
+#include "scoring.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QVariant>
+
+namespace {
+
+const char *const DriverName = "QSQLITE";
+const char *const FileName = "VK100DB.sqlite";
+
+QString &initialPathOverride()
+{
+    static QString path;
+    return path;
+}
+
+const char *const CreateUsers =
+    "CREATE TABLE IF NOT EXISTS users (id INTEGER PRIMARY KEY AUTOINCREMENT, first TEXT, "
+    "middle TEXT, last TEXT, refNum TEXT, DOB TEXT, gender TEXT, location TEXT, industry TEXT, "
+    "experience TEXT, job TEXT)";
+const char *const CreateTests =
+    "CREATE TABLE IF NOT EXISTS tests (id INTEGER PRIMARY KEY AUTOINCREMENT, userID INTEGER, "
+    "illumination TEXT, testDate TEXT, comments TEXT, scores TEXT, serialNum TEXT, time TEXT, "
+    "FOREIGN KEY(userID) REFERENCES users(id))";
+const char *const CreateSerialNums =
+    "CREATE TABLE IF NOT EXISTS serialNums (id INTEGER PRIMARY KEY AUTOINCREMENT, serialNum "
+    "TEXT, purchaseDate TEXT)";
+const char *const CreateSettings =
+    "CREATE TABLE IF NOT EXISTS settings (id INTEGER PRIMARY KEY AUTOINCREMENT, scoreMode "
+    "INTEGER, testGui INTEGER, testReport INTEGER, tesGui INTEGER, tesReport INTEGER,"
+    "sqrtTesGui INTEGER, sqrtTesReport INTEGER, vingrysGui INTEGER, vingrysReport INTEGER,"
+    "classGui INTEGER, classReport INTEGER, percentFirstGui INTEGER, percentFirstReport INTEGER,"
+    "percentSomeGui INTEGER, percentSomeReport INTEGER, percentExpGui INTEGER, percentExpReport "
+    "INTEGER,"
+    "language INTEGER, illumination INTEGER, location INTEGER, industry INTEGER, job INTEGER, "
+    "experience INTEGER, serialNum INTEGER,"
+    "footerImgPath TEXT, footerText TEXT)";
+
+const char *const InsertSettings =
+    "INSERT INTO settings (scoreMode, testGui, testReport, tesGui, tesReport,"
+    "sqrtTesGui, sqrtTesReport, vingrysGui, vingrysReport, classGui, classReport,"
+    "percentFirstGui, percentFirstReport, percentSomeGui, percentSomeReport,"
+    "percentExpGui, percentExpReport, language, illumination, location, industry, job,"
+    "experience, serialNum, footerImgPath, footerText)"
+    " VALUES "
+    "(:scoreMode, :testGui, :testReport, :tesGui, :tesReport,"
+    ":sqrtTesGui, :sqrtTesReport, :vingrysGui, :vingrysReport, :classGui, :classReport,"
+    ":percentFirstGui, :percentFirstReport, :percentSomeGui, :percentSomeReport,"
+    ":percentExpGui, :percentExpReport, :language, :illumination, :location, :industry, :job,"
+    ":experience, :serialNum, :footerImgPath, :footerText)";
+
+const char *const UpdateSettings =
+    "UPDATE settings SET scoreMode = :scoreMode, testGui = :testGui, testReport = :testReport, "
+    "tesGui = :tesGui, tesReport = :tesReport,"
+    "sqrtTesGui = :sqrtTesGui, sqrtTesReport = :sqrtTesReport, vingrysGui = :vingrysGui, "
+    "vingrysReport = :vingrysReport,"
+    "classgui = :classGui, classReport = :classReport, percentFirstGui = :percentFirstGui, "
+    "percentFirstReport = :percentFirstReport,"
+    "percentSomeGui = :percentSomeGui, percentSomeReport = :percentSomeReport, percentExpGui = "
+    ":percentExpGui, percentExpReport = :percentExpReport,"
+    "language = :language, illumination = :illumination, location = :location, industry = "
+    ":industry, job = :job, experience = :experience, serialNum = :serialNum,"
+    "footerImgPath = :footerImgPath, footerText = :footerText";
+
+const char *const AllTests =
+    "SELECT tests.* , users.* FROM tests INNER JOIN users ON tests.userID = users.id";
+
+// Binds the 24 integers and two texts of a settings record to the placeholders
+// shared by the insert and update statements.
+void bindSettings(QSqlQuery &q, const SettingsRecord &s)
+{
+    q.bindValue(QStringLiteral(":scoreMode"), int(s.scoreMode));
+    q.bindValue(QStringLiteral(":testGui"), int(s.testGui));
+    q.bindValue(QStringLiteral(":testReport"), int(s.testReport));
+    q.bindValue(QStringLiteral(":tesGui"), int(s.tesGui));
+    q.bindValue(QStringLiteral(":tesReport"), int(s.tesReport));
+    q.bindValue(QStringLiteral(":sqrtTesGui"), int(s.sqrtTesGui));
+    q.bindValue(QStringLiteral(":sqrtTesReport"), int(s.sqrtTesReport));
+    q.bindValue(QStringLiteral(":vingrysGui"), int(s.vingrysGui));
+    q.bindValue(QStringLiteral(":vingrysReport"), int(s.vingrysReport));
+    q.bindValue(QStringLiteral(":classGui"), int(s.classGui));
+    q.bindValue(QStringLiteral(":classReport"), int(s.classReport));
+    q.bindValue(QStringLiteral(":percentFirstGui"), int(s.percentFirstGui));
+    q.bindValue(QStringLiteral(":percentFirstReport"), int(s.percentFirstReport));
+    q.bindValue(QStringLiteral(":percentSomeGui"), int(s.percentSomeGui));
+    q.bindValue(QStringLiteral(":percentSomeReport"), int(s.percentSomeReport));
+    q.bindValue(QStringLiteral(":percentExpGui"), int(s.percentExpGui));
+    q.bindValue(QStringLiteral(":percentExpReport"), int(s.percentExpReport));
+    q.bindValue(QStringLiteral(":language"), s.language);
+    q.bindValue(QStringLiteral(":illumination"), s.illumination);
+    q.bindValue(QStringLiteral(":location"), s.location);
+    q.bindValue(QStringLiteral(":industry"), s.industry);
+    q.bindValue(QStringLiteral(":job"), s.job);
+    q.bindValue(QStringLiteral(":experience"), s.experience);
+    q.bindValue(QStringLiteral(":serialNum"), s.serialNum);
+    q.bindValue(QStringLiteral(":footerImgPath"), s.footerImgPath);
+    q.bindValue(QStringLiteral(":footerText"), s.footerText);
+}
+
+// Text binding that never turns into NULL: a null QString would be stored as
+// NULL and would then never match the "= :old" comparisons of the updates.
+inline QString t(const QString &s) { return s.isNull() ? QStringLiteral("") : s; }
+
+QString withoutQuotes(QString s) { return s.remove(QLatin1Char('"')); }
+
+} // namespace
+
+database *database::instance()
+{
+    static database *store = nullptr;
+    if (!store) {
+        store = new database;
+        store->initDatabase();
+    }
+    return store;
+}
+
+void database::setInitialPath(const QString &path) { initialPathOverride() = path; }
+
+QString database::defaultPath(const QString &appDir, bool appDirWritable,
+                              const QString &productType, const QString &appDataDir)
+{
+    if (productType == QLatin1String("windows") || productType == QLatin1String("winrt"))
+        return QStringLiteral("C:\\ProgramData\\Veskora\\") + QLatin1String(FileName);
+    // An installed program's folder is read-only: saving there would fail on every test.
+    const QString dir = appDirWritable ? appDir : appDataDir;
+    return dir + QLatin1Char('/') + QLatin1String(FileName);
+}
+
+database::database()
+{
+    if (!initialPathOverride().isEmpty()) {
+        dbPath = initialPathOverride();
+    } else {
+        const QString appDir = QCoreApplication::applicationDirPath();
+        dbPath = defaultPath(appDir, QFileInfo(appDir).isWritable(), QSysInfo::productType(),
+                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    }
+    QDir().mkpath(QFileInfo(QDir::fromNativeSeparators(dbPath)).absolutePath());
+}
+
+bool database::fail(const QString &what, const QString &detail)
+{
+    lastErrorText = detail.isEmpty() ? what : what + QLatin1String(": ") + detail;
+    return false;
+}
+
+QSqlDatabase database::addConnection(const QString &name, const QString &path)
+{
+    if (QSqlDatabase::contains(name))
+        QSqlDatabase::removeDatabase(name);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(DriverName), name);
+    db.setDatabaseName(path);
+    db.open();
+    return db;
+}
+
+QSqlDatabase database::currentConnection()
+{
+    const QString name = currentConnectionName();
+    QSqlDatabase db = QSqlDatabase::database(name, false);
+    if (!db.isValid())
+        db = addConnection(name, dbPath);
+    else if (!db.isOpen())
+        db.open();
+    return db;
+}
+
+bool database::createTables(QSqlDatabase &db)
+{
+    if (!db.isOpen())
+        return fail(tr("The database file could not be opened"), db.lastError().text());
+    // A file that is not a database opens without complaint; the first read tells.
+    {
+        QSqlQuery probe(db);
+        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+            return fail(tr("The file is not a readable database"), probe.lastError().text());
+    }
+    for (const char *statement : {CreateUsers, CreateTests, CreateSerialNums, CreateSettings}) {
+        QSqlQuery q(db);
+        q.prepare(QLatin1String(statement));
+        if (!q.exec())
+            return fail(tr("The database tables could not be created"), q.lastError().text());
+    }
+    return true;
+}
+
+bool database::insertSettingsRow(QSqlDatabase &db, const SettingsRecord &s)
+{
+    QSqlQuery q(db);
+    q.prepare(QLatin1String(InsertSettings));
+    bindSettings(q, s);
+    if (!q.exec())
+        return fail(tr("The settings could not be stored"), q.lastError().text());
+    return true;
+}
+
+bool database::ensureSettingsRow(QSqlDatabase &db, const QString &select)
+{
+    bool hasRow = false;
+    {
+        QSqlQuery q(db);
+        q.prepare(select);
+        if (!q.exec())
+            return fail(tr("The settings could not be read"), q.lastError().text());
+        hasRow = q.next();
+    }
+    return hasRow || insertSettingsRow(db, SettingsRecord());
+}
+
+void database::initDatabase()
+{
+    connectionNumber = 0;
+    QSqlDatabase db = addConnection(QStringLiteral("0"), dbPath);
+    if (createTables(db))
+        ensureSettingsRow(db, QStringLiteral("SELECT * FROM settings"));
+}
+
+int database::insertUser(const QString &first, const QString &middle, const QString &last,
+                         const QString &refNum, const QString &DOB, const QString &gender,
+                         const QString &location, const QString &industry,
+                         const QString &experience, const QString &job)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "INSERT INTO users (first, middle, last, refNum, DOB, gender, location, industry, "
+        "experience, job) VALUES (:first, :middle, :last, :refNum, :DOB, :gender, :location, "
+        ":industry, :experience, :job)"));
+    q.bindValue(QStringLiteral(":first"), t(first));
+    q.bindValue(QStringLiteral(":middle"), t(middle));
+    q.bindValue(QStringLiteral(":last"), t(last));
+    q.bindValue(QStringLiteral(":refNum"), t(refNum));
+    q.bindValue(QStringLiteral(":DOB"), t(DOB));
+    q.bindValue(QStringLiteral(":gender"), t(gender));
+    q.bindValue(QStringLiteral(":location"), t(location));
+    q.bindValue(QStringLiteral(":industry"), t(industry));
+    q.bindValue(QStringLiteral(":experience"), t(experience));
+    q.bindValue(QStringLiteral(":job"), t(job));
+    if (!q.exec()) {
+        fail(tr("The subject could not be stored"), q.lastError().text());
+        return 0;
+    }
+    QSqlQuery id(db);
+    id.prepare(QStringLiteral("SELECT last_insert_rowid()"));
+    int rowId = 0;
+    if (id.exec())
+        while (id.next())
+            rowId = id.value(0).toInt();
+    return rowId;
+}
+
+bool database::insertTest(int userID, const QString &illumination, const QString &testDate,
+                          const QString &comments, const QString &scores,
+                          const QString &serialNum, const QString &time)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "INSERT INTO tests (userID, illumination, testDate, comments, scores, serialNum, time) "
+        "VALUES (:userID, :illumination, :testDate, :comments, :scores, :serialNum, :time)"));
+    q.bindValue(QStringLiteral(":userID"), userID);
+    q.bindValue(QStringLiteral(":illumination"), t(illumination));
+    q.bindValue(QStringLiteral(":testDate"), t(testDate));
+    q.bindValue(QStringLiteral(":comments"), t(comments));
+    q.bindValue(QStringLiteral(":scores"), t(scores));
+    q.bindValue(QStringLiteral(":serialNum"), t(serialNum));
+    q.bindValue(QStringLiteral(":time"), t(time));
+    if (!q.exec())
+        return fail(tr("The test could not be stored"), q.lastError().text());
+    return true;
+}
+
+bool database::updateUser(const QString &first, const QString &middle, const QString &last,
+                          const QString &refNum, const QString &DOB, const QString &gender,
+                          const QString &location, const QString &industry,
+                          const QString &experience, const QString &job,
+                          const QString &oldFirst, const QString &oldMiddle,
+                          const QString &oldLast, const QString &oldDOB)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "UPDATE users SET first = :first, middle = :middle, last = :last, refNum = :refNum, DOB "
+        "= :DOB, gender = :gender, location = :location, industry = :industry, experience = "
+        ":experience, job = :job WHERE first = :oldFirst AND middle = :oldMiddle AND last = "
+        ":oldLast AND DOB = :OLDDOB"));
+    q.bindValue(QStringLiteral(":first"), t(first));
+    q.bindValue(QStringLiteral(":middle"), t(middle));
+    q.bindValue(QStringLiteral(":last"), t(last));
+    q.bindValue(QStringLiteral(":refNum"), t(refNum));
+    q.bindValue(QStringLiteral(":DOB"), t(DOB));
+    q.bindValue(QStringLiteral(":gender"), t(gender));
+    q.bindValue(QStringLiteral(":location"), t(location));
+    q.bindValue(QStringLiteral(":industry"), t(industry));
+    q.bindValue(QStringLiteral(":experience"), t(experience));
+    q.bindValue(QStringLiteral(":job"), t(job));
+    q.bindValue(QStringLiteral(":oldFirst"), t(oldFirst));
+    q.bindValue(QStringLiteral(":oldMiddle"), t(oldMiddle));
+    q.bindValue(QStringLiteral(":oldLast"), t(oldLast));
+    q.bindValue(QStringLiteral(":OLDDOB"), t(oldDOB));
+    if (!q.exec())
+        return fail(tr("The subject could not be updated"), q.lastError().text());
+    if (q.numRowsAffected() <= 0)
+        return fail(tr("The subject could not be updated"), tr("no stored subject matched"));
+    return true;
+}
+
+bool database::updateTest(int testID, const QString &illumination, const QString &testDate,
+                          const QString &comments, const QString &scores,
+                          const QString &serialNum, const QString &time, const QString &oldIll,
+                          const QString &oldTD, const QString &oldScores,
+                          const QString &oldSerialNum)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "UPDATE tests SET illumination = :illumination, testDate = :testDate, comments = "
+        ":comments, scores = :scores, serialNum = :serialNum, time = :time WHERE id = :testID "
+        "AND scores = :oldScores AND illumination = :oldIll AND testDate = :oldTD  AND "
+        "serialNum = :oldSerialNum"));
+    q.bindValue(QStringLiteral(":testID"), testID);
+    q.bindValue(QStringLiteral(":illumination"), t(illumination));
+    q.bindValue(QStringLiteral(":testDate"), t(testDate));
+    q.bindValue(QStringLiteral(":comments"), t(comments));
+    q.bindValue(QStringLiteral(":scores"), t(scores));
+    q.bindValue(QStringLiteral(":serialNum"), t(serialNum));
+    q.bindValue(QStringLiteral(":time"), t(time));
+    q.bindValue(QStringLiteral(":oldIll"), t(oldIll));
+    q.bindValue(QStringLiteral(":oldTD"), t(oldTD));
+    q.bindValue(QStringLiteral(":oldScores"), t(oldScores));
+    q.bindValue(QStringLiteral(":oldSerialNum"), t(oldSerialNum));
+    if (!q.exec())
+        return fail(tr("The test could not be updated"), q.lastError().text());
+    if (q.numRowsAffected() <= 0)
+        return fail(tr("The test could not be updated"), tr("no stored test matched"));
+    return true;
+}
+
+bool database::deleteTest(int testID)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("DELETE FROM tests WHERE id = :testID"));
+    q.bindValue(QStringLiteral(":testID"), testID);
+    if (!q.exec())
+        return fail(tr("The test could not be deleted"), q.lastError().text());
+    return true;
+}
+
+bool database::deleteUser(const QString &first, const QString &middle, const QString &last,
+                          const QString &DOB)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("DELETE FROM users WHERE first = :first AND middle = :middle AND "
+                             "last = :last AND DOB = :DOB"));
+    q.bindValue(QStringLiteral(":first"), t(first));
+    q.bindValue(QStringLiteral(":middle"), t(middle));
+    q.bindValue(QStringLiteral(":last"), t(last));
+    q.bindValue(QStringLiteral(":DOB"), t(DOB));
+    if (!q.exec())
+        return fail(tr("The subject could not be deleted"), q.lastError().text());
+    return true;
+}
+
+bool database::deleteUnusedUsers(const QString &first, const QString &middle,
+                                 const QString &last, const QString &DOB)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "DELETE FROM users WHERE first = :first AND middle = :middle AND last = :last AND DOB = "
+        ":DOB AND NOT EXISTS (SELECT 1 FROM tests WHERE tests.userID = users.id)"));
+    q.bindValue(QStringLiteral(":first"), t(first));
+    q.bindValue(QStringLiteral(":middle"), t(middle));
+    q.bindValue(QStringLiteral(":last"), t(last));
+    q.bindValue(QStringLiteral(":DOB"), t(DOB));
+    if (!q.exec())
+        return fail(tr("The subject could not be deleted"), q.lastError().text());
+    return true;
+}
+
+QString database::getScores(const QString &id)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT scores FROM tests WHERE id = :id"));
+    q.bindValue(QStringLiteral(":id"), id);
+    QString scores;
+    if (q.exec() && q.next())
+        scores = withoutQuotes(q.value(0).toString());
+    return scores;
+}
+
+QString database::calcTES(const QString &scores)
+{
+    const std::optional<int> tes = Scoring::totalErrorScore(CapOrder::read(scores));
+    return tes ? QString::number(*tes) : QString();
+}
+
+QList<databaseEntry> database::getAllTests()
+{
+    QList<databaseEntry> list;
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QLatin1String(AllTests));
+    if (!q.exec())
+        return list;
+    while (q.next()) {
+        databaseEntry e;
+        e.testID = q.value(0).toString();
+        e.illumination = q.value(2).toString();
+        e.testDate = q.value(3).toString();
+        e.comments = q.value(4).toString();
+        e.serialNum = q.value(6).toString();
+        e.time = q.value(7).toString();
+        e.first = q.value(9).toString();
+        e.middle = q.value(10).toString();
+        e.last = q.value(11).toString();
+        e.refNum = q.value(12).toString();
+        e.DOB = q.value(13).toString();
+        e.gender = q.value(14).toString();
+        e.location = q.value(15).toString();
+        e.industry = q.value(16).toString();
+        e.experience = q.value(17).toString();
+        e.job = q.value(18).toString();
+        // Same text getScores() would hand out, taken from the row already at hand.
+        e.tes = calcTES(withoutQuotes(q.value(5).toString()));
+        list.append(e);
+    }
+    return list;
+}
+
+bool database::newDatabase(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const int previous = connectionNumber;
+    const QString name = QString::number(previous + 1);
+    {
+        QSqlDatabase db = addConnection(name, path);
+        if (!createTables(db) || !ensureSettingsRow(db, QStringLiteral("SELECT * FROM settings LIMIT 1"))) {
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            return false;
+        }
+    }
+    connectionNumber = previous + 1;
+    dbPath = path;
+    return true;
+}
+
+bool database::openDatabase(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    if (!QFileInfo::exists(path))
+        return fail(tr("The database file could not be opened"), tr("%1 does not exist").arg(path));
+    const int previous = connectionNumber;
+    const QString name = QString::number(previous + 1);
+    {
+        // Try the file on a connection of its own first, so a file that is not a
+        // database leaves the store where it was.
+        QSqlDatabase db = addConnection(name, path);
+        if (!createTables(db) || !ensureSettingsRow(db, QStringLiteral("SELECT * FROM settings"))) {
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(name);
+            return false;
+        }
+    }
+    connectionNumber = previous + 1;
+    dbPath = path;
+    initDatabase();
+    return true;
+}
+
+bool database::saveDatabaseAs(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(dbPath).absoluteFilePath())
+        return fail(tr("The database could not be saved"),
+                    tr("it cannot be copied onto itself"));
+
+    // Everything the examiner has in the current file: tests with their
+    // arrangements, the settings row and the cap-set register.
+    QList<databaseEntry> records;
+    {
+        QSqlDatabase db = currentConnection();
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.prepare(QLatin1String(AllTests));
+        if (!q.exec())
+            return fail(tr("The database could not be read"), q.lastError().text());
+        while (q.next()) {
+            databaseEntry e;
+            e.illumination = q.value(2).toString();
+            e.testDate = q.value(3).toString();
+            e.comments = q.value(4).toString();
+            e.scores = withoutQuotes(q.value(5).toString());
+            e.serialNum = q.value(6).toString();
+            e.time = q.value(7).toString();
+            e.first = q.value(9).toString();
+            e.middle = q.value(10).toString();
+            e.last = q.value(11).toString();
+            e.refNum = q.value(12).toString();
+            e.DOB = q.value(13).toString();
+            e.gender = q.value(14).toString();
+            e.location = q.value(15).toString();
+            e.industry = q.value(16).toString();
+            e.experience = q.value(17).toString();
+            e.job = q.value(18).toString();
+            records.append(e);
+        }
+    }
+    const SettingsRecord currentSettings = getSettings();
+    const QList<CapSet> capSets = getSerialNums();
+
+    const int previous = connectionNumber;
+    const QString name = QString::number(previous + 1);
+    bool ok = false;
+    {
+        QSqlDatabase db = addConnection(name, path);
+        ok = createTables(db) && db.transaction();
+        if (ok) {
+            connectionNumber = previous + 1; // the inserts below run on the new file
+            for (const databaseEntry &e : qAsConst(records)) {
+                const int userId = insertUser(e.first, e.middle, e.last, e.refNum, e.DOB,
+                                              e.gender, e.location, e.industry, e.experience,
+                                              e.job);
+                if (userId == 0 || !insertTest(userId, e.illumination, e.testDate, e.comments,
+                                               e.scores, e.serialNum, e.time)) {
+                    ok = false;
+                    break;
+                }
+            }
+            const QList<CapSet> present = getSerialNums();
+            for (const CapSet &c : capSets) {
+                if (ok && !present.contains(c))
+                    ok = insertSerialNum(c.serialNum, c.purchaseDate);
+            }
+            if (ok) {
+                bool hasRow = false;
+                {
+                    QSqlQuery q(db);
+                    hasRow = q.exec(QStringLiteral("SELECT id FROM settings LIMIT 1")) && q.next();
+                }
+                ok = hasRow ? writeSettings(db, currentSettings)
+                            : insertSettingsRow(db, currentSettings);
+            }
+            if (ok && !db.commit())
+                ok = fail(tr("The database could not be saved"), db.lastError().text());
+            if (!ok)
+                db.rollback();
+        }
+        db = QSqlDatabase();
+    }
+    if (!ok) {
+        connectionNumber = previous;
+        QSqlDatabase::removeDatabase(name);
+        return false;
+    }
+    dbPath = path;
+    return true;
+}
+
+bool database::writeSettings(QSqlDatabase &db, const SettingsRecord &s)
+{
+    QSqlQuery q(db);
+    q.prepare(QLatin1String(UpdateSettings));
+    bindSettings(q, s);
+    if (!q.exec())
+        return fail(tr("The settings could not be stored"), q.lastError().text());
+    return true;
+}
+
+SettingsRecord database::getSettings()
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT * FROM settings"));
+    if (q.exec() && q.next()) {
+        SettingsRecord s;
+        bool *const switches[] = {
+            &s.scoreMode,         &s.testGui,         &s.testReport,      &s.tesGui,
+            &s.tesReport,         &s.sqrtTesGui,      &s.sqrtTesReport,   &s.vingrysGui,
+            &s.vingrysReport,     &s.classGui,        &s.classReport,     &s.percentFirstGui,
+            &s.percentFirstReport, &s.percentSomeGui, &s.percentSomeReport, &s.percentExpGui,
+            &s.percentExpReport};
+        int column = 1;
+        for (bool *b : switches)
+            *b = q.value(column++).toInt() != 0;
+        int *const numbers[] = {&s.language, &s.illumination, &s.location,  &s.industry,
+                                &s.job,      &s.experience,   &s.serialNum};
+        for (int *n : numbers)
+            *n = q.value(column++).toInt();
+        s.footerImgPath = q.value(column++).toString();
+        s.footerText = q.value(column).toString();
+        settings = s;
+    }
+    return settings;
+}
+
+bool database::updateSettings(const SettingsRecord &s)
+{
+    QSqlDatabase db = currentConnection();
+    return writeSettings(db, s);
+}
+
+bool database::insertSerialNum(const QString &serialNum, const QString &purchaseDate)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral(
+        "INSERT INTO serialNums (serialNum, purchaseDate) VALUES (:serialNum, :purchaseDate)"));
+    q.bindValue(QStringLiteral(":serialNum"), t(serialNum));
+    q.bindValue(QStringLiteral(":purchaseDate"), t(purchaseDate));
+    if (!q.exec())
+        return fail(tr("The cap set could not be stored"), q.lastError().text());
+    return true;
+}
+
+bool database::updateSerialNum(const QString &oldSerialNum, const QString &serialNum,
+                               const QString &purchaseDate)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE serialNums SET serialNum = :serialNum, purchaseDate = "
+                             ":purchaseDate WHERE serialNum = :oldSerialNum"));
+    q.bindValue(QStringLiteral(":oldSerialNum"), t(oldSerialNum));
+    q.bindValue(QStringLiteral(":serialNum"), t(serialNum));
+    q.bindValue(QStringLiteral(":purchaseDate"), t(purchaseDate));
+    if (!q.exec())
+        return fail(tr("The cap set could not be updated"), q.lastError().text());
+    return true;
+}
+
+bool database::deleteSerialNum(const QString &serialNum)
+{
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("DELETE FROM serialNums WHERE serialNum = :serialNum"));
+    q.bindValue(QStringLiteral(":serialNum"), t(serialNum));
+    if (!q.exec())
+        return fail(tr("The cap set could not be removed"), q.lastError().text());
+    return true;
+}
+
+QList<CapSet> database::getSerialNums()
+{
+    QList<CapSet> list;
+    QSqlDatabase db = currentConnection();
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT * FROM serialNums"));
+    if (q.exec())
+        while (q.next())
+            list.append({q.value(1).toString(), q.value(2).toString()});
+    return list;
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "databaseentry.h"
+#include "settingsrecord.h"
+
+#include <QList>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+
+// The one owner of the SQLite file that holds subjects, tests, the settings row
+// and the cap-set register. One instance per process, created on first use.
+//
+// Every statement runs on the current connection, named by the decimal text of
+// connectionNumber ("0", "1", ...). Write operations report whether they took
+// effect; reads of a broken or missing file yield nothing (empty list or text).
+class database : public QObject
+{
+    Q_OBJECT
+
+public:
+    static database *instance();
+
+    // Before the first instance() call: use this file instead of the default
+    // location. Lets tests and tools run against a file of their own.
+    static void setInitialPath(const QString &path);
+
+    // Where the file lives by default: the program's folder when it is writable,
+    // else the per-user application-data folder; on Windows the machine-wide
+    // program-data folder. Pure, so the rule can be tested on any platform.
+    static QString defaultPath(const QString &appDir, bool appDirWritable,
+                               const QString &productType, const QString &appDataDir);
+
+    void initDatabase();
+
+    int insertUser(const QString &first, const QString &middle, const QString &last,
+                   const QString &refNum, const QString &DOB, const QString &gender,
+                   const QString &location, const QString &industry,
+                   const QString &experience, const QString &job);
+    bool insertTest(int userID, const QString &illumination, const QString &testDate,
+                    const QString &comments, const QString &scores, const QString &serialNum,
+                    const QString &time);
+    // True when a subject row matched the old values and was rewritten.
+    bool updateUser(const QString &first, const QString &middle, const QString &last,
+                    const QString &refNum, const QString &DOB, const QString &gender,
+                    const QString &location, const QString &industry,
+                    const QString &experience, const QString &job, const QString &oldFirst,
+                    const QString &oldMiddle, const QString &oldLast, const QString &oldDOB);
+    // True when the test row matched the old values and was rewritten.
+    bool updateTest(int testID, const QString &illumination, const QString &testDate,
+                    const QString &comments, const QString &scores, const QString &serialNum,
+                    const QString &time, const QString &oldIll, const QString &oldTD,
+                    const QString &oldScores, const QString &oldSerialNum);
+    bool deleteTest(int testID);
+    bool deleteUser(const QString &first, const QString &middle, const QString &last,
+                    const QString &DOB);
+    // Removes the subject rows with these four values that no test refers to any more.
+    bool deleteUnusedUsers(const QString &first, const QString &middle, const QString &last,
+                           const QString &DOB);
+
+    QString getScores(const QString &id);
+    QList<databaseEntry> getAllTests();
+    // TES of a cap-order text as decimal text; empty for a text that is not a full set.
+    static QString calcTES(const QString &scores);
+
+    // File operations. Each returns false, and leaves the store on the file it
+    // had, when the new file cannot be opened or written. An empty path does nothing.
+    bool newDatabase(const QString &path);
+    bool openDatabase(const QString &path);
+    bool saveDatabaseAs(const QString &path);
+
+    QSqlDatabase currentConnection();
+    QString currentConnectionName() const { return QString::number(connectionNumber); }
+    QString path() const { return dbPath; }
+    // Text of the last failure, for the message that tells the examiner.
+    QString lastError() const { return lastErrorText; }
+
+    // Settings row and cap-set register.
+    SettingsRecord getSettings();
+    bool updateSettings(const SettingsRecord &s);
+    bool insertSerialNum(const QString &serialNum, const QString &purchaseDate);
+    bool updateSerialNum(const QString &oldSerialNum, const QString &serialNum,
+                         const QString &purchaseDate);
+    bool deleteSerialNum(const QString &serialNum);
+    QList<CapSet> getSerialNums();
+
+private:
+    database();
+
+    bool createTables(QSqlDatabase &db);
+    bool ensureSettingsRow(QSqlDatabase &db, const QString &select);
+    bool insertSettingsRow(QSqlDatabase &db, const SettingsRecord &s);
+    bool writeSettings(QSqlDatabase &db, const SettingsRecord &s);
+    QSqlDatabase addConnection(const QString &name, const QString &path);
+    bool fail(const QString &what, const QString &detail);
+
+    QString dbPath;
+    SettingsRecord settings;
+    int connectionNumber = 0;
+    QString lastErrorText;
+};

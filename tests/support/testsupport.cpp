@@ -1,0 +1,91 @@
+#include "testsupport.h"
+
+#include "caporder.h"
+#include "database.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+#include <utility>
+
+namespace TestSupport {
+
+namespace {
+QTemporaryDir &dir()
+{
+    static QTemporaryDir d;
+    return d;
+}
+bool &storeCreated()
+{
+    static bool created = false;
+    return created;
+}
+int &fileCounter()
+{
+    static int n = 0;
+    return n;
+}
+} // namespace
+
+QString tempDir() { return dir().path(); }
+
+QString useFreshDatabase(const QString &name)
+{
+    const QString path =
+        dir().filePath(QString::number(++fileCounter()) + QLatin1Char('-') + name);
+    if (!storeCreated()) {
+        database::setInitialPath(path);
+        database::instance();
+        storeCreated() = true;
+    } else {
+        database::instance()->newDatabase(path);
+        database::instance()->openDatabase(path);
+    }
+    return path;
+}
+
+databaseEntry sampleEntry(const QString &first, const QString &last, const QVector<int> &caps)
+{
+    databaseEntry e;
+    e.first = first;
+    e.middle = QStringLiteral("M");
+    e.last = last;
+    e.refNum = QStringLiteral("R-") + first;
+    e.DOB = QStringLiteral("01/02/1980");
+    e.testDate = QStringLiteral("03/04/2025");
+    e.time = QStringLiteral("12");
+    e.comments = QStringLiteral("no remarks");
+    e.gender = QStringLiteral("Female");
+    e.experience = QStringLiteral("1 - 2 years");
+    e.illumination = QStringLiteral("D65");
+    e.industry = QStringLiteral("Textiles");
+    e.job = QStringLiteral("Quality Control");
+    e.location = QStringLiteral("Europe");
+    e.serialNum = QStringLiteral("1234");
+    e.scores = CapOrder::write(caps.isEmpty() ? CapOrder::untouched() : caps);
+    return e;
+}
+
+int storeEntry(const databaseEntry &e)
+{
+    database *db = database::instance();
+    const int userId = db->insertUser(e.first, e.middle, e.last, e.refNum, e.DOB, e.gender,
+                                      e.location, e.industry, e.experience, e.job);
+    if (userId == 0)
+        return 0;
+    if (!db->insertTest(userId, e.illumination, e.testDate, e.comments, e.scores, e.serialNum,
+                        e.time))
+        return 0;
+    QSqlQuery q(db->currentConnection());
+    if (q.exec(QStringLiteral("SELECT max(id) FROM tests")) && q.next())
+        return q.value(0).toInt();
+    return 0;
+}
+
+QVector<int> swapped(QVector<int> caps, int a, int b)
+{
+    std::swap(caps[a], caps[b]);
+    return caps;
+}
+
+} // namespace TestSupport

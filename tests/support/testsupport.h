@@ -1,0 +1,29 @@
+#pragma once
+
+#include "databaseentry.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QVector>
+
+namespace TestSupport {
+
+// Points the store at a fresh file in a temporary folder that lives as long as
+// the test program. Call before the first database::instance(); later calls
+// switch the running store to another fresh file with openDatabase().
+QString useFreshDatabase(const QString &name = QStringLiteral("test.sqlite"));
+
+// The folder behind useFreshDatabase(), for further files of a test.
+QString tempDir();
+
+// A record with every subject and test field filled, the given names and arrangement.
+databaseEntry sampleEntry(const QString &first, const QString &last,
+                          const QVector<int> &caps = {});
+
+// Stores a record through the store's own insert operations; returns the new test id.
+int storeEntry(const databaseEntry &e);
+
+// Same arrangement with the caps at two positions exchanged.
+QVector<int> swapped(QVector<int> caps, int a, int b);
+
+} // namespace TestSupport
