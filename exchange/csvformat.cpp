@@ -1,0 +1,1 @@
+#include "csvformat.h"
