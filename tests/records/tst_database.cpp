@@ -1,0 +1,444 @@
+#include "caporder.h"
+#include "database.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QVariant>
+#include <QtTest>
+
+using TestSupport::sampleEntry;
+using TestSupport::storeEntry;
+
+namespace {
+
+int count(const QString &sql, const QString &connection = QString())
+{
+    QSqlDatabase db = connection.isEmpty() ? database::instance()->currentConnection()
+                                           : QSqlDatabase::database(connection);
+    QSqlQuery q(db);
+    if (!q.exec(sql) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}
+
+QStringList tables()
+{
+    return database::instance()->currentConnection().tables();
+}
+
+SettingsRecord everySwitchOn()
+{
+    SettingsRecord s;
+    s.scoreMode = true;
+    s.testGui = s.testReport = s.tesGui = s.tesReport = true;
+    s.sqrtTesGui = s.sqrtTesReport = s.vingrysGui = s.vingrysReport = true;
+    s.classGui = s.classReport = s.percentFirstGui = s.percentFirstReport = true;
+    s.percentSomeGui = s.percentSomeReport = s.percentExpGui = s.percentExpReport = true;
+    s.language = 4;
+    s.illumination = 2;
+    s.location = 3;
+    s.industry = 24;
+    s.job = 5;
+    s.experience = 1;
+    s.serialNum = 2;
+    s.footerImgPath = QStringLiteral("/tmp/logo.png");
+    s.footerText = QStringLiteral("Lab \"Nord\", 2nd floor");
+    return s;
+}
+
+} // namespace
+
+class TestDatabase : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::useFreshDatabase(); }
+    void init() { TestSupport::useFreshDatabase(); }
+
+    // --- life cycle ---
+
+    void freshFileHasFourTablesAndOneSettingsRow()
+    {
+        QStringList t = tables();
+        t.sort();
+        QVERIFY(t.contains(QLatin1String("users")));
+        QVERIFY(t.contains(QLatin1String("tests")));
+        QVERIFY(t.contains(QLatin1String("serialNums")));
+        QVERIFY(t.contains(QLatin1String("settings")));
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM settings")), 1);
+        QCOMPARE(database::instance()->getSettings(), SettingsRecord());
+    }
+
+    void reopeningAddsNothing()
+    {
+        database *db = database::instance();
+        const QString path = db->path();
+        QVERIFY(db->openDatabase(path));
+        QVERIFY(db->openDatabase(path));
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM settings")), 1);
+    }
+
+    void connectionNames()
+    {
+        database *db = database::instance();
+        QVERIFY(db->newDatabase(TestSupport::tempDir() + QLatin1String("/named.sqlite")));
+        QCOMPARE(db->currentConnectionName(), QStringLiteral("1"));
+        QCOMPARE(db->currentConnection().connectionName(), QStringLiteral("1"));
+        QVERIFY(db->openDatabase(TestSupport::tempDir() + QLatin1String("/named.sqlite")));
+        QCOMPARE(db->currentConnectionName(), QStringLiteral("0"));
+        QCOMPARE(db->path(), TestSupport::tempDir() + QLatin1String("/named.sqlite"));
+    }
+
+    void emptyPathsChangeNothing()
+    {
+        database *db = database::instance();
+        const int id = storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        QVERIFY(id > 0);
+        const QString path = db->path();
+        const QString name = db->currentConnectionName();
+        QVERIFY(!db->newDatabase(QString()));
+        QVERIFY(!db->openDatabase(QString()));
+        QVERIFY(!db->saveDatabaseAs(QString()));
+        QCOMPARE(db->path(), path);
+        QCOMPARE(db->currentConnectionName(), name);
+        QCOMPARE(db->getAllTests().size(), 1);
+    }
+
+    void unreadableFilesLeaveTheStoreWhereItWas_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("create");
+        QTest::newRow("random bytes") << QByteArray(4096, '\x5a') << true;
+        QTest::newRow("text file") << QByteArray("first,last\nAnn,Lee\n") << true;
+        QTest::newRow("missing file") << QByteArray() << false;
+    }
+    void unreadableFilesLeaveTheStoreWhereItWas()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, create);
+        database *db = database::instance();
+        QVERIFY(storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"))) > 0);
+        const QString path = db->path();
+        const QString bad = TestSupport::tempDir() + QLatin1String("/bad-")
+                            + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+        if (create) {
+            QFile f(bad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        QVERIFY(!db->openDatabase(bad));
+        QVERIFY(!db->lastError().isEmpty());
+        QCOMPARE(db->path(), path);
+        QCOMPARE(db->getAllTests().size(), 1);
+        if (create) {
+            QFile f(bad);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), bytes); // never written over
+        }
+    }
+
+    void defaultLocation_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("productType");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("writable program folder")
+            << true << QStringLiteral("debian") << QStringLiteral("/opt/v/VK100DB.sqlite");
+        QTest::newRow("installed program")
+            << false << QStringLiteral("debian") << QStringLiteral("/home/u/.local/share/Veskora/VK100DB.sqlite");
+        QTest::newRow("windows") << true << QStringLiteral("windows")
+                                 << QStringLiteral("C:\\ProgramData\\Veskora\\VK100DB.sqlite");
+        QTest::newRow("winrt") << false << QStringLiteral("winrt")
+                               << QStringLiteral("C:\\ProgramData\\Veskora\\VK100DB.sqlite");
+    }
+    void defaultLocation()
+    {
+        QFETCH(bool, writable);
+        QFETCH(QString, productType);
+        QFETCH(QString, expected);
+        QCOMPARE(database::defaultPath(QStringLiteral("/opt/v"), writable, productType,
+                                       QStringLiteral("/home/u/.local/share/Veskora")),
+                 expected);
+    }
+
+    // --- records ---
+
+    void insertedTestIsListedLastWithTes()
+    {
+        database *db = database::instance();
+        storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        const databaseEntry e = sampleEntry(QStringLiteral("Bob"), QStringLiteral("Ray"),
+                                            TestSupport::swapped(CapOrder::untouched(), 30, 31));
+        const int id = storeEntry(e);
+        const QList<databaseEntry> all = db->getAllTests();
+        QCOMPARE(all.size(), 2);
+        const databaseEntry &last = all.last();
+        QCOMPARE(last.testID, QString::number(id));
+        QCOMPARE(last.first, e.first);
+        QCOMPARE(last.middle, e.middle);
+        QCOMPARE(last.last, e.last);
+        QCOMPARE(last.refNum, e.refNum);
+        QCOMPARE(last.DOB, e.DOB);
+        QCOMPARE(last.testDate, e.testDate);
+        QCOMPARE(last.time, e.time);
+        QCOMPARE(last.comments, e.comments);
+        QCOMPARE(last.gender, e.gender);
+        QCOMPARE(last.experience, e.experience);
+        QCOMPARE(last.illumination, e.illumination);
+        QCOMPARE(last.industry, e.industry);
+        QCOMPARE(last.job, e.job);
+        QCOMPARE(last.location, e.location);
+        QCOMPARE(last.serialNum, e.serialNum);
+        QVERIFY(last.scores.isEmpty());
+        QCOMPARE(last.tes, QStringLiteral("4"));
+        QCOMPARE(all.first().tes, QStringLiteral("0"));
+    }
+
+    void tesOfStoredTexts_data()
+    {
+        QTest::addColumn<QString>("scores");
+        QTest::addColumn<QString>("tes");
+        QStringList bare;
+        for (int cap : CapOrder::untouched())
+            bare << QString::number(cap);
+        QTest::newRow("quoted") << QLatin1Char('"') + CapOrder::write(CapOrder::untouched())
+                                       + QLatin1Char('"')
+                                << QStringLiteral("0");
+        QTest::newRow("bare commas") << bare.join(QLatin1Char(',')) << QStringLiteral("0");
+        QTest::newRow("short text has no score") << QStringLiteral("1, 2, 3, ") << QString();
+        QTest::newRow("empty text has no score") << QString() << QString();
+    }
+    void tesOfStoredTexts()
+    {
+        QFETCH(QString, scores);
+        QFETCH(QString, tes);
+        databaseEntry e = sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        e.scores = scores;
+        storeEntry(e);
+        QCOMPARE(database::instance()->getAllTests().last().tes, tes);
+    }
+
+    void getScoresStripsQuotes()
+    {
+        databaseEntry e = sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        const QString text = CapOrder::write(CapOrder::untouched());
+        e.scores = QLatin1Char('"') + text + QLatin1Char('"');
+        const int id = storeEntry(e);
+        QCOMPARE(database::instance()->getScores(QString::number(id)), text);
+        QCOMPARE(CapOrder::read(database::instance()->getScores(QString::number(id))),
+                 CapOrder::untouched());
+        QCOMPARE(database::instance()->getScores(QStringLiteral("999999")), QString());
+        QCOMPARE(database::instance()->getScores(QStringLiteral("not a number")), QString());
+    }
+
+    void testWithoutSubjectIsNotListed()
+    {
+        QVERIFY(database::instance()->insertTest(4242, QStringLiteral("D65"), QString(), QString(),
+                                                 QString(), QString(), QString()));
+        QCOMPARE(database::instance()->getAllTests().size(), 0);
+    }
+
+    void updateTestNeedsMatchingOldValues_data()
+    {
+        QTest::addColumn<QString>("oldIll");
+        QTest::addColumn<bool>("oldScoresMatch");
+        QTest::addColumn<bool>("updated");
+        QTest::newRow("all match") << QStringLiteral("D65") << true << true;
+        QTest::newRow("illumination differs") << QStringLiteral("D50") << true << false;
+        QTest::newRow("scores differ") << QStringLiteral("D65") << false << false;
+    }
+    void updateTestNeedsMatchingOldValues()
+    {
+        QFETCH(QString, oldIll);
+        QFETCH(bool, oldScoresMatch);
+        QFETCH(bool, updated);
+        database *db = database::instance();
+        const databaseEntry e = sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        const int id = storeEntry(e);
+        const QString newScores = CapOrder::write(TestSupport::swapped(CapOrder::untouched(), 1, 2));
+        QCOMPARE(db->updateTest(id, QStringLiteral("A"), QStringLiteral("05/06/2026"),
+                                QStringLiteral("edited"), newScores, QStringLiteral("77"),
+                                QStringLiteral("9"), oldIll, e.testDate,
+                                oldScoresMatch ? e.scores : newScores, e.serialNum),
+                 updated);
+        const databaseEntry stored = db->getAllTests().last();
+        QCOMPARE(stored.illumination, updated ? QStringLiteral("A") : e.illumination);
+        QCOMPARE(stored.comments, updated ? QStringLiteral("edited") : e.comments);
+        QCOMPARE(db->getScores(QString::number(id)), updated ? newScores : e.scores);
+    }
+
+    void updateUserBySubjectValues()
+    {
+        database *db = database::instance();
+        const databaseEntry e = sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        storeEntry(e);
+        storeEntry(e); // a second test of the same subject: its own subject row
+        QVERIFY(db->updateUser(QStringLiteral("Anne"), e.middle, e.last, e.refNum, e.DOB,
+                               e.gender, e.location, e.industry, e.experience, e.job, e.first,
+                               e.middle, e.last, e.DOB));
+        const QList<databaseEntry> all = db->getAllTests();
+        QCOMPARE(all.size(), 2);
+        QCOMPARE(all[0].first, QStringLiteral("Anne"));
+        QCOMPARE(all[1].first, QStringLiteral("Anne"));
+        QVERIFY(!db->updateUser(QStringLiteral("X"), e.middle, e.last, e.refNum, e.DOB, e.gender,
+                                e.location, e.industry, e.experience, e.job,
+                                QStringLiteral("Nobody"), e.middle, e.last, e.DOB));
+    }
+
+    void emptyFieldsStayMatchable()
+    {
+        // A record with empty middle name and DOB must still be found by the
+        // subject's four values: empty text, never NULL.
+        database *db = database::instance();
+        databaseEntry e = sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        e.middle = QString();
+        e.DOB = QString();
+        storeEntry(e);
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM users WHERE middle IS NULL")), 0);
+        QVERIFY(db->deleteUser(e.first, QString(), e.last, QString()));
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM users")), 0);
+    }
+
+    void deleteUnusedUsersKeepsSubjectsWithTests()
+    {
+        database *db = database::instance();
+        const databaseEntry e = sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        const int first = storeEntry(e);
+        storeEntry(e);
+        QVERIFY(db->deleteTest(first));
+        QVERIFY(db->deleteUnusedUsers(e.first, e.middle, e.last, e.DOB));
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM users")), 1);
+        QCOMPARE(db->getAllTests().size(), 1);
+    }
+
+    // --- Save As ---
+
+    void saveAsCopiesEverything()
+    {
+        database *db = database::instance();
+        for (int i = 0; i < 3; ++i)
+            storeEntry(sampleEntry(QStringLiteral("P%1").arg(i), QStringLiteral("Q"),
+                                   TestSupport::swapped(CapOrder::untouched(), i, i + 40)));
+        QVERIFY(db->updateSettings(everySwitchOn()));
+        QVERIFY(db->insertSerialNum(QStringLiteral("111"), QStringLiteral("01/02/2020")));
+        QVERIFY(db->insertSerialNum(QStringLiteral("222"), QStringLiteral("03/04/2024")));
+        const QList<databaseEntry> before = db->getAllTests();
+        QStringList scoresBefore;
+        for (const databaseEntry &e : before)
+            scoresBefore << db->getScores(e.testID);
+
+        const QString copy = TestSupport::tempDir() + QLatin1String("/copy.sqlite");
+        QVERIFY2(db->saveDatabaseAs(copy), qPrintable(db->lastError()));
+        QCOMPARE(db->path(), copy);
+        QCOMPARE(db->currentConnection().databaseName(), copy);
+
+        const QList<databaseEntry> after = db->getAllTests();
+        QCOMPARE(after.size(), before.size());
+        for (int i = 0; i < after.size(); ++i) {
+            databaseEntry a = after[i];
+            databaseEntry b = before[i];
+            a.testID = b.testID; // fresh rows may be numbered anew
+            QCOMPARE(a, b);
+            QCOMPARE(db->getScores(after[i].testID), scoresBefore[i]);
+        }
+        QCOMPARE(db->getSettings(), everySwitchOn());
+        const QList<CapSet> sets = db->getSerialNums();
+        QCOMPARE(sets.size(), 2);
+        QCOMPARE(sets[1].serialNum, QStringLiteral("222"));
+        QCOMPARE(sets[1].purchaseDate, QStringLiteral("03/04/2024"));
+
+        // Opened again later, the copy still holds all of it.
+        QVERIFY(db->openDatabase(copy));
+        QCOMPARE(db->getAllTests().size(), 3);
+        QCOMPARE(db->getSettings(), everySwitchOn());
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM settings")), 1);
+    }
+
+    void saveAsOntoItselfIsRefused()
+    {
+        database *db = database::instance();
+        storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        QVERIFY(!db->saveDatabaseAs(db->path()));
+        QVERIFY(!db->lastError().isEmpty());
+        QCOMPARE(db->getAllTests().size(), 1);
+    }
+
+    // --- settings and register ---
+
+    void settingsRoundTrip()
+    {
+        database *db = database::instance();
+        QVERIFY(db->updateSettings(everySwitchOn()));
+        QCOMPARE(db->getSettings(), everySwitchOn());
+        SettingsRecord kinnearOnly;
+        kinnearOnly.scoreMode = true;
+        QVERIFY(db->updateSettings(kinnearOnly));
+        const SettingsRecord back = db->getSettings();
+        QVERIFY(back.scoreMode);
+        QCOMPARE(back.analysisSwitches(), QList<bool>() << false << false << false << false
+                                                        << false << false << false << false
+                                                        << false << false << false << false
+                                                        << false << false << false << false);
+    }
+
+    void analysisSwitchOrder()
+    {
+        SettingsRecord s;
+        s.percentExpReport = true; // last report switch
+        s.testGui = true;          // first screen switch
+        const QList<bool> sw = s.analysisSwitches();
+        QCOMPARE(sw.size(), 16);
+        QCOMPARE(sw.indexOf(true), 7);
+        QCOMPARE(sw.lastIndexOf(true), 8);
+    }
+
+    void settingsKeptWhenTableIsMissing()
+    {
+        database *db = database::instance();
+        QVERIFY(db->updateSettings(everySwitchOn()));
+        QCOMPARE(db->getSettings(), everySwitchOn());
+        QSqlQuery q(db->currentConnection());
+        QVERIFY(q.exec(QStringLiteral("DROP TABLE settings")));
+        QCOMPARE(db->getSettings(), everySwitchOn());
+        QVERIFY(!db->updateSettings(SettingsRecord()));
+        QCOMPARE(db->getSerialNums().size(), 0);
+    }
+
+    void serialNumbersSharedByTwoRows()
+    {
+        database *db = database::instance();
+        QVERIFY(db->getSerialNums().isEmpty());
+        QVERIFY(db->insertSerialNum(QStringLiteral("100"), QStringLiteral("01/01/2020")));
+        QVERIFY(db->insertSerialNum(QStringLiteral("100"), QStringLiteral("02/02/2021")));
+        QVERIFY(db->insertSerialNum(QStringLiteral("200"), QStringLiteral("03/03/2022")));
+        QVERIFY(db->updateSerialNum(QStringLiteral("100"), QStringLiteral("101"),
+                                    QStringLiteral("04/04/2023")));
+        QList<CapSet> sets = db->getSerialNums();
+        QCOMPARE(sets.size(), 3);
+        QCOMPARE(sets[0], (CapSet{QStringLiteral("101"), QStringLiteral("04/04/2023")}));
+        QCOMPARE(sets[1], (CapSet{QStringLiteral("101"), QStringLiteral("04/04/2023")}));
+        QCOMPARE(sets[2], (CapSet{QStringLiteral("200"), QStringLiteral("03/03/2022")}));
+        QVERIFY(db->deleteSerialNum(QStringLiteral("101")));
+        sets = db->getSerialNums();
+        QCOMPARE(sets.size(), 1);
+        QCOMPARE(sets[0].serialNum, QStringLiteral("200"));
+    }
+
+    void textIsBoundNeverSpliced()
+    {
+        database *db = database::instance();
+        const QString nasty = QStringLiteral("O'Brien\"; DROP TABLE users; -- %_*?[Zoë]");
+        databaseEntry e = sampleEntry(nasty, nasty);
+        e.comments = nasty + QLatin1String("\nline two");
+        storeEntry(e);
+        const databaseEntry back = db->getAllTests().last();
+        QCOMPARE(back.first, nasty);
+        QCOMPARE(back.comments, e.comments);
+        QVERIFY(tables().contains(QLatin1String("users")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDatabase)
+#include "tst_database.moc"
