@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -10,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Veskora"));
     QApplication::setOrganizationName(QStringLiteral("Veskora"));
     vkInitResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/Images/appIcon.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("veskora"));
 
     QFile style(QStringLiteral(":/Style.css"));
     if (style.open(QIODevice::ReadOnly))

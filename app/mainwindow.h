@@ -4,6 +4,7 @@
 #include <QString>
 
 class QButtonGroup;
+class QPrinter;
 class QTranslator;
 
 namespace Ui {
@@ -22,6 +23,10 @@ public:
     ~MainWindow() override;
 
     QString languageCode() const { return langCode; }
+    // Address of the help pages beside the program for a language code.
+    static QString helpAddress(const QString &appDir, const QString &languageCode);
+    // The about box's picture, composed off-screen.
+    static QPixmap aboutPicture();
     void setLanguageCode(const QString &code) { langCode = code; }
 
 public slots:
@@ -32,7 +37,13 @@ public slots:
     void databaseClicked();
     void databaseViewSelected();
     void dataEntryScreenSelected();
+    void newDatabaseSelected();
+    void openDatabaseSelected();
+    void saveDatabase();
     void exitClicked();
+    void aboutClicked();
+    void helpClicked();
+    void pageSetupClicked();
     void windowResized();
 
 signals:
@@ -46,9 +57,11 @@ private:
     void showPage(int page);
     void setButtonIcons(int page);
     void nudgePage(int page);
+    void reportFailure(const QString &title, const QString &text);
 
     Ui::MainWindow *ui;
     QButtonGroup *pageButtons;
     QTranslator *translator;
+    QPrinter *printer;
     QString langCode = QStringLiteral("en");
 };

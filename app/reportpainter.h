@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+class QGraphicsScene;
+class QPainter;
+
+// What one report page shows.
+struct ReportContent
+{
+    QGraphicsScene *chart = nullptr; // the polar chart; may be null
+    QString leftText;                // first column of results
+    QString rightText;               // second column of results
+    QImage watermark;                // already scaled
+    QImage footerLogo;               // already scaled; a null image draws nothing
+    bool drawFooterLogo = true;
+    QString footerText;
+};
+
+// Lays out the one-page report on any paint device (printer, PDF writer, image),
+// as fractions of the page so every output looks the same.
+class ReportPainter
+{
+public:
+    // Boxes of the layout for a page of the given size.
+    static QRectF titleBox(const QSizeF &page);
+    static QRectF chartBox(const QSizeF &page);
+    static QRectF headingBox(const QSizeF &page);
+    static QRectF leftColumnBox(const QSizeF &page);
+    static QRectF rightColumnBox(const QSizeF &page);
+    static QRectF footerTextBox(const QSizeF &page);
+    static QRectF creditsBox(const QSizeF &page);
+    static QPointF watermarkOrigin(const QSizeF &page);
+    static QPointF footerLogoOrigin(const QSizeF &page);
+
+    // The footer image scaled to fit 0.12 W x 0.12 H; a path that does not load gives a null image.
+    static QImage footerLogoFor(const QString &path, const QSizeF &page);
+
+    static QString title();
+    static QString heading();
+    static QString credits();
+
+    static void draw(QPainter &painter, const QSizeF &page, const ReportContent &content);
+};

@@ -1,0 +1,259 @@
+#include "database.h"
+#include "filedialogs.h"
+#include "mainwindow.h"
+#include "testsupport.h"
+#include "vkresources.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+QImage iconImage(const QIcon &icon) { return icon.pixmap(24, 24).toImage(); }
+
+// Answers the next modal message box with its default button; returns its text through *seen.
+void answerNextMessageBox(QString *seen)
+{
+    QTimer::singleShot(0, [seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (seen)
+            *seen = box->text();
+        box->accept();
+    });
+}
+
+} // namespace
+
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        vkInitResources();
+        TestSupport::useFreshDatabase();
+    }
+    void cleanup() { FileDialogs::setResponder({}); }
+
+    void startsOnNewTestPage()
+    {
+        MainWindow w;
+        auto *stack = w.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+        QVERIFY(stack);
+        QCOMPARE(stack->count(), 4);
+        QCOMPARE(stack->currentIndex(), 0);
+        QCOMPARE(stack->widget(0)->objectName(), QStringLiteral("newHueTestWidget"));
+        QCOMPARE(stack->widget(1)->objectName(), QStringLiteral("viewHueTestWidget"));
+        QCOMPARE(stack->widget(2)->objectName(), QStringLiteral("analysisWidget"));
+        QCOMPARE(stack->widget(3)->objectName(), QStringLiteral("databaseWidget"));
+        QVERIFY(w.findChild<QPushButton *>(QStringLiteral("NewButton"))->isChecked());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Veskora Scoring Software"));
+        QCOMPARE(w.size(), QSize(950, 700));
+    }
+
+    void pageButtonsSwitchPagesAndIcons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("page");
+        QTest::newRow("view") << QStringLiteral("ViewButton") << 1;
+        QTest::newRow("analysis") << QStringLiteral("AnalysisButton") << 2;
+        QTest::newRow("database") << QStringLiteral("DatabaseButton") << 3;
+        QTest::newRow("new") << QStringLiteral("NewButton") << 0;
+    }
+    void pageButtonsSwitchPagesAndIcons()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, page);
+        MainWindow w;
+        auto *stack = w.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+        if (page == 0)
+            QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("DatabaseButton")),
+                              Qt::LeftButton);
+        QTest::mouseClick(w.findChild<QPushButton *>(button), Qt::LeftButton);
+        QCOMPARE(stack->currentIndex(), page);
+
+        const char *names[] = {"NewButton", "ViewButton", "AnalysisButton", "DatabaseButton"};
+        const char *plain[] = {":/Images/add.png", ":/Images/view.png", ":/Images/analysis.png",
+                               ":/Images/database.png"};
+        const char *selected[] = {":/Images/add-selected.png", ":/Images/view-selected.png",
+                                  ":/Images/analysis-selected.png",
+                                  ":/Images/database-selected.png"};
+        for (int i = 0; i < 4; ++i) {
+            auto *b = w.findChild<QPushButton *>(QLatin1String(names[i]));
+            QCOMPARE(b->isChecked(), i == page);
+            const QIcon expected(QLatin1String(i == page ? selected[i] : plain[i]));
+            QVERIFY2(!iconImage(expected).isNull(), names[i]);
+            QCOMPARE(iconImage(b->icon()), iconImage(expected));
+        }
+    }
+
+    void viewMenuEntries()
+    {
+        MainWindow w;
+        auto *stack = w.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+        w.findChild<QAction *>(QStringLiteral("actionDatabase"))->trigger();
+        QCOMPARE(stack->currentIndex(), 3);
+        // "Data Entry Screen" leads to the view/arrange page, not the new-test page.
+        w.findChild<QAction *>(QStringLiteral("actionData_Entry_Screen"))->trigger();
+        QCOMPARE(stack->currentIndex(), 1);
+        QVERIFY(w.findChild<QPushButton *>(QStringLiteral("ViewButton"))->isChecked());
+    }
+
+    void englishRunsWithoutTranslator()
+    {
+        MainWindow w;
+        w.setLanguageCode(QStringLiteral("en"));
+        w.loadLanguage();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Veskora Scoring Software"));
+        w.setLanguageCode(QStringLiteral("xx")); // no such file: stays untranslated
+        w.loadLanguage();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Veskora Scoring Software"));
+    }
+
+    void helpAddress_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ja") << QStringLiteral("ja")
+                            << QStringLiteral("file:///opt/v/Help/Japanese/html/index.htm");
+        QTest::newRow("it") << QStringLiteral("it")
+                            << QStringLiteral("file:///opt/v/Help/English/html/index.htm");
+        QTest::newRow("windows folder") << QStringLiteral("ja")
+                                        << QStringLiteral("file:///C:/Program Files/V/Help/Japanese/html/index.htm");
+        QTest::newRow("en") << QStringLiteral("en")
+                            << QStringLiteral("file:///opt/v/Help/English/html/index.htm");
+    }
+    void helpAddress()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, expected);
+        const QString dir = QString::fromLatin1(QTest::currentDataTag()) == QLatin1String("windows folder")
+                                ? QStringLiteral("C:/Program Files/V")
+                                : QStringLiteral("/opt/v");
+        QCOMPARE(QUrl(MainWindow::helpAddress(dir, code)), QUrl(expected));
+    }
+
+    void helpOpensThePagesBesideTheProgram()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        MainWindow w;
+        w.setLanguageCode(QStringLiteral("ja"));
+        QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("HelpButton")),
+                          Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.urls.size(), 1);
+        QVERIFY(catcher.urls[0].toLocalFile().endsWith(
+            QLatin1String("/Help/Japanese/html/index.htm")));
+        QVERIFY(catcher.urls[0].toLocalFile().startsWith(QCoreApplication::applicationDirPath()));
+    }
+
+    void extensionRule_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << QStringLiteral("/d/file") << QStringLiteral("/d/file.sqlite");
+        QTest::newRow("already") << QStringLiteral("/d/f.sqlite") << QStringLiteral("/d/f.sqlite");
+        QTest::newRow("upper case") << QStringLiteral("/d/F.SQLITE") << QStringLiteral("/d/F.SQLITE");
+        QTest::newRow("other") << QStringLiteral("/d/f.db") << QStringLiteral("/d/f.db.sqlite");
+    }
+    void extensionRule()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QCOMPARE(FileDialogs::withExtension(name, QStringLiteral(".sqlite")), expected);
+    }
+
+    void newOpenAndSaveAsThroughTheSeam()
+    {
+        database *store = database::instance();
+        TestSupport::useFreshDatabase();
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"),
+                                                         QStringLiteral("Lee")));
+        store->insertSerialNum(QStringLiteral("42"), QStringLiteral("01/01/2025"));
+        const QString original = store->path();
+        MainWindow w;
+        QString answer;
+        FileDialogs::setResponder([&answer](FileDialogs::Kind, const QString &) { return answer; });
+
+        // Cancelled dialogs change nothing.
+        answer.clear();
+        w.findChild<QAction *>(QStringLiteral("actionNew"))->trigger();
+        w.findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
+        w.findChild<QAction *>(QStringLiteral("actionSave_As"))->trigger();
+        QCOMPARE(store->path(), original);
+
+        // Save As: the copy becomes current with its tests and cap sets.
+        answer = TestSupport::tempDir() + QLatin1String("/copy");
+        w.findChild<QAction *>(QStringLiteral("actionSave_As"))->trigger();
+        QCOMPARE(store->path(), answer + QLatin1String(".sqlite"));
+        QCOMPARE(store->getAllTests().size(), 1);
+        QCOMPARE(store->getSerialNums().size(), 1);
+
+        // New with a name that already has the extension keeps it.
+        answer = TestSupport::tempDir() + QLatin1String("/fresh.sqlite");
+        w.findChild<QAction *>(QStringLiteral("actionNew"))->trigger();
+        QCOMPARE(store->path(), answer);
+        QCOMPARE(store->getAllTests().size(), 0);
+
+        // Open goes back to the original file.
+        answer = original;
+        w.findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
+        QCOMPARE(store->path(), original);
+        QCOMPARE(store->currentConnectionName(), QStringLiteral("0"));
+        QCOMPARE(store->getAllTests().size(), 1);
+    }
+
+    void unreadableFileIsReported()
+    {
+        database *store = database::instance();
+        TestSupport::useFreshDatabase();
+        const QString original = store->path();
+        const QString junk = TestSupport::tempDir() + QLatin1String("/junk.sqlite");
+        QFile f(junk);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(2048, '\x17'));
+        f.close();
+        MainWindow w;
+        FileDialogs::setResponder([junk](FileDialogs::Kind, const QString &) { return junk; });
+        QString message;
+        answerNextMessageBox(&message);
+        w.findChild<QAction *>(QStringLiteral("actionOpen"))->trigger();
+        QVERIFY(!message.isEmpty());
+        QCOMPARE(store->path(), original);
+    }
+
+    void aboutPictureIsComposed()
+    {
+        const QImage picture = MainWindow::aboutPicture().toImage();
+        QCOMPARE(picture.size(), QSize(500, 500));
+        QCOMPARE(QColor(picture.pixel(2, 250)), QColor(Qt::white));
+        // The about image sits in the middle band and is not plain white.
+        bool drawn = false;
+        for (int y = 110; y < 290 && !drawn; y += 4)
+            drawn = QColor(picture.pixel(250, y)) != QColor(Qt::white);
+        QVERIFY(drawn);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
