@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+// Builds property-list text in the layout the second database version wrote:
+// 17 header lines, then one dictionary per test with tab-indented key and value lines.
+namespace VktFixture {
+
+using Field = QPair<QString, QString>; // key, whole value line such as "<string>Ann</string>"
+
+inline Field str(const char *key, const QString &value)
+{
+    return {QLatin1String(key), QStringLiteral("<string>") + value + QStringLiteral("</string>")};
+}
+inline Field integer(const char *key, const QString &value)
+{
+    return {QLatin1String(key), QStringLiteral("<integer>") + value + QStringLiteral("</integer>")};
+}
+inline Field date(const char *key, const QString &value)
+{
+    return {QLatin1String(key), QStringLiteral("<date>") + value + QStringLiteral("</date>")};
+}
+
+inline QStringList header()
+{
+    QStringList h{QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"),
+                  QStringLiteral("<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                                 "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">"),
+                  QStringLiteral("<plist version=\"1.0\">"), QStringLiteral("<dict>")};
+    while (h.size() < 17)
+        h.append(QStringLiteral("\t<key>Header%1</key>").arg(h.size()));
+    return h;
+}
+
+// One dictionary, followed by the line the reader passes over after it.
+inline QStringList dict(const QList<Field> &fields)
+{
+    QStringList lines{QStringLiteral("\t<dict>")};
+    for (const Field &f : fields) {
+        lines.append(QStringLiteral("\t\t<key>") + f.first + QStringLiteral("</key>"));
+        lines.append(QStringLiteral("\t\t") + f.second);
+    }
+    lines.append(QStringLiteral("\t</dict>"));
+    lines.append(QStringLiteral("\t<key>next</key>"));
+    return lines;
+}
+
+inline QByteArray file(const QList<QList<Field>> &dicts,
+                       const QString &lineEnd = QStringLiteral("\r"))
+{
+    QStringList lines = header();
+    for (const QList<Field> &d : dicts)
+        lines += dict(d);
+    lines.append(QStringLiteral("</dict>"));
+    lines.append(QStringLiteral("</plist>"));
+    return lines.join(lineEnd).toUtf8();
+}
+
+} // namespace VktFixture
