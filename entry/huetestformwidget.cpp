@@ -1,0 +1,545 @@
+#include "huetestformwidget.h"
+#include "ui_huetestformwidget.h"
+
+#include "caporder.h"
+#include "clock.h"
+#include "copyoperations.h"
+#include "database.h"
+#include "hueswatchlinewidget.h"
+#include "scoring.h"
+#include "vocabulary.h"
+
+#include <QLocale>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QTextCursor>
+
+namespace {
+
+const QString NewView = QStringLiteral("newView");
+const QString ViewView = QStringLiteral("viewView");
+
+QVector<int> traySlice(const QVector<int> &caps, int tray)
+{
+    return caps.mid(CapOrder::trayStart(tray), CapOrder::traySize(tray));
+}
+
+// A stored text that is not a full set still has to fill 22, 21, 21 and 21 tiles:
+// the cap numbers it lacks follow in ascending order.
+QVector<int> completed(QVector<int> caps)
+{
+    if (caps.size() >= CapOrder::Positions)
+        return caps;
+    QVector<bool> present(CapOrder::Positions + 1, false);
+    for (int cap : qAsConst(caps)) {
+        if (cap >= 1 && cap <= CapOrder::Positions)
+            present[cap] = true;
+    }
+    for (int cap = 1; cap <= CapOrder::Positions && caps.size() < CapOrder::Positions; ++cap) {
+        if (!present.at(cap))
+            caps.append(cap);
+    }
+    return caps;
+}
+
+// The last item with exactly this text; a text the combo lacks is added to it.
+void selectStored(QComboBox *combo, const QString &text)
+{
+    int found = -1;
+    for (int i = 0; i < combo->count(); ++i) {
+        if (combo->itemText(i) == text)
+            found = i;
+    }
+    if (found < 0) {
+        combo->addItem(text);
+        found = combo->count() - 1;
+    }
+    combo->setCurrentIndex(found);
+}
+
+// A default index that no longer exists (say, a removed cap set) shows the empty item.
+void selectIndex(QComboBox *combo, int index)
+{
+    if (combo->count() == 0)
+        return;
+    combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : 0);
+}
+
+} // namespace
+
+HueTestFormWidget::HueTestFormWidget(QWidget *parent)
+    : QWidget(parent), ui(new Ui::HueTestFormWidget)
+{
+    ui->setupUi(this);
+    for (HueSwatchLineWidget *tray : trays())
+        connect(tray, &HueSwatchLineWidget::clearIcons, this, &HueTestFormWidget::removeDragIcons);
+
+    const QVector<int> untouched = CapOrder::untouched();
+    const QList<HueSwatchLineWidget *> all = trays();
+    for (int t = 0; t < all.size(); ++t)
+        all.at(t)->setCapList(traySlice(untouched, t));
+    connect(ui->HueLine1, &HueSwatchLineWidget::hasChanges, this,
+            &HueTestFormWidget::hueLine1Changed);
+    connect(ui->HueLine2, &HueSwatchLineWidget::hasChanges, this,
+            &HueTestFormWidget::hueLine2Changed);
+    connect(ui->HueLine3, &HueSwatchLineWidget::hasChanges, this,
+            &HueTestFormWidget::hueLine3Changed);
+    connect(ui->HueLine4, &HueSwatchLineWidget::hasChanges, this,
+            &HueTestFormWidget::hueLine4Changed);
+
+    connect(ui->resetButton, &QPushButton::clicked, this, &HueTestFormWidget::resetClicked);
+    connect(ui->saveButton, &QPushButton::clicked, this, &HueTestFormWidget::saveClicked);
+    connect(ui->checkBox, &QCheckBox::clicked, this, &HueTestFormWidget::checkBoxClicked);
+    connect(ui->HueLine1, &HueSwatchLineWidget::itemBeingDragged, this,
+            &HueTestFormWidget::hueLine1Drag);
+
+    resetForm();
+
+    ui->illuminationCombo->addItems(Vocabulary::translated(Vocabulary::Illumination));
+    ui->locationCombo->addItems(Vocabulary::translated(Vocabulary::Location));
+    ui->industryCombo->addItems(Vocabulary::translated(Vocabulary::Industry));
+    ui->jobCombo->addItems(Vocabulary::translated(Vocabulary::Job));
+    ui->experienceCombo->addItems(Vocabulary::translated(Vocabulary::Experience));
+
+    // Names, dates and references stay free text: subjects are named in many scripts
+    // and dates come in local forms. Only the minutes field is numeric.
+    ui->time->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9.,:]{0,20}")), this));
+
+    connect(ui->firstName, &QLineEdit::selectionChanged, this, &HueTestFormWidget::firstChanged);
+    connect(ui->middleName, &QLineEdit::selectionChanged, this, &HueTestFormWidget::middleChanged);
+    connect(ui->lastName, &QLineEdit::selectionChanged, this, &HueTestFormWidget::lastChanged);
+    connect(ui->dob, &QLineEdit::selectionChanged, this, &HueTestFormWidget::DOBChanged);
+    connect(ui->referenceNumber, &QLineEdit::selectionChanged, this,
+            &HueTestFormWidget::refChanged);
+    connect(ui->testDate, &QLineEdit::selectionChanged, this, &HueTestFormWidget::dateChanged);
+    connect(ui->time, &QLineEdit::selectionChanged, this, &HueTestFormWidget::timeChanged);
+    connect(ui->gender, &QLineEdit::selectionChanged, this, &HueTestFormWidget::genderChanged);
+    connect(ui->comments, &QPlainTextEdit::selectionChanged, this,
+            &HueTestFormWidget::commentsChanged);
+    const auto indexChanged = QOverload<int>::of(&QComboBox::currentIndexChanged);
+    connect(ui->illuminationCombo, indexChanged, this, &HueTestFormWidget::illuminationChanged);
+    connect(ui->jobCombo, indexChanged, this, &HueTestFormWidget::jobChanged);
+    connect(ui->industryCombo, indexChanged, this, &HueTestFormWidget::industryChanged);
+    connect(ui->locationCombo, indexChanged, this, &HueTestFormWidget::locationChanged);
+    connect(ui->serialCombo, indexChanged, this, &HueTestFormWidget::serialChanged);
+    connect(ui->experienceCombo, indexChanged, this, &HueTestFormWidget::experienceChanged);
+    connect(copyOperations::instance(), &copyOperations::focusChanged, this,
+            &HueTestFormWidget::focusChanged);
+}
+
+HueTestFormWidget::~HueTestFormWidget()
+{
+    // Focus and selection signals still arrive while the base class takes the fields
+    // down; by then this object is no longer a form.
+    disconnect(copyOperations::instance(), nullptr, this, nullptr);
+    const QList<QObject *> parts = findChildren<QObject *>();
+    for (QObject *part : parts)
+        disconnect(part, nullptr, this, nullptr);
+    delete ui;
+}
+
+QList<HueSwatchLineWidget *> HueTestFormWidget::trays() const
+{
+    return {ui->HueLine1, ui->HueLine2, ui->HueLine3, ui->HueLine4};
+}
+
+void HueTestFormWidget::setMode(const QString &mode)
+{
+    modeText = mode;
+}
+
+void HueTestFormWidget::setSaveButtonText(const QString &text)
+{
+    ui->saveButton->setText(text);
+}
+
+void HueTestFormWidget::disableSubjectFields()
+{
+    ui->firstName->setEnabled(false);
+    ui->middleName->setEnabled(false);
+    ui->lastName->setEnabled(false);
+    ui->dob->setEnabled(false);
+}
+
+void HueTestFormWidget::setSerialNumbers(const QStringList &serials)
+{
+    serialNumbers = serials;
+    ui->serialCombo->clear();
+    ui->serialCombo->clearEditText();
+    ui->serialCombo->addItem(QString());
+    ui->serialCombo->addItems(serialNumbers);
+}
+
+void HueTestFormWidget::setFormDefaults(const QStringList &list)
+{
+    for (int i = 0; i < 6; ++i)
+        defaults[i] = i < list.size() ? list.at(i).toInt() : 0;
+}
+
+void HueTestFormWidget::setFixedComboTexts()
+{
+    const std::pair<QComboBox *, Vocabulary::Kind> combos[] = {
+        {ui->illuminationCombo, Vocabulary::Illumination},
+        {ui->locationCombo, Vocabulary::Location},
+        {ui->industryCombo, Vocabulary::Industry},
+        {ui->jobCombo, Vocabulary::Job},
+        {ui->experienceCombo, Vocabulary::Experience},
+    };
+    for (const auto &entry : combos) {
+        const QStringList texts = Vocabulary::translated(entry.second);
+        const int n = qMin(texts.size(), entry.first->count());
+        for (int i = 0; i < n; ++i)
+            entry.first->setItemText(i, texts.at(i));
+    }
+}
+
+void HueTestFormWidget::resetForm()
+{
+    changed = false;
+    // A reset form holds no stored test any more: Update must not write its blank
+    // fields over the test that was shown before.
+    loaded = false;
+    loadedRecord = databaseEntry();
+    for (HueSwatchLineWidget *tray : trays())
+        tray->resetTray();
+    ui->checkBox->setChecked(false);
+    ui->firstName->clear();
+    ui->middleName->clear();
+    ui->lastName->clear();
+    ui->referenceNumber->clear();
+    ui->gender->clear();
+    ui->dob->clear();
+    ui->comments->clear();
+    ui->testDate->clear();
+    ui->time->clear();
+    setFixedComboTexts();
+    selectIndex(ui->illuminationCombo, defaults[IllDefault]);
+    selectIndex(ui->locationCombo, defaults[LocDefault]);
+    selectIndex(ui->industryCombo, defaults[IndDefault]);
+    selectIndex(ui->jobCombo, defaults[JobDefault]);
+    selectIndex(ui->experienceCombo, defaults[ExpDefault]);
+    selectIndex(ui->serialCombo, defaults[SerialDefault]);
+    ui->firstName->setEnabled(true);
+    ui->middleName->setEnabled(true);
+    ui->lastName->setEnabled(true);
+    ui->dob->setEnabled(true);
+    for (HueSwatchLineWidget *tray : trays())
+        tray->resizeTiles(width());
+}
+
+void HueTestFormWidget::showEntry(const databaseEntry &entry)
+{
+    loadedRecord = entry;
+    ui->checkBox->setChecked(false);
+    ui->firstName->setText(entry.first);
+    ui->middleName->setText(entry.middle);
+    ui->lastName->setText(entry.last);
+    ui->referenceNumber->setText(entry.refNum);
+    ui->dob->setText(entry.DOB);
+    ui->testDate->setText(entry.testDate);
+    ui->time->setText(entry.time);
+    ui->comments->setPlainText(entry.comments);
+    ui->gender->setText(entry.gender);
+    selectStored(ui->illuminationCombo, entry.illumination);
+    selectStored(ui->locationCombo, entry.location);
+    selectStored(ui->industryCombo, entry.industry);
+    selectStored(ui->jobCombo, entry.job);
+    selectStored(ui->experienceCombo, entry.experience);
+    selectStored(ui->serialCombo, entry.serialNum);
+
+    const QVector<int> caps = completed(CapOrder::read(entry.scores));
+    const QList<HueSwatchLineWidget *> all = trays();
+    for (HueSwatchLineWidget *tray : all)
+        tray->clearTray();
+    for (int t = 0; t < all.size(); ++t)
+        all.at(t)->setCapList(traySlice(caps, t));
+    loaded = true;
+}
+
+void HueTestFormWidget::resizeTrays(int width)
+{
+    for (HueSwatchLineWidget *tray : trays())
+        tray->resizeTiles(width);
+}
+
+void HueTestFormWidget::retranslateForm()
+{
+    ui->retranslateUi(this);
+    if (modeText == NewView)
+        ui->saveButton->setText(tr("Save"));
+    else if (modeText == ViewView)
+        ui->saveButton->setText(tr("Update"));
+    setFixedComboTexts();
+}
+
+QString HueTestFormWidget::capOrderText() const
+{
+    QString text;
+    for (const HueSwatchLineWidget *tray : trays())
+        text += tray->capOrderText();
+    return text;
+}
+
+void HueTestFormWidget::showProblem(const QString &text, const QString &detail)
+{
+    auto *box = new QMessageBox(detail.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Warning,
+                                QString(), text, QMessageBox::Ok, this);
+    box->setInformativeText(detail);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+bool HueTestFormWidget::save()
+{
+    const QString scores = capOrderText();
+    return modeText == NewView ? storeNewTest(scores) : updateStoredTest(scores);
+}
+
+bool HueTestFormWidget::storeNewTest(const QString &scores)
+{
+    if (ui->firstName->text().isEmpty() || ui->lastName->text().isEmpty() ||
+        ui->dob->text().isEmpty()) {
+        showProblem(tr("Please enter a date of birth and first and last names."));
+        return false;
+    }
+    QString testDate = ui->testDate->text();
+    if (testDate.isEmpty())
+        testDate = QLocale::c().toString(Clock::today(), QStringLiteral("MM/dd/yyyy"));
+
+    database *db = database::instance();
+    QSqlDatabase connection = db->currentConnection();
+    // Subject and test go in together: a subject row without its test helps nobody.
+    const bool inTransaction = connection.transaction();
+    const int userId =
+        db->insertUser(ui->firstName->text(), ui->middleName->text(), ui->lastName->text(),
+                       ui->referenceNumber->text(), ui->dob->text(), ui->gender->text(),
+                       ui->locationCombo->currentText(), ui->industryCombo->currentText(),
+                       ui->experienceCombo->currentText(), ui->jobCombo->currentText());
+    bool stored = userId > 0 && db->insertTest(userId, ui->illuminationCombo->currentText(),
+                                               testDate, ui->comments->toPlainText(), scores,
+                                               ui->serialCombo->currentText(), ui->time->text());
+    QString why = stored ? QString() : db->lastError();
+    if (stored && inTransaction && !connection.commit()) {
+        stored = false;
+        why = connection.lastError().text();
+    }
+    if (!stored) {
+        if (inTransaction)
+            connection.rollback();
+        showProblem(tr("The test could not be saved."), why);
+        return false;
+    }
+    changed = false;
+    emit savedNewTest();
+    resetForm();
+    return true;
+}
+
+bool HueTestFormWidget::updateStoredTest(const QString &scores)
+{
+    if (!loaded) {
+        changed = false;
+        return true;
+    }
+    database *db = database::instance();
+    QSqlDatabase connection = db->currentConnection();
+    const bool inTransaction = connection.transaction();
+    bool stored =
+        db->updateUser(ui->firstName->text(), ui->middleName->text(), ui->lastName->text(),
+                       ui->referenceNumber->text(), ui->dob->text(), ui->gender->text(),
+                       ui->locationCombo->currentText(), ui->industryCombo->currentText(),
+                       ui->experienceCombo->currentText(), ui->jobCombo->currentText(),
+                       loadedRecord.first, loadedRecord.middle, loadedRecord.last,
+                       loadedRecord.DOB) &&
+        db->updateTest(loadedRecord.testID.toInt(), ui->illuminationCombo->currentText(),
+                       ui->testDate->text(), ui->comments->toPlainText(), scores,
+                       ui->serialCombo->currentText(), ui->time->text(), loadedRecord.illumination,
+                       loadedRecord.testDate, loadedRecord.scores, loadedRecord.serialNum);
+    QString why = stored ? QString() : db->lastError();
+    if (stored && inTransaction && !connection.commit()) {
+        stored = false;
+        why = connection.lastError().text();
+    }
+    if (!stored) {
+        if (inTransaction)
+            connection.rollback();
+        showProblem(tr("The test could not be updated."), why);
+        return false;
+    }
+
+    const databaseEntry asLoaded = loadedRecord;
+    // The stored rows now hold the edits; the next update has to find them by these.
+    loadedRecord.first = ui->firstName->text();
+    loadedRecord.middle = ui->middleName->text();
+    loadedRecord.last = ui->lastName->text();
+    loadedRecord.refNum = ui->referenceNumber->text();
+    loadedRecord.DOB = ui->dob->text();
+    loadedRecord.gender = ui->gender->text();
+    loadedRecord.location = ui->locationCombo->currentText();
+    loadedRecord.industry = ui->industryCombo->currentText();
+    loadedRecord.experience = ui->experienceCombo->currentText();
+    loadedRecord.job = ui->jobCombo->currentText();
+    loadedRecord.illumination = ui->illuminationCombo->currentText();
+    loadedRecord.testDate = ui->testDate->text();
+    loadedRecord.comments = ui->comments->toPlainText();
+    loadedRecord.scores = scores;
+    loadedRecord.serialNum = ui->serialCombo->currentText();
+    loadedRecord.time = ui->time->text();
+    changed = false;
+    emit updatedInfo(asLoaded);
+    return true;
+}
+
+void HueTestFormWidget::markChanged()
+{
+    changed = true;
+    updateTileScores();
+}
+
+void HueTestFormWidget::hueLine1Changed()
+{
+    markChanged();
+}
+void HueTestFormWidget::hueLine2Changed()
+{
+    markChanged();
+}
+void HueTestFormWidget::hueLine3Changed()
+{
+    markChanged();
+}
+void HueTestFormWidget::hueLine4Changed()
+{
+    markChanged();
+}
+
+void HueTestFormWidget::updateTileScores()
+{
+    const QVector<int> scores = Scoring::positionScores(CapOrder::read(capOrderText()));
+    if (scores.size() < CapOrder::Positions || !ui->checkBox->isChecked())
+        return;
+    const QList<HueSwatchLineWidget *> all = trays();
+    for (int t = 0; t < all.size(); ++t) {
+        QStringList texts;
+        for (int score : traySlice(scores, t))
+            texts.append(QString::number(score));
+        all.at(t)->setScores(texts);
+    }
+}
+
+void HueTestFormWidget::resetClicked()
+{
+    if (modeText == NewView)
+        resetForm();
+}
+
+void HueTestFormWidget::saveClicked()
+{
+    save();
+}
+
+void HueTestFormWidget::checkBoxClicked()
+{
+    if (ui->checkBox->isChecked()) {
+        updateTileScores();
+        return;
+    }
+    for (HueSwatchLineWidget *tray : trays())
+        tray->clearScores();
+}
+
+void HueTestFormWidget::hueLine1Drag()
+{
+    ui->HueLine2->setAcceptDrops(false);
+    ui->HueLine3->setAcceptDrops(false);
+    ui->HueLine4->setAcceptDrops(false);
+}
+
+void HueTestFormWidget::removeDragIcons()
+{
+    for (HueSwatchLineWidget *tray : trays())
+        tray->removeSelectedIcons();
+}
+
+void HueTestFormWidget::firstChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->firstName->selectedText());
+}
+void HueTestFormWidget::middleChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->middleName->selectedText());
+}
+void HueTestFormWidget::lastChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->lastName->selectedText());
+}
+void HueTestFormWidget::DOBChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->dob->selectedText());
+}
+void HueTestFormWidget::refChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->referenceNumber->selectedText());
+}
+void HueTestFormWidget::dateChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->testDate->selectedText());
+}
+void HueTestFormWidget::timeChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->time->selectedText());
+}
+void HueTestFormWidget::genderChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->gender->selectedText());
+}
+void HueTestFormWidget::commentsChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->comments->textCursor().selectedText());
+}
+void HueTestFormWidget::illuminationChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->illuminationCombo->currentText());
+}
+void HueTestFormWidget::jobChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->jobCombo->currentText());
+}
+void HueTestFormWidget::industryChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->industryCombo->currentText());
+}
+void HueTestFormWidget::locationChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->locationCombo->currentText());
+}
+void HueTestFormWidget::serialChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->serialCombo->currentText());
+}
+void HueTestFormWidget::experienceChanged()
+{
+    copyOperations::instance()->setSelectedText(ui->experienceCombo->currentText());
+}
+
+void HueTestFormWidget::focusChanged(QWidget *, QWidget *)
+{
+    // A focus outside this form leaves the target as it was, on either form.
+    QLineEdit *const lineEdits[] = {ui->firstName,       ui->middleName, ui->lastName, ui->dob,
+                                    ui->referenceNumber, ui->testDate,   ui->time};
+    for (QLineEdit *edit : lineEdits) {
+        if (edit->hasFocus()) {
+            copyOperations::instance()->setLineEdit(edit);
+            return;
+        }
+    }
+    if (ui->comments->hasFocus())
+        copyOperations::instance()->setPlainTextEdit(ui->comments);
+    else if (ui->gender->hasFocus())
+        copyOperations::instance()->setLineEdit(ui->gender);
+}

@@ -1,0 +1,46 @@
+#include "scorewidget.h"
+#include "ui_scorewidget.h"
+
+ScoreWidget::ScoreWidget(QWidget *parent) : QWidget(parent), ui(new Ui::ScoreWidget)
+{
+    ui->setupUi(this);
+    ui->label->setAlignment(Qt::AlignCenter);
+}
+
+ScoreWidget::~ScoreWidget()
+{
+    delete ui;
+}
+
+void ScoreWidget::setNumber(int n)
+{
+    number = n;
+    ui->number->setText(QString::number(n));
+}
+
+void ScoreWidget::setSwatch(const QIcon &icon, const QSize &size)
+{
+    swatch = icon;
+    ui->label->setPixmap(swatch.pixmap(size, QIcon::Normal));
+}
+
+void ScoreWidget::resizeSwatch(const QSize &size)
+{
+    ui->label->setPixmap(swatch.pixmap(size, QIcon::Normal));
+    ui->label->resize(size);
+}
+
+void ScoreWidget::setScore(const QString &text)
+{
+    // Once scores are on, the row keeps its height so the tiles do not jump.
+    ui->score->setMinimumHeight(30);
+    ui->score->setText(text);
+    ui->score->setStyleSheet(QStringLiteral("QLabel { color: red; }"));
+}
+
+QIcon ScoreWidget::grabIcon()
+{
+    QIcon icon;
+    icon.addPixmap(grab(rect()), QIcon::Normal);
+    return icon;
+}

@@ -1,0 +1,786 @@
+#include "caporder.h"
+#include "clock.h"
+#include "copyoperations.h"
+#include "database.h"
+#include "hueswatchlinewidget.h"
+#include "huetestformwidget.h"
+#include "scorewidget.h"
+#include "testsupport.h"
+#include "vkresources.h"
+#include "vocabulary.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QVBoxLayout>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(databaseEntry)
+
+namespace {
+
+template <typename T> T *child(QWidget &form, const char *name)
+{
+    T *w = form.findChild<T *>(QLatin1String(name));
+    if (!w)
+        qFatal("no widget %s", name);
+    return w;
+}
+
+QLineEdit *edit(QWidget &form, const char *name)
+{
+    return child<QLineEdit>(form, name);
+}
+QComboBox *combo(QWidget &form, const char *name)
+{
+    return child<QComboBox>(form, name);
+}
+
+HueSwatchLineWidget *tray(QWidget &form, int n)
+{
+    return child<HueSwatchLineWidget>(form, qPrintable(QStringLiteral("HueLine%1").arg(n)));
+}
+
+bool move(QWidget &form, int trayNumber, int from, int to)
+{
+    QListWidget *list = tray(form, trayNumber)->findChild<QListWidget *>();
+    return list->model()->moveRow(QModelIndex(), from, QModelIndex(), to);
+}
+
+QString scoreOn(QWidget &form, int trayNumber, int row)
+{
+    return tray(form, trayNumber)
+        ->tileAt(row)
+        ->findChild<QLabel *>(QStringLiteral("score"))
+        ->text();
+}
+
+// The text of the message the form shows, closing it; empty when none is shown.
+QString takeMessage(QWidget &form)
+{
+    QString text;
+    const QList<QMessageBox *> boxes = form.findChildren<QMessageBox *>();
+    for (QMessageBox *box : boxes) {
+        if (box->isVisible())
+            text = box->text();
+        box->close();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return text;
+}
+
+int countRows(const QString &table)
+{
+    QSqlQuery q(database::instance()->currentConnection());
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM ") + table) || !q.next())
+        return -1;
+    return q.value(0).toInt();
+}
+
+// Subject and test columns of every stored test, oldest first.
+QList<QStringList> storedRows()
+{
+    QList<QStringList> rows;
+    QSqlQuery q(database::instance()->currentConnection());
+    q.exec(QStringLiteral(
+        "SELECT u.first, u.middle, u.last, u.refNum, u.DOB, u.gender, u.location, u.industry, "
+        "u.experience, u.job, t.illumination, t.testDate, t.comments, t.scores, t.serialNum, "
+        "t.time FROM tests t JOIN users u ON u.id = t.userID ORDER BY t.id"));
+    while (q.next()) {
+        QStringList row;
+        for (int i = 0; i < 16; ++i)
+            row.append(q.value(i).toString());
+        rows.append(row);
+    }
+    return rows;
+}
+
+// Types text one character at a time, as a keyboard with any layout would.
+void typeText(QWidget *w, const QString &text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+QString fillOn(const QVector<int> &caps)
+{
+    return CapOrder::write(caps);
+}
+
+void makeViewForm(HueTestFormWidget &form)
+{
+    form.setMode(QStringLiteral("viewView"));
+    form.setSaveButtonText(QStringLiteral("Update"));
+    form.disableSubjectFields();
+}
+
+// A stored test as the main window hands it over: loaded, then its arrangement fetched.
+databaseEntry storedEntry(const databaseEntry &e)
+{
+    const int id = TestSupport::storeEntry(e);
+    const QList<databaseEntry> all = database::instance()->getAllTests();
+    for (databaseEntry stored : all) {
+        if (stored.testID.toInt() == id) {
+            stored.scores = database::instance()->getScores(stored.testID);
+            return stored;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+class TestHueTestFormWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void fieldsCarryTheirNamesAndTexts_data();
+    void fieldsCarryTheirNamesAndTexts();
+    void combosHoldTheVocabularies();
+    void newFormReadsBackTheUntouchedOrder();
+    void moveMarksChangedEditingDoesNot();
+    void showScoresPutsPositionScoresOnTiles();
+    void missingNameStoresNothing_data();
+    void missingNameStoresNothing();
+    void saveStoresTheTabledFields();
+    void saveKeepsAGivenTestDateAndAddsASubjectEveryTime();
+    void failedStoreLeavesTheFormAsItWas();
+    void showEntryFillsTheForm();
+    void showEntryAppendsUnknownChoicesOnce();
+    void showEntryCompletesAShortArrangement_data();
+    void showEntryCompletesAShortArrangement();
+    void updateRewritesTheStoredTest();
+    void updateAfterResetWritesNothing();
+    void failedUpdateIsReportedAndUndone();
+    void resetTestOnlyInTheNewForm();
+    void defaultsAndSerialNumbers();
+    void retranslateKeepsTheModeLabel();
+    void namesAreFreeTimeIsNumeric();
+    void focusAndSelectionsReachCopyOperations();
+};
+
+void TestHueTestFormWidget::initTestCase()
+{
+    vkInitResources();
+    copyOperations::instance()->setApplication(qApp);
+    qRegisterMetaType<databaseEntry>();
+}
+
+void TestHueTestFormWidget::init()
+{
+    TestSupport::useFreshDatabase();
+    Clock::setToday(QDate(2024, 3, 7));
+}
+
+void TestHueTestFormWidget::cleanup()
+{
+    Clock::setToday(QDate());
+}
+
+void TestHueTestFormWidget::fieldsCarryTheirNamesAndTexts_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("labelText");
+    QTest::newRow("first") << "firstName"
+                           << "firstNameLabel"
+                           << "First";
+    QTest::newRow("middle") << "middleName"
+                            << "middleNameLabel"
+                            << "Middle";
+    QTest::newRow("last") << "lastName"
+                          << "lastNameLabel"
+                          << "Last";
+    QTest::newRow("ref") << "referenceNumber"
+                         << "referenceNumberLabel"
+                         << "Reference Number";
+    QTest::newRow("gender") << "gender"
+                            << "genderLabel"
+                            << "Gender";
+    QTest::newRow("dob") << "dob"
+                         << "dobLabel"
+                         << "Date of Birth";
+    QTest::newRow("test date") << "testDate"
+                               << "testDateLabel"
+                               << "Test Date";
+    QTest::newRow("time") << "time"
+                          << "timeLabel"
+                          << "Time (mins)";
+    QTest::newRow("comments") << "comments"
+                              << "label"
+                              << "Comments";
+    QTest::newRow("experience") << "experienceCombo"
+                                << "experienceLabel"
+                                << "Experience";
+    QTest::newRow("job") << "jobCombo"
+                         << "jobFunctionLabel"
+                         << "Job Function";
+    QTest::newRow("industry") << "industryCombo"
+                              << "industryLabel"
+                              << "Industry";
+    QTest::newRow("illumination") << "illuminationCombo"
+                                  << "illuminationLabel"
+                                  << "Illumination";
+    QTest::newRow("location") << "locationCombo"
+                              << "locationLabel"
+                              << "Location";
+    QTest::newRow("serial") << "serialCombo"
+                            << "serialNumberLabel"
+                            << "Serial Number";
+    QTest::newRow("subject heading") << "userFrame"
+                                     << "uiLabel"
+                                     << " User Information";
+    QTest::newRow("test heading") << "testFrame"
+                                  << "tiLabel"
+                                  << "Test Information";
+}
+
+void TestHueTestFormWidget::fieldsCarryTheirNamesAndTexts()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, label);
+    QFETCH(QString, labelText);
+    HueTestFormWidget form;
+    QWidget *w = form.findChild<QWidget *>(field);
+    QVERIFY(w);
+    // Labels stand beside their fields; tiles have labels of the same names.
+    auto *labelWidget = w->parentWidget()->findChild<QLabel *>(label, Qt::FindDirectChildrenOnly);
+    QVERIFY(labelWidget);
+    QCOMPARE(labelWidget->text(), labelText);
+    if (auto *line = qobject_cast<QLineEdit *>(w))
+        QCOMPARE(line->placeholderText(), QStringLiteral("Enter..."));
+    if (auto *plain = qobject_cast<QPlainTextEdit *>(w)) {
+        QCOMPARE(plain->placeholderText(), QStringLiteral("Enter..."));
+        QVERIFY(plain->tabChangesFocus());
+        QCOMPARE(plain->maximumHeight(), 50);
+    }
+    if (auto *box = qobject_cast<QComboBox *>(w))
+        QVERIFY(!box->isEditable());
+}
+
+void TestHueTestFormWidget::combosHoldTheVocabularies()
+{
+    HueTestFormWidget form;
+    const std::pair<const char *, Vocabulary::Kind> combos[] = {
+        {"illuminationCombo", Vocabulary::Illumination}, {"locationCombo", Vocabulary::Location},
+        {"industryCombo", Vocabulary::Industry},         {"jobCombo", Vocabulary::Job},
+        {"experienceCombo", Vocabulary::Experience},
+    };
+    int items = 0;
+    for (const auto &c : combos) {
+        QComboBox *box = combo(form, c.first);
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts.append(box->itemText(i));
+        QCOMPARE(texts, Vocabulary::sources(c.second));
+        QCOMPARE(box->currentIndex(), 0);
+        items += box->count();
+    }
+    QCOMPARE(items, 54);
+    QCOMPARE(combo(form, "industryCombo")->itemText(9),
+             QStringLiteral("Pigment/Colorant manufacturer"));
+    QCOMPARE(child<QPushButton>(form, "resetButton")->text(), QStringLiteral("Reset Test"));
+    QCOMPARE(child<QCheckBox>(form, "checkBox")->text(), QStringLiteral("Show Scores"));
+    QVERIFY(!child<QCheckBox>(form, "checkBox")->isChecked());
+}
+
+void TestHueTestFormWidget::newFormReadsBackTheUntouchedOrder()
+{
+    HueTestFormWidget form;
+    QCOMPARE(form.capOrderText(), CapOrder::write(CapOrder::untouched()));
+    QCOMPARE(tray(form, 1)->count(), 22);
+    QCOMPARE(tray(form, 2)->count(), 21);
+    QCOMPARE(tray(form, 3)->count(), 21);
+    QCOMPARE(tray(form, 4)->count(), 21);
+    QVERIFY(!form.isChanged());
+}
+
+void TestHueTestFormWidget::moveMarksChangedEditingDoesNot()
+{
+    HueTestFormWidget form;
+    QTest::keyClicks(edit(form, "firstName"), QStringLiteral("Ann"));
+    combo(form, "jobCombo")->setCurrentIndex(2);
+    child<QPlainTextEdit>(form, "comments")->setPlainText(QStringLiteral("tired"));
+    QVERIFY(!form.isChanged());
+    QVERIFY(move(form, 3, 4, 0));
+    QVERIFY(form.isChanged());
+    form.resetForm();
+    QVERIFY(!form.isChanged());
+    QCOMPARE(form.capOrderText(), CapOrder::write(CapOrder::untouched()));
+    QCOMPARE(edit(form, "firstName")->text(), QString());
+}
+
+void TestHueTestFormWidget::showScoresPutsPositionScoresOnTiles()
+{
+    HueTestFormWidget form;
+    QCheckBox *box = child<QCheckBox>(form, "checkBox");
+    box->click();
+    QVERIFY(box->isChecked());
+    for (int t = 1; t <= 4; ++t)
+        for (int row = 0; row < tray(form, t)->count(); ++row)
+            QCOMPARE(scoreOn(form, t, row), QStringLiteral("2"));
+
+    // Cap 5 to the left end of tray 1: 5, 85, 1, 2, 3, 4, 6, ...
+    QVERIFY(move(form, 1, 5, 0));
+    const QStringList tray1 = {QStringLiteral("11"), QStringLiteral("6"), QStringLiteral("2"),
+                               QStringLiteral("2"),  QStringLiteral("2"), QStringLiteral("3"),
+                               QStringLiteral("3"),  QStringLiteral("2")};
+    for (int row = 0; row < tray1.size(); ++row)
+        QCOMPARE(scoreOn(form, 1, row), tray1.at(row));
+    QCOMPARE(scoreOn(form, 4, 20), QStringLiteral("7"));
+    QCOMPARE(scoreOn(form, 2, 0), QStringLiteral("2"));
+
+    box->click();
+    QVERIFY(!box->isChecked());
+    for (int t = 1; t <= 4; ++t)
+        for (int row = 0; row < tray(form, t)->count(); ++row)
+            QCOMPARE(scoreOn(form, t, row), QString());
+    // With the box unticked a move shows nothing.
+    QVERIFY(move(form, 1, 0, 5));
+    QCOMPARE(scoreOn(form, 1, 0), QString());
+}
+
+void TestHueTestFormWidget::missingNameStoresNothing_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("dob");
+    QTest::newRow("no first name") << ""
+                                   << "Lee"
+                                   << "01/02/1980";
+    QTest::newRow("no last name") << "Ann"
+                                  << ""
+                                  << "01/02/1980";
+    QTest::newRow("no date of birth") << "Ann"
+                                      << "Lee"
+                                      << "";
+    QTest::newRow("nothing") << ""
+                             << ""
+                             << "";
+}
+
+void TestHueTestFormWidget::missingNameStoresNothing()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(QString, dob);
+    HueTestFormWidget form;
+    form.setMode(QStringLiteral("newView"));
+    edit(form, "firstName")->setText(first);
+    edit(form, "lastName")->setText(last);
+    edit(form, "dob")->setText(dob);
+    QVERIFY(move(form, 2, 0, 3));
+    QSignalSpy saved(&form, &HueTestFormWidget::savedNewTest);
+    QVERIFY(!form.save());
+    QCOMPARE(takeMessage(form),
+             QStringLiteral("Please enter a date of birth and first and last names."));
+    QCOMPARE(saved.count(), 0);
+    QCOMPARE(countRows(QStringLiteral("users")), 0);
+    QCOMPARE(countRows(QStringLiteral("tests")), 0);
+    QVERIFY(form.isChanged());
+    QCOMPARE(edit(form, "firstName")->text(), first);
+}
+
+void TestHueTestFormWidget::saveStoresTheTabledFields()
+{
+    HueTestFormWidget form;
+    form.setMode(QStringLiteral("newView"));
+    form.setSerialNumbers({QStringLiteral("SN-1"), QStringLiteral("SN-2")});
+    edit(form, "firstName")->setText(QStringLiteral(" ")); // a blank counts as entered
+    edit(form, "middleName")->setText(QStringLiteral("Q"));
+    edit(form, "lastName")->setText(QStringLiteral("Lee"));
+    edit(form, "referenceNumber")->setText(QStringLiteral("R7"));
+    edit(form, "gender")->setText(QStringLiteral("Female"));
+    edit(form, "dob")->setText(QStringLiteral("01/02/1980"));
+    edit(form, "time")->setText(QStringLiteral("12"));
+    child<QPlainTextEdit>(form, "comments")->setPlainText(QStringLiteral("two\nlines"));
+    combo(form, "illuminationCombo")->setCurrentIndex(2);
+    combo(form, "locationCombo")->setCurrentIndex(4);
+    combo(form, "industryCombo")->setCurrentIndex(9);
+    combo(form, "jobCombo")->setCurrentIndex(1);
+    combo(form, "experienceCombo")->setCurrentIndex(5);
+    combo(form, "serialCombo")->setCurrentIndex(2);
+    QVERIFY(move(form, 1, 5, 0));
+    const QString arrangement = form.capOrderText();
+
+    QSignalSpy saved(&form, &HueTestFormWidget::savedNewTest);
+    QVERIFY(form.save());
+    QCOMPARE(takeMessage(form), QString());
+    QCOMPARE(saved.count(), 1);
+    const QList<QStringList> rows = storedRows();
+    QCOMPARE(rows.size(), 1);
+    const QStringList expected = {
+        QStringLiteral(" "),          QStringLiteral("Q"),
+        QStringLiteral("Lee"),        QStringLiteral("R7"),
+        QStringLiteral("01/02/1980"), QStringLiteral("Female"),
+        QStringLiteral("Europe"),     QStringLiteral("Pigment/Colorant manufacturer"),
+        QStringLiteral("20 + years"), QStringLiteral("Quality Control"),
+        QStringLiteral("D65"),        QStringLiteral("03/07/2024"),
+        QStringLiteral("two\nlines"), arrangement,
+        QStringLiteral("SN-2"),       QStringLiteral("12")};
+    QCOMPARE(rows.first(), expected);
+    QVERIFY(arrangement.startsWith(QLatin1String("5, 85, 1, 2, 3, 4, 6, ")));
+
+    // Saved and reset: blank fields, untouched trays, the date field still empty.
+    QVERIFY(!form.isChanged());
+    QCOMPARE(edit(form, "lastName")->text(), QString());
+    QCOMPARE(edit(form, "testDate")->text(), QString());
+    QCOMPARE(combo(form, "illuminationCombo")->currentIndex(), 0);
+    QCOMPARE(form.capOrderText(), CapOrder::write(CapOrder::untouched()));
+}
+
+void TestHueTestFormWidget::saveKeepsAGivenTestDateAndAddsASubjectEveryTime()
+{
+    HueTestFormWidget form;
+    form.setMode(QStringLiteral("newView"));
+    for (int i = 0; i < 2; ++i) {
+        edit(form, "firstName")->setText(QStringLiteral("Ann"));
+        edit(form, "lastName")->setText(QStringLiteral("Lee"));
+        edit(form, "dob")->setText(QStringLiteral("01/02/1980"));
+        edit(form, "testDate")->setText(QStringLiteral("12/31/2023"));
+        QVERIFY(form.save());
+    }
+    QCOMPARE(countRows(QStringLiteral("users")), 2);
+    const QList<QStringList> rows = storedRows();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows.at(1).at(11), QStringLiteral("12/31/2023"));
+    QCOMPARE(rows.at(1).at(6), QString()); // empty choices store empty texts
+    QCOMPARE(rows.at(1).at(13), CapOrder::write(CapOrder::untouched()));
+}
+
+void TestHueTestFormWidget::failedStoreLeavesTheFormAsItWas()
+{
+    HueTestFormWidget form;
+    form.setMode(QStringLiteral("newView"));
+    edit(form, "firstName")->setText(QStringLiteral("Ann"));
+    edit(form, "lastName")->setText(QStringLiteral("Lee"));
+    edit(form, "dob")->setText(QStringLiteral("01/02/1980"));
+    QVERIFY(move(form, 4, 0, 20));
+    const QString arrangement = form.capOrderText();
+    {
+        QSqlQuery q(database::instance()->currentConnection());
+        QVERIFY(q.exec(QStringLiteral("DROP TABLE tests")));
+    }
+    QSignalSpy saved(&form, &HueTestFormWidget::savedNewTest);
+    QVERIFY(!form.save());
+    QCOMPARE(takeMessage(form), QStringLiteral("The test could not be saved."));
+    QCOMPARE(saved.count(), 0);
+    // The subject row went back with the test that could not follow it.
+    QCOMPARE(countRows(QStringLiteral("users")), 0);
+    QVERIFY(form.isChanged());
+    QCOMPARE(edit(form, "firstName")->text(), QStringLiteral("Ann"));
+    QCOMPARE(form.capOrderText(), arrangement);
+}
+
+void TestHueTestFormWidget::showEntryFillsTheForm()
+{
+    HueTestFormWidget form;
+    makeViewForm(form);
+    form.setSerialNumbers({QStringLiteral("1234")});
+    databaseEntry e = TestSupport::sampleEntry(QStringLiteral("Zoë"), QStringLiteral("Lee"),
+                                               TestSupport::swapped(CapOrder::untouched(), 0, 84));
+    e.testID = QStringLiteral("3");
+    e.experience = QStringLiteral("3 - 5 years");
+    e.industry = QString();
+    e.comments = QStringLiteral("a\nb");
+    form.showEntry(e);
+    QVERIFY(form.isLoaded());
+    QCOMPARE(edit(form, "firstName")->text(), e.first);
+    QCOMPARE(edit(form, "middleName")->text(), e.middle);
+    QCOMPARE(edit(form, "lastName")->text(), e.last);
+    QCOMPARE(edit(form, "referenceNumber")->text(), e.refNum);
+    QCOMPARE(edit(form, "dob")->text(), e.DOB);
+    QCOMPARE(edit(form, "testDate")->text(), e.testDate);
+    QCOMPARE(edit(form, "time")->text(), e.time);
+    QCOMPARE(edit(form, "gender")->text(), e.gender);
+    QCOMPARE(child<QPlainTextEdit>(form, "comments")->toPlainText(), e.comments);
+    QCOMPARE(combo(form, "experienceCombo")->currentIndex(), 2);
+    QCOMPARE(combo(form, "illuminationCombo")->currentIndex(), 2);
+    QCOMPARE(combo(form, "industryCombo")->currentIndex(), 0);
+    QCOMPARE(combo(form, "serialCombo")->currentIndex(), 1);
+    QCOMPARE(form.capOrderText(), e.scores);
+    QVERIFY(!form.isChanged());
+    QVERIFY(!edit(form, "firstName")->isEnabled());
+    QVERIFY(!edit(form, "dob")->isEnabled());
+
+    // The stored order is now the trays' own: a reset goes back to it.
+    QVERIFY(move(form, 2, 0, 5));
+    form.resetForm();
+    QCOMPARE(form.capOrderText(), e.scores);
+}
+
+void TestHueTestFormWidget::showEntryAppendsUnknownChoicesOnce()
+{
+    HueTestFormWidget form;
+    databaseEntry e = TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+    e.industry = QStringLiteral("Pigment/Colorant Manufacturer");
+    e.serialNum = QStringLiteral("SN-9");
+    QComboBox *industry = combo(form, "industryCombo");
+    form.showEntry(e);
+    QCOMPARE(industry->count(), 26);
+    QCOMPARE(industry->currentIndex(), 25);
+    QCOMPARE(industry->currentText(), e.industry);
+    QCOMPARE(industry->itemText(9), QStringLiteral("Pigment/Colorant manufacturer"));
+    form.showEntry(e);
+    QCOMPARE(industry->count(), 26);
+    QCOMPARE(combo(form, "serialCombo")->currentText(), QStringLiteral("SN-9"));
+}
+
+void TestHueTestFormWidget::showEntryCompletesAShortArrangement_data()
+{
+    QTest::addColumn<QString>("scores");
+    QTest::addColumn<QString>("expected");
+    QVector<int> ascending;
+    for (int cap = 1; cap <= 85; ++cap)
+        ascending.append(cap);
+    QTest::newRow("empty") << QString() << fillOn(QVector<int>() << 0 << ascending.mid(0, 84));
+    QTest::newRow("three caps") << QStringLiteral("85, 3, 1")
+                                << fillOn(QVector<int>{85, 3, 1, 2} + ascending.mid(3, 81));
+    QTest::newRow("garbage") << QStringLiteral("x;y")
+                             << fillOn(QVector<int>{0} + ascending.mid(0, 84));
+    QTest::newRow("full set kept") << fillOn(ascending) << fillOn(ascending);
+    QTest::newRow("more than 85 values")
+        << fillOn(ascending + QVector<int>{7, 7, 7}) << fillOn(ascending);
+}
+
+void TestHueTestFormWidget::showEntryCompletesAShortArrangement()
+{
+    QFETCH(QString, scores);
+    QFETCH(QString, expected);
+    HueTestFormWidget form;
+    databaseEntry e = TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+    e.scores = scores;
+    form.showEntry(e);
+    QCOMPARE(tray(form, 1)->count(), 22);
+    QCOMPARE(tray(form, 2)->count(), 21);
+    QCOMPARE(tray(form, 3)->count(), 21);
+    QCOMPARE(tray(form, 4)->count(), 21);
+    QCOMPARE(form.capOrderText(), expected);
+}
+
+void TestHueTestFormWidget::updateRewritesTheStoredTest()
+{
+    const databaseEntry loaded =
+        storedEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+    QVERIFY(!loaded.testID.isEmpty());
+    HueTestFormWidget form;
+    makeViewForm(form);
+    form.showEntry(loaded);
+    QSignalSpy updated(&form, &HueTestFormWidget::updatedInfo);
+
+    edit(form, "gender")->setText(QStringLiteral("Male"));
+    edit(form, "testDate")->clear();
+    combo(form, "illuminationCombo")->setCurrentIndex(1);
+    QVERIFY(move(form, 1, 5, 0));
+    const QString arrangement = form.capOrderText();
+    QVERIFY(form.save());
+    QCOMPARE(takeMessage(form), QString());
+    QCOMPARE(updated.count(), 1);
+    QCOMPARE(updated.at(0).at(0).value<databaseEntry>(), loaded);
+    QVERIFY(!form.isChanged());
+    QList<QStringList> rows = storedRows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().at(5), QStringLiteral("Male"));
+    QCOMPARE(rows.first().at(10), QStringLiteral("D50"));
+    QCOMPARE(rows.first().at(11), QString()); // an emptied date stays empty
+    QCOMPARE(rows.first().at(13), arrangement);
+    QCOMPARE(rows.first().at(0), QStringLiteral("Ann"));
+
+    // A second update finds the test as the first one left it.
+    child<QPlainTextEdit>(form, "comments")->setPlainText(QStringLiteral("second"));
+    QVERIFY(move(form, 4, 20, 0));
+    QVERIFY(form.save());
+    QCOMPARE(takeMessage(form), QString());
+    rows = storedRows();
+    QCOMPARE(rows.first().at(12), QStringLiteral("second"));
+    QCOMPARE(rows.first().at(13), form.capOrderText());
+    QCOMPARE(updated.count(), 2);
+    QCOMPARE(updated.at(1).at(0).value<databaseEntry>().testID, loaded.testID);
+}
+
+void TestHueTestFormWidget::updateAfterResetWritesNothing()
+{
+    const databaseEntry loaded =
+        storedEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+    const QList<QStringList> before = storedRows();
+    HueTestFormWidget form;
+    makeViewForm(form);
+    form.showEntry(loaded);
+    form.resetForm();
+    QVERIFY(!form.isLoaded());
+    QVERIFY(edit(form, "firstName")->isEnabled());
+    QVERIFY(move(form, 1, 0, 3));
+    QSignalSpy updated(&form, &HueTestFormWidget::updatedInfo);
+    QVERIFY(form.save());
+    QCOMPARE(takeMessage(form), QString());
+    QCOMPARE(updated.count(), 0);
+    QVERIFY(!form.isChanged());
+    QCOMPARE(storedRows(), before);
+}
+
+void TestHueTestFormWidget::failedUpdateIsReportedAndUndone()
+{
+    databaseEntry loaded =
+        storedEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+    const QList<QStringList> before = storedRows();
+    loaded.testID = QStringLiteral("9999");
+    HueTestFormWidget form;
+    makeViewForm(form);
+    form.showEntry(loaded);
+    edit(form, "gender")->setText(QStringLiteral("Male"));
+    QVERIFY(move(form, 1, 0, 3));
+    QSignalSpy updated(&form, &HueTestFormWidget::updatedInfo);
+    QVERIFY(!form.save());
+    QCOMPARE(takeMessage(form), QStringLiteral("The test could not be updated."));
+    QCOMPARE(updated.count(), 0);
+    QVERIFY(form.isChanged());
+    // The subject row had matched; it is rolled back with the test.
+    QCOMPARE(storedRows(), before);
+}
+
+void TestHueTestFormWidget::resetTestOnlyInTheNewForm()
+{
+    HueTestFormWidget view;
+    makeViewForm(view);
+    edit(view, "gender")->setText(QStringLiteral("Male"));
+    QVERIFY(move(view, 1, 0, 3));
+    child<QPushButton>(view, "resetButton")->click();
+    QCOMPARE(edit(view, "gender")->text(), QStringLiteral("Male"));
+    QVERIFY(view.isChanged());
+
+    HueTestFormWidget fresh;
+    fresh.setMode(QStringLiteral("newView"));
+    edit(fresh, "gender")->setText(QStringLiteral("Male"));
+    QVERIFY(move(fresh, 1, 0, 3));
+    child<QPushButton>(fresh, "resetButton")->click();
+    QCOMPARE(edit(fresh, "gender")->text(), QString());
+    QVERIFY(!fresh.isChanged());
+    QCOMPARE(fresh.capOrderText(), CapOrder::write(CapOrder::untouched()));
+}
+
+void TestHueTestFormWidget::defaultsAndSerialNumbers()
+{
+    HueTestFormWidget form;
+    form.setSerialNumbers({QStringLiteral("A1"), QStringLiteral("B2")});
+    QComboBox *serial = combo(form, "serialCombo");
+    QCOMPARE(serial->count(), 3);
+    QCOMPARE(serial->itemText(0), QString());
+    QCOMPARE(serial->itemText(2), QStringLiteral("B2"));
+    form.setFormDefaults({QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("x"),
+                          QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("7")});
+    form.resetForm();
+    QCOMPARE(combo(form, "illuminationCombo")->currentText(), QStringLiteral("D65"));
+    QCOMPARE(combo(form, "locationCombo")->currentText(), QStringLiteral("Europe"));
+    QCOMPARE(combo(form, "industryCombo")->currentIndex(), 0);
+    QCOMPARE(combo(form, "jobCombo")->currentText(), QStringLiteral("Quality Control"));
+    QCOMPARE(combo(form, "experienceCombo")->currentText(), QStringLiteral("20 + years"));
+    // A default past the register's end shows the empty entry.
+    QCOMPARE(serial->currentIndex(), 0);
+    form.setSerialNumbers({QStringLiteral("C3")});
+    QCOMPARE(serial->count(), 2);
+    form.setFormDefaults({QStringLiteral("1")});
+    form.resetForm();
+    QCOMPARE(combo(form, "illuminationCombo")->currentText(), QStringLiteral("D50"));
+    QCOMPARE(combo(form, "locationCombo")->currentIndex(), 0);
+}
+
+void TestHueTestFormWidget::retranslateKeepsTheModeLabel()
+{
+    HueTestFormWidget fresh;
+    fresh.setMode(QStringLiteral("newView"));
+    HueTestFormWidget view;
+    makeViewForm(view);
+    view.showEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+    const QString industry = combo(view, "industryCombo")->currentText();
+    fresh.retranslateForm();
+    view.retranslateForm();
+    QCOMPARE(child<QPushButton>(fresh, "saveButton")->text(), QStringLiteral("Save"));
+    QCOMPARE(child<QPushButton>(view, "saveButton")->text(), QStringLiteral("Update"));
+    QCOMPARE(combo(view, "industryCombo")->currentText(), industry);
+    QCOMPARE(child<QLabel>(view, "uiLabel")->text(), QStringLiteral(" User Information"));
+}
+
+void TestHueTestFormWidget::namesAreFreeTimeIsNumeric()
+{
+    HueTestFormWidget form;
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QString names[] = {QStringLiteral("Zoë"), QStringLiteral("李小龙"),
+                             QStringLiteral("Åsa-Öberg"), QStringLiteral("Дмитрий"),
+                             QStringLiteral("O'Neil 2nd")};
+    for (const QString &name : names) {
+        QLineEdit *first = edit(form, "firstName");
+        first->clear();
+        first->setFocus();
+        typeText(first, name);
+        QCOMPARE(first->text(), name);
+    }
+    QLineEdit *time = edit(form, "time");
+    time->setFocus();
+    typeText(time, QStringLiteral("1a2.5 min"));
+    QCOMPARE(time->text(), QStringLiteral("12.5"));
+}
+
+void TestHueTestFormWidget::focusAndSelectionsReachCopyOperations()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *a = new HueTestFormWidget;
+    auto *b = new HueTestFormWidget;
+    layout->addWidget(a);
+    layout->addWidget(b);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    copyOperations *ops = copyOperations::instance();
+
+    edit(*a, "firstName")->setFocus();
+    QCOMPARE(ops->lineEdit(), edit(*a, "firstName"));
+    child<QPlainTextEdit>(*b, "comments")->setFocus();
+    QCOMPARE(ops->plainTextEdit(), child<QPlainTextEdit>(*b, "comments"));
+    QVERIFY(!ops->lineEdit());
+    // A focus outside both forms keeps the last target.
+    child<QCheckBox>(*a, "checkBox")->setFocus();
+    QCOMPARE(ops->plainTextEdit(), child<QPlainTextEdit>(*b, "comments"));
+    edit(*b, "gender")->setFocus();
+    QCOMPARE(ops->lineEdit(), edit(*b, "gender"));
+
+    QLineEdit *first = edit(*a, "firstName");
+    first->setText(QStringLiteral("Annabel"));
+    first->setSelection(0, 4);
+    QCOMPARE(ops->selectedText(), QStringLiteral("Anna"));
+    combo(*a, "illuminationCombo")->setCurrentIndex(6);
+    QCOMPARE(ops->selectedText(), QStringLiteral("TL84"));
+    ops->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("TL84"));
+
+    // Several lines of comments reach the clipboard with line feeds.
+    auto *comments = child<QPlainTextEdit>(*a, "comments");
+    comments->setPlainText(QStringLiteral("one\ntwo"));
+    comments->selectAll();
+    QCOMPARE(ops->selectedText(), QStringLiteral("one\u2029two"));
+    ops->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("one\ntwo"));
+}
+
+QTEST_MAIN(TestHueTestFormWidget)
+#include "tst_huetestformwidget.moc"
