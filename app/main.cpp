@@ -1,3 +1,4 @@
+#include "copyoperations.h"
 #include "mainwindow.h"
 #include "vkresources.h"
 
@@ -8,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    copyOperations::instance()->setApplication(&app);
     QApplication::setApplicationName(QStringLiteral("Veskora"));
     QApplication::setOrganizationName(QStringLiteral("Veskora"));
     vkInitResources();

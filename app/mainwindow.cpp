@@ -1,24 +1,37 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "copyoperations.h"
+#include "csvfile.h"
 #include "database.h"
 #include "filedialogs.h"
+#include "legacyimport.h"
+#include "preferences.h"
+#include "reportpainter.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QCloseEvent>
 #include <QDesktopServices>
-#include <QGraphicsProxyWidget>
+#include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPageSetupDialog>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrinter>
-#include <QUrl>
-#include <QApplication>
-#include <QButtonGroup>
-#include <QIcon>
 #include <QResizeEvent>
+#include <QSvgGenerator>
 #include <QTranslator>
+#include <QUrl>
 
 namespace {
 
@@ -41,7 +54,8 @@ constexpr PageIcons Icons[] = {
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), pageButtons(new QButtonGroup(this)),
-      translator(new QTranslator(this)), printer(new QPrinter(QPrinter::ScreenResolution))
+      clipboard(QApplication::clipboard()), prefsDialog(new preferences),
+      printer(new QPrinter(QPrinter::ScreenResolution)), translator(new QTranslator(this))
 {
     ui->setupUi(this);
     ui->menuBar->setGeometry(0, 0, 950, 20);
@@ -55,57 +69,115 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->ViewButton, &QPushButton::clicked, this, &MainWindow::viewArrangeClicked);
     connect(ui->AnalysisButton, &QPushButton::clicked, this, &MainWindow::analysisClicked);
     connect(ui->DatabaseButton, &QPushButton::clicked, this, &MainWindow::databaseClicked);
-    connect(ui->actionData_Entry_Screen, &QAction::triggered, this,
-            &MainWindow::dataEntryScreenSelected);
-    connect(ui->actionDatabase, &QAction::triggered, this, &MainWindow::databaseViewSelected);
-    connect(ui->actionExit, &QAction::triggered, this, &MainWindow::exitClicked);
-    connect(ui->actionNew, &QAction::triggered, this, &MainWindow::newDatabaseSelected);
-    connect(ui->actionOpen, &QAction::triggered, this, &MainWindow::openDatabaseSelected);
-    connect(ui->actionSave_As, &QAction::triggered, this, &MainWindow::saveDatabase);
-    connect(ui->actionPage_Setup, &QAction::triggered, this, &MainWindow::pageSetupClicked);
-    connect(ui->actionAbout_Application, &QAction::triggered, this, &MainWindow::aboutClicked);
-    connect(ui->actionContents, &QAction::triggered, this, &MainWindow::helpClicked);
+    connect(ui->PrintButton, &QPushButton::clicked, this, &MainWindow::printClicked);
     connect(ui->HelpButton, &QPushButton::clicked, this, &MainWindow::helpClicked);
-    connect(ui->actionAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
-    connect(this, &MainWindow::windowResizeSignal, this, &MainWindow::windowResized);
 
-    // Commands whose pages and dialogs have not been built yet stay visibly off.
-    for (QAction *a :
-         {ui->actionPreferences, ui->actionVK100_Database_Version_1_HDB, ui->actionVK100_Database_Version_2_VKT,
-          ui->actionComma_Separated_Values_CSV, ui->actionSelected_Records_as_PDF,
-          ui->actionSelected_Records_as_CSV, ui->actionPrint,
-          ui->actionCut, ui->actionCopy, ui->actionPaste, ui->actionClear,
-          ui->actionSelect_All, ui->actionCopy_Name_and_Analysis, ui->actionCopy_Graph,
-          ui->actionPolar_Graph, ui->actionLinear_Graph})
-        a->setEnabled(false);
-    ui->PrintButton->setEnabled(false);
+    const QList<QPair<QAction *, void (MainWindow::*)()>> commands = {
+        {ui->actionPreferences, &MainWindow::preferencesClicked},
+        {ui->actionNew, &MainWindow::newDatabaseSelected},
+        {ui->actionOpen, &MainWindow::openDatabaseSelected},
+        {ui->actionSave_As, &MainWindow::saveDatabase},
+        {ui->actionVK100_Database_Version_1_HDB, &MainWindow::importHDB},
+        {ui->actionVK100_Database_Version_2_VKT, &MainWindow::importVKT},
+        {ui->actionComma_Separated_Values_CSV, &MainWindow::importCSV},
+        {ui->actionSelected_Records_as_PDF, &MainWindow::exportPDF},
+        {ui->actionSelected_Records_as_CSV, &MainWindow::exportCSV},
+        {ui->actionPage_Setup, &MainWindow::pageSetupClicked},
+        {ui->actionPrint, &MainWindow::printClicked},
+        {ui->actionExit, &MainWindow::exitClicked},
+        {ui->actionCut, &MainWindow::cut},
+        {ui->actionCopy, &MainWindow::copy},
+        {ui->actionPaste, &MainWindow::paste},
+        {ui->actionClear, &MainWindow::clear},
+        {ui->actionSelect_All, &MainWindow::selectAll},
+        {ui->actionCopy_Name_and_Analysis, &MainWindow::copyNameAndAnalysis},
+        {ui->actionCopy_Graph, &MainWindow::copyGraph},
+        {ui->actionData_Entry_Screen, &MainWindow::dataEntryScreenSelected},
+        {ui->actionDatabase, &MainWindow::databaseViewSelected},
+        {ui->actionPolar_Graph, &MainWindow::polarViewSelected},
+        {ui->actionLinear_Graph, &MainWindow::linearViewSelected},
+        {ui->actionAbout_Application, &MainWindow::aboutClicked},
+        {ui->actionContents, &MainWindow::helpClicked},
+    };
+    for (const auto &command : commands)
+        connect(command.first, &QAction::triggered, this, command.second);
+    connect(ui->actionAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
+
+    connect(prefsDialog, &preferences::updateTestFormDefaultsSignal, this,
+            &MainWindow::setTestFormDefaults);
+    connect(prefsDialog, &preferences::updateAnalysisOptionsSignal, this,
+            &MainWindow::setAnalysisOptions);
+    connect(prefsDialog, &preferences::updateScoringSignal, this, &MainWindow::setScoring);
+    connect(this, &MainWindow::windowResizeSignal, this, &MainWindow::windowResized);
+    connect(ui->viewHueTestWidget, &HueTestFormWidget::updatedInfo, this, &MainWindow::viewUpdate);
+    connect(ui->databaseWidget, &DatabaseFormWidget::updateAnalysis, this,
+            &MainWindow::updateAnalysis);
+    connect(ui->newHueTestWidget, &HueTestFormWidget::savedNewTest, this,
+            &MainWindow::newTestSavedSlot);
+    connect(ui->databaseWidget, &DatabaseFormWidget::testSelected, this,
+            &MainWindow::testSelected);
+
+    ui->newHueTestWidget->setMode(QStringLiteral("newView"));
+    ui->newHueTestWidget->setSaveButtonText(tr("Save"));
+    ui->viewHueTestWidget->setMode(QStringLiteral("viewView"));
+    ui->viewHueTestWidget->setSaveButtonText(tr("Update"));
+    ui->viewHueTestWidget->disableSubjectFields();
 
     ui->stackedWidget->setCurrentIndex(NewPage);
+    setTestFormDefaults();
+    setAnalysisOptions();
+    setScoring();
+
     setButtonIcons(NewPage);
     ui->PrintButton->setIcon(QIcon(QStringLiteral(":/Images/print.png")));
     ui->HelpButton->setIcon(QIcon(QStringLiteral(":/Images/help.png")));
 
     langCode = QStringLiteral("en");
-    qApp->installTranslator(translator);
+    QApplication::installTranslator(translator);
+    prefsDialog->setLanguageCodeTarget(&langCode);
+    prefsDialog->initPreferences();
+    prefsDialog->loadSettings();
+
+    setTestFormDefaults(); // also hands both entry pages the serial numbers
+    // The switches read before loadSettings() were the defaults: hand over the stored ones.
+    setAnalysisOptions();
     loadLanguage();
+    ui->newHueTestWidget->resetForm();
+    setScoring();
+
+    connect(prefsDialog, &preferences::langChanged, this, &MainWindow::loadLanguage);
 }
 
 MainWindow::~MainWindow()
 {
+    // The dialog writes into langCode: it goes first.
+    delete prefsDialog;
     delete printer;
     delete ui;
 }
 
+// --- language -----------------------------------------------------------------
+
 void MainWindow::loadLanguage()
 {
-    qApp->removeTranslator(translator);
+    QApplication::removeTranslator(translator);
     const QString file = QLatin1String("qt_") + langCode + QLatin1String(".qm");
     // English is the source language: it runs with no translator at all.
     if (file != QLatin1String("qt_en.qm")
         && translator->load(file, QStringLiteral(":/translations")))
-        qApp->installTranslator(translator);
+        QApplication::installTranslator(translator);
+
     ui->retranslateUi(this);
+    ui->newHueTestWidget->retranslateForm();
+    ui->viewHueTestWidget->retranslateForm();
+    ui->newHueTestWidget->setSaveButtonText(tr("Save"));
+    ui->viewHueTestWidget->setSaveButtonText(tr("Update"));
+    ui->databaseWidget->retranslate();
+    ui->analysisWidget->retranslate();
+    prefsDialog->retranslate();
 }
+
+// --- pages ------------------------------------------------------------------------
 
 void MainWindow::setButtonIcons(int page)
 {
@@ -115,25 +187,97 @@ void MainWindow::setButtonIcons(int page)
         buttons[i]->setIcon(QIcon(QLatin1String(i == page ? Icons[i].selected : Icons[i].plain)));
 }
 
-void MainWindow::nudgePage(int)
+void MainWindow::nudgePage(int page)
 {
-    // The pages lay themselves out for the window's size once they exist.
+    // One pixel narrower, then one wider: the page lays itself out for the window again.
+    for (int delta : {-1, 1}) {
+        if (page == NewPage)
+            ui->newHueTestWidget->resizeTrays(width() + delta);
+        else if (page == ViewPage)
+            ui->viewHueTestWidget->resizeTrays(width() + delta);
+        else if (page == AnalysisPage)
+            ui->analysisWidget->resizeCharts(width() + delta, height());
+    }
 }
 
 void MainWindow::showPage(int page)
 {
     ui->stackedWidget->setCurrentIndex(page);
     setButtonIcons(page);
-    nudgePage(page);
+    if (page == DatabasePage)
+        ui->databaseWidget->displaySearchResults();
+    else
+        nudgePage(page);
 }
 
-void MainWindow::newClicked() { showPage(NewPage); }
+bool MainWindow::unsavedChangesAllowLeaving(int page)
+{
+    if (ui->stackedWidget->currentIndex() != page)
+        return true;
+    HueTestFormWidget *form = page == NewPage ? ui->newHueTestWidget : ui->viewHueTestWidget;
+    if (!form->isChanged())
+        return true;
 
-void MainWindow::viewArrangeClicked() { showPage(ViewPage); }
+    QMessageBox box(this);
+    box.setWindowTitle(tr("Unsaved Changes"));
+    box.setText(tr("There are unsaved changes."));
+    box.setInformativeText(tr("Do you want to save your changes?"));
+    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        // The page's own save; it tells the examiner why when nothing could be stored.
+        if (!form->save())
+            return false;
+        form->resetForm();
+        return true;
+    case QMessageBox::Discard:
+        form->resetForm();
+        return true;
+    default:
+        return false;
+    }
+}
 
-void MainWindow::analysisClicked() { showPage(AnalysisPage); }
+void MainWindow::newClicked()
+{
+    if (!unsavedChangesAllowLeaving(NewPage)) {
+        ui->NewButton->setChecked(true);
+        return;
+    }
+    showPage(NewPage);
+}
 
-void MainWindow::databaseClicked() { showPage(DatabasePage); }
+void MainWindow::viewArrangeClicked()
+{
+    if (!unsavedChangesAllowLeaving(ViewPage)) {
+        ui->ViewButton->setChecked(true);
+        return;
+    }
+    showPage(ViewPage);
+}
+
+void MainWindow::analysisClicked()
+{
+    const bool newOk = unsavedChangesAllowLeaving(NewPage);
+    const bool viewOk = unsavedChangesAllowLeaving(ViewPage);
+    if (!newOk || !viewOk) {
+        (!newOk ? ui->NewButton : ui->ViewButton)->setChecked(true);
+        return;
+    }
+    showPage(AnalysisPage);
+}
+
+void MainWindow::databaseClicked()
+{
+    const bool newOk = unsavedChangesAllowLeaving(NewPage);
+    const bool viewOk = unsavedChangesAllowLeaving(ViewPage);
+    if (!newOk || !viewOk) {
+        (!newOk ? ui->NewButton : ui->ViewButton)->setChecked(true);
+        return;
+    }
+    showPage(DatabasePage);
+}
 
 void MainWindow::databaseViewSelected()
 {
@@ -148,9 +292,102 @@ void MainWindow::dataEntryScreenSelected()
     viewArrangeClicked();
 }
 
-void MainWindow::exitClicked() { QApplication::exit(0); }
+void MainWindow::polarViewSelected()
+{
+    ui->analysisWidget->setGraphStyle(QStringLiteral("polar"));
+    ui->AnalysisButton->setChecked(true);
+    analysisClicked();
+}
 
-void MainWindow::windowResized() {}
+void MainWindow::linearViewSelected()
+{
+    ui->analysisWidget->setGraphStyle(QStringLiteral("linear"));
+    ui->AnalysisButton->setChecked(true);
+    analysisClicked();
+}
+
+// --- records between pages ---------------------------------------------------------
+
+void MainWindow::handOverToAnalysis(QList<databaseEntry> list)
+{
+    ui->analysisWidget->setCurrentTest(list.first());
+    list.removeFirst();
+    ui->analysisWidget->setOtherTests(list);
+}
+
+void MainWindow::testSelected(QList<databaseEntry> list)
+{
+    if (list.isEmpty())
+        return;
+    ui->viewHueTestWidget->showEntry(list.first());
+    handOverToAnalysis(list);
+    ui->stackedWidget->setCurrentIndex(AnalysisPage);
+    ui->DatabaseButton->setChecked(false);
+    ui->AnalysisButton->setChecked(true);
+    analysisClicked();
+}
+
+void MainWindow::updateAnalysis(QList<databaseEntry> list)
+{
+    if (list.isEmpty())
+        return;
+    handOverToAnalysis(list);
+}
+
+void MainWindow::viewUpdate(databaseEntry record)
+{
+    ui->databaseWidget->viewUpdated();
+    record.scores = database::instance()->getScores(record.testID);
+    ui->analysisWidget->setCurrentTest(record);
+    ui->analysisWidget->setOtherTests({record});
+}
+
+void MainWindow::newTestSavedSlot()
+{
+    database *store = database::instance();
+    const QList<databaseEntry> all = store->getAllTests();
+    if (all.isEmpty())
+        return;
+    databaseEntry newest = all.last();
+    newest.scores = store->getScores(newest.testID);
+    ui->viewHueTestWidget->showEntry(newest);
+    ui->analysisWidget->setCurrentTest(newest);
+    ui->stackedWidget->setCurrentIndex(ViewPage);
+    ui->NewButton->setChecked(false);
+    ui->ViewButton->setChecked(true);
+    viewArrangeClicked();
+}
+
+// --- settings ---------------------------------------------------------------------
+
+void MainWindow::setTestFormDefaults()
+{
+    ui->newHueTestWidget->setFormDefaults(prefsDialog->getFormDefaults());
+    const QStringList serials = prefsDialog->getSerialNumbers();
+    ui->newHueTestWidget->setSerialNumbers(serials);
+    ui->viewHueTestWidget->setSerialNumbers(serials);
+}
+
+void MainWindow::setAnalysisOptions()
+{
+    ui->analysisWidget->setAnalysisSwitches(prefsDialog->getAnalysisOptions());
+}
+
+void MainWindow::setScoring()
+{
+    ui->analysisWidget->setScoreMode(prefsDialog->getScoringMode() != QLatin1String("Standard"));
+}
+
+void MainWindow::preferencesClicked() { prefsDialog->exec(); }
+
+// --- window events ----------------------------------------------------------------
+
+void MainWindow::windowResized()
+{
+    ui->newHueTestWidget->resizeTrays(width());
+    ui->viewHueTestWidget->resizeTrays(width());
+    ui->analysisWidget->resizeCharts(width(), height());
+}
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
@@ -164,6 +401,171 @@ void MainWindow::showEvent(QShowEvent *event)
     // One pixel each way makes the pages lay themselves out for the real size.
     resize(width() + 1, height() + 1);
 }
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing the window must not drop a test the examiner has not saved.
+    if (unsavedChangesAllowLeaving(NewPage) && unsavedChangesAllowLeaving(ViewPage))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::exitClicked()
+{
+    if (close())
+        QApplication::exit(0);
+}
+
+// --- edit menu --------------------------------------------------------------------
+
+void MainWindow::copy() { copyOperations::instance()->copy(); }
+void MainWindow::cut() { copyOperations::instance()->cut(); }
+void MainWindow::paste() { copyOperations::instance()->paste(); }
+void MainWindow::clear() { copyOperations::instance()->clear(); }
+void MainWindow::selectAll() { copyOperations::instance()->selectAll(); }
+
+void MainWindow::copyGraph()
+{
+    QGraphicsScene *scene = ui->analysisWidget->isPolarSelected() ? ui->analysisWidget->polarScene()
+                                                                  : ui->analysisWidget->linearScene();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(200, 200));
+    svg.setViewBox(QRect(0, 0, 200, 200));
+    {
+        QPainter painter(&svg);
+        if (scene)
+            scene->render(&painter, QRectF(0, 0, 200, 200), scene->sceneRect(),
+                          Qt::KeepAspectRatio);
+    }
+    auto *mime = new QMimeData;
+    mime->setData(QStringLiteral("image/svg+xml"), buffer.data());
+    clipboard->setMimeData(mime); // the clipboard owns it from here
+}
+
+void MainWindow::copyNameAndAnalysis()
+{
+    clipboard->setText(ui->analysisWidget->nameAndAnalysisText());
+}
+
+// --- report -----------------------------------------------------------------------
+
+void MainWindow::refreshFooterImage()
+{
+    footerImagePath = prefsDialog->getFooterImgPath();
+    hasFooterImage = !footerImagePath.isEmpty();
+}
+
+void MainWindow::printClicked()
+{
+    refreshFooterImage();
+    QPrintDialog dialog(printer, nullptr);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter;
+    if (!painter.begin(printer)) {
+        reportFailure(tr("Print"), tr("The printer could not be started."));
+        return;
+    }
+    const QSizeF page = printer->pageLayout().paintRectPixels(printer->resolution()).size();
+    ReportContent content;
+    content.chart = ui->analysisWidget->polarScene();
+    content.leftText = ui->analysisWidget->reportTextPart1();
+    content.rightText = ui->analysisWidget->reportTextPart2();
+    content.watermark = QImage(QStringLiteral(":/Images/zeltaWatermark.png"))
+                            .scaledToWidth(int(0.12 * page.width()), Qt::FastTransformation);
+    content.footerLogo = ReportPainter::footerLogoFor(footerImagePath, page);
+    content.footerText = prefsDialog->getFooterText();
+    ReportPainter::draw(painter, page, content);
+}
+
+bool MainWindow::writeReportPdf(const QString &fileName)
+{
+    refreshFooterImage();
+    QPdfWriter writer(fileName);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const QSizeF page(writer.width(), writer.height());
+    ReportContent content;
+    content.chart = ui->analysisWidget->polarScene();
+    content.leftText = ui->analysisWidget->reportTextPart1();
+    content.rightText = ui->analysisWidget->reportTextPart2();
+    content.watermark = QImage(QStringLiteral(":/Images/zeltaWatermark.png"))
+                            .scaledToWidth(int(0.12 * page.width()), Qt::FastTransformation)
+                            .scaled(QSize(int(0.20 * page.width()), int(0.15 * page.height())),
+                                    Qt::KeepAspectRatio, Qt::FastTransformation);
+    content.footerLogo = ReportPainter::footerLogoFor(footerImagePath, page);
+    content.drawFooterLogo = hasFooterImage;
+    content.footerText = prefsDialog->getFooterText();
+    ReportPainter::draw(painter, page, content);
+    return painter.end();
+}
+
+void MainWindow::exportPDF()
+{
+    const QString chosen = FileDialogs::saveFileName(this, tr("Save File"));
+    if (chosen.isEmpty())
+        return;
+    const QString fileName = FileDialogs::withExtension(chosen, QStringLiteral(".pdf"));
+    if (!writeReportPdf(fileName))
+        reportFailure(tr("Export PDF"), tr("The file %1 could not be written.").arg(fileName));
+}
+
+// --- exchange ---------------------------------------------------------------------
+
+void MainWindow::exportCSV()
+{
+    const QString chosen = FileDialogs::saveFileName(this, tr("Save File"));
+    if (chosen.isEmpty())
+        return; // a cancelled dialog writes nothing
+    const CsvFile::WriteResult result = CsvFile::writeLines(chosen, ui->databaseWidget->csvLines());
+    if (!result.ok)
+        reportFailure(tr("Export CSV"), result.error);
+}
+
+void MainWindow::importCSV()
+{
+    // Space-separated patterns: a comma would become part of the first pattern.
+    const QString name =
+        FileDialogs::openFileName(nullptr, QString(), tr("Text files (*.txt *.csv)"));
+    if (name.isEmpty())
+        return;
+    const CsvFile::ImportResult result = CsvFile::importFile(name);
+    if (!result.ok)
+        reportFailure(tr("Import CSV"), result.error);
+    ui->databaseWidget->displaySearchResults();
+}
+
+void MainWindow::importHDB()
+{
+    const QString name = FileDialogs::openFileName(nullptr, QString(), QStringLiteral("*.hdb"));
+    if (name.isEmpty())
+        return;
+    const LegacyImport::Result result = LegacyImport::importHDB(name);
+    if (!result.ok)
+        reportFailure(tr("Import HDB"), result.error);
+    ui->databaseWidget->displaySearchResults();
+}
+
+void MainWindow::importVKT()
+{
+    const QString name = FileDialogs::openFileName(nullptr, QString(), QStringLiteral("*.vkt"));
+    if (name.isEmpty())
+        return;
+    const LegacyImport::Result result = LegacyImport::importVKT(name);
+    if (!result.ok) {
+        reportFailure(tr("Import VKT"), result.error);
+        return;
+    }
+    ui->databaseWidget->displaySearchResults();
+}
+
+// --- database files ---------------------------------------------------------------
 
 void MainWindow::reportFailure(const QString &title, const QString &text)
 {
@@ -188,6 +590,7 @@ void MainWindow::openDatabaseSelected()
     database *store = database::instance();
     if (!store->openDatabase(name))
         reportFailure(tr("Open Database"), store->lastError());
+    ui->databaseWidget->displaySearchResults();
 }
 
 void MainWindow::saveDatabase()
@@ -205,6 +608,8 @@ void MainWindow::pageSetupClicked()
     QPageSetupDialog dialog(printer, this);
     dialog.exec();
 }
+
+// --- help and about ---------------------------------------------------------------
 
 QString MainWindow::helpAddress(const QString &appDir, const QString &languageCode)
 {
@@ -240,11 +645,10 @@ QPixmap MainWindow::aboutPicture()
     QGraphicsPixmapItem *picture = scene.addPixmap(image);
     picture->setPos(0.5 * side - image.width() / 2, 0.2 * side);
 
-    auto *credits = new QLabel(
-        tr("Veskora Test Scoring Software\n"
-           "Produced by the Veskora Scoring Team for examiners of colour discrimination.\n"
-           "Version %1")
-            .arg(QStringLiteral("4.0.7")));
+    auto *credits = new QLabel(tr("Developed by the Veskora Scoring Team\n"
+                                  "for examiners of colour discrimination.\n"
+                                  "Version %1")
+                                   .arg(QStringLiteral("4.0.7")));
     credits->setAlignment(Qt::AlignCenter);
     credits->setWordWrap(true);
     credits->setFont(QFont(QStringLiteral("times"), 6));

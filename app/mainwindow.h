@@ -1,11 +1,16 @@
 #pragma once
 
+#include "databaseentry.h"
+
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 
 class QButtonGroup;
+class QClipboard;
 class QPrinter;
 class QTranslator;
+class preferences;
 
 namespace Ui {
 class MainWindow;
@@ -23,28 +28,55 @@ public:
     ~MainWindow() override;
 
     QString languageCode() const { return langCode; }
+    void setLanguageCode(const QString &code) { langCode = code; }
+    preferences *preferencesDialog() const { return prefsDialog; }
+
     // Address of the help pages beside the program for a language code.
     static QString helpAddress(const QString &appDir, const QString &languageCode);
     // The about box's picture, composed off-screen.
     static QPixmap aboutPicture();
-    void setLanguageCode(const QString &code) { langCode = code; }
+    // Writes the report of the analysis page's current test as a one-page A4 PDF.
+    bool writeReportPdf(const QString &fileName);
 
 public slots:
     void loadLanguage();
+    void newTestSavedSlot();
     void newClicked();
     void viewArrangeClicked();
     void analysisClicked();
     void databaseClicked();
+    void printClicked();
+    void helpClicked();
+    void testSelected(QList<databaseEntry> list);
+    void polarViewSelected();
+    void linearViewSelected();
     void databaseViewSelected();
     void dataEntryScreenSelected();
     void newDatabaseSelected();
     void openDatabaseSelected();
     void saveDatabase();
     void exitClicked();
+    void copy();
+    void clear();
+    void cut();
+    void copyGraph();
+    void copyNameAndAnalysis();
     void aboutClicked();
-    void helpClicked();
+    void paste();
+    void selectAll();
+    void exportPDF();
+    void exportCSV();
+    void preferencesClicked();
     void pageSetupClicked();
+    void importCSV();
+    void importVKT();
+    void importHDB();
+    void setTestFormDefaults();
+    void setAnalysisOptions();
     void windowResized();
+    void setScoring();
+    void viewUpdate(databaseEntry record);
+    void updateAnalysis(QList<databaseEntry> list);
 
 signals:
     void windowResizeSignal();
@@ -52,16 +84,24 @@ signals:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void showPage(int page);
     void setButtonIcons(int page);
     void nudgePage(int page);
+    bool unsavedChangesAllowLeaving(int page);
+    void handOverToAnalysis(QList<databaseEntry> list);
     void reportFailure(const QString &title, const QString &text);
+    void refreshFooterImage();
 
     Ui::MainWindow *ui;
     QButtonGroup *pageButtons;
-    QTranslator *translator;
+    QClipboard *clipboard;
+    preferences *prefsDialog;
     QPrinter *printer;
+    QTranslator *translator;
     QString langCode = QStringLiteral("en");
+    QString footerImagePath;
+    bool hasFooterImage = false;
 };

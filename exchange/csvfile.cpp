@@ -1,1 +1,152 @@
 #include "csvfile.h"
+
+#include "csvformat.h"
+#include "database.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QTextCodec>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CsvFile", text);
+}
+
+} // namespace
+
+QString CsvFile::exportFileName(const QString &chosen)
+{
+    if (chosen.isEmpty())
+        return QString();
+    if (chosen.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
+        chosen.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        return chosen;
+    return chosen + QLatin1String(".txt");
+}
+
+CsvFile::WriteResult CsvFile::writeLines(const QString &chosen, const QStringList &lines)
+{
+    WriteResult result;
+    result.fileName = exportFileName(chosen);
+    if (result.fileName.isEmpty())
+        return result;
+
+    QByteArray bytes;
+    int size = 0;
+    for (const QString &line : lines)
+        size += line.size() + 1;
+    bytes.reserve(size + size / 8);
+    for (const QString &line : lines) {
+        bytes += line.toUtf8();
+        bytes += '\n';
+    }
+
+    QSaveFile file(result.fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.error =
+            tr("The file %1 could not be written: %2").arg(result.fileName, file.errorString());
+        return result;
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        result.error =
+            tr("The file %1 could not be written: %2").arg(result.fileName, file.errorString());
+        file.cancelWriting();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+QString CsvFile::decode(const QByteArray &bytes)
+{
+    QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
+    QTextCodec::ConverterState state;
+    const QString text = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
+    if (state.invalidChars == 0 && state.remainingChars == 0)
+        return text;
+    return QTextCodec::codecForLocale()->toUnicode(bytes);
+}
+
+CsvFile::ImportResult CsvFile::importFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ImportResult result;
+        result.error = tr("The file %1 could not be read: %2").arg(fileName, file.errorString());
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        ImportResult result;
+        result.error = tr("The file %1 could not be read: %2").arg(fileName, file.errorString());
+        return result;
+    }
+    file.close();
+    return importText(decode(bytes));
+}
+
+CsvFile::ImportResult CsvFile::importText(const QString &text)
+{
+    ImportResult result;
+    database *store = database::instance();
+    QSqlDatabase db = store->currentConnection();
+    if (!db.isOpen()) {
+        result.error = tr("The database is not open: %1").arg(db.lastError().text());
+        return result;
+    }
+
+    QStringList header;
+    // The header line is not checked: earlier versions wrote other captions.
+    int pos = CsvFormat::readLine(text, 0, header);
+    const int size = text.size();
+    // One transaction for the whole file: one disk write instead of two per line.
+    const bool inTransaction = db.transaction();
+    databaseEntry e;
+    int fieldCount = 0;
+    while (pos < size) {
+        pos = CsvFormat::readRecord(text, pos, e, fieldCount);
+        if (fieldCount < CsvFormat::MinimumFields) {
+            ++result.skipped;
+            continue;
+        }
+        const int userId = store->insertUser(e.first, e.middle, e.last, e.refNum, e.DOB, e.gender,
+                                             e.location, e.industry, e.experience, e.job);
+        if (userId == 0 || !store->insertTest(userId, e.illumination, e.testDate, e.comments,
+                                              e.scores, e.serialNum, e.time)) {
+            // A subject row whose test could not be stored would be listed nowhere.
+            if (userId != 0)
+                store->deleteUnusedUsers(e.first, e.middle, e.last, e.DOB);
+            ++result.failed;
+            // A full disk or an I/O error can make the engine cancel the whole
+            // transaction; the lines after it would then be stored one by one outside
+            // it while the commit reports failure. BEGIN succeeds only when it is gone.
+            if (inTransaction && db.transaction()) {
+                db.rollback();
+                result.failed += result.imported;
+                result.imported = 0;
+                result.error =
+                    tr("The imported tests could not be stored: %1").arg(store->lastError());
+                return result;
+            }
+            continue;
+        }
+        ++result.imported;
+    }
+    if (inTransaction && !db.commit()) {
+        result.error = tr("The imported tests could not be stored: %1").arg(db.lastError().text());
+        db.rollback();
+        result.imported = 0;
+        return result;
+    }
+    if (result.failed > 0)
+        result.error = QCoreApplication::translate("CsvFile", "%n line(s) could not be stored: %1",
+                                                   nullptr, result.failed)
+                           .arg(store->lastError());
+    result.ok = true;
+    return result;
+}

@@ -1,1 +1,46 @@
 #pragma once
+
+#include <QString>
+#include <QStringList>
+
+// CSV files on disk: writing the exported lines and importing a file into the store.
+class CsvFile
+{
+public:
+    struct WriteResult
+    {
+        bool ok = false;
+        QString fileName; // the name actually written
+        QString error;    // empty when ok, and when nothing was asked for
+    };
+
+    struct ImportResult
+    {
+        bool ok = false;  // the file was read and its lines committed
+        int imported = 0; // lines stored as a new subject and test
+        int skipped = 0;  // lines with fewer than 15 fields
+        int failed = 0;   // lines the store refused
+        QString error;
+    };
+
+    // The name an export writes to: ".txt" is appended unless the name already
+    // ends in ".txt" or ".csv". An empty (cancelled) name stays empty.
+    static QString exportFileName(const QString &chosen);
+
+    // Writes each line followed by LF, UTF-8, to exportFileName(chosen). An empty
+    // name writes nothing and reports no error. The previous content of the file
+    // is replaced only once the whole text has been written.
+    static WriteResult writeLines(const QString &chosen, const QStringList &lines);
+
+    // Adds one subject and one test to the open store for every line after the
+    // first, all in one transaction. Lines with fewer than 15 fields are skipped;
+    // a line whose statements fail is counted and left out, the rest committed.
+    static ImportResult importFile(const QString &fileName);
+
+    // The same for text already in memory (the first line is the header).
+    static ImportResult importText(const QString &text);
+
+    // UTF-8, or the local 8-bit encoding for a file that is not valid UTF-8
+    // (files written by earlier versions used it).
+    static QString decode(const QByteArray &bytes);
+};

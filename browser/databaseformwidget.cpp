@@ -1,0 +1,362 @@
+#include "databaseformwidget.h"
+#include "ui_databaseformwidget.h"
+
+#include "csvformat.h"
+#include "database.h"
+#include "recordsearch.h"
+#include "testtablemodel.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QSet>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+// Entries of the criterion and method boxes, in box order (the same texts as the form).
+const char *const CriterionTexts[RecordSearch::CriterionCount] = {
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Comments"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "DOB"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Experience"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "First"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Middle"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Last"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Gender"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Illumination"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Industry"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Job"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Location"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Reference Number"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Serial Number"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Test Date"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Time"),
+};
+const char *const MethodTexts[RecordSearch::MethodCount] = {
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Contains"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Is Exactly"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Begins With"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Ends With"),
+};
+const char *const HeaderTexts[TestTableModel::IdColumn] = {
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "#"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "First"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Middle"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Last"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Reference Number"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "DOB"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Test Date"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Time"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Comments"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Gender"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Experience"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Illumination"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Industry"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Job Function"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Location"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "Serial Number"),
+    QT_TRANSLATE_NOOP("DatabaseFormWidget", "TES"),
+};
+
+// Index of the entry whose translated text is the box's current text, or -1.
+template <int N> int matchTranslated(const char *const (&texts)[N], const QString &current)
+{
+    for (int i = 0; i < N; ++i) {
+        if (current == DatabaseFormWidget::tr(texts[i]))
+            return i;
+    }
+    return -1;
+}
+
+bool hasLineBreak(const databaseEntry &e)
+{
+    for (int c = 1; c < TestTableModel::ColumnCount; ++c) {
+        const QString &f = TestTableModel::field(e, c);
+        if (f.contains(QLatin1Char('\n')) || f.contains(QLatin1Char('\r')))
+            return true;
+    }
+    return false;
+}
+
+constexpr int BulkScoresThreshold = 200;
+
+// Every test's cap-order text as getScores() hands it out (double quotes removed).
+QHash<QString, QString> scoresByTestId(QSqlDatabase db)
+{
+    QHash<QString, QString> scores;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT id, scores FROM tests")))
+        return scores;
+    while (q.next())
+        scores.insert(q.value(0).toString(), q.value(1).toString().remove(QLatin1Char('"')));
+    return scores;
+}
+
+} // namespace
+
+DatabaseFormWidget::DatabaseFormWidget(QWidget *parent)
+    : QWidget(parent), ui(new Ui::DatabaseFormWidget), model(new TestTableModel(this))
+{
+    ui->setupUi(this);
+    QTableView *table = ui->tableDisplay;
+    table->setModel(model);
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    table->setSelectionBehavior(QAbstractItemView::SelectItems);
+
+    // The header's clicks go to columnClicked(), which keeps a direction per column;
+    // the view's own toggling sort stays off.
+    QHeaderView *header = table->horizontalHeader();
+    header->setSectionsClickable(true);
+
+    connect(ui->dbSearch, &QLineEdit::textChanged, this, &DatabaseFormWidget::displaySearchResults);
+    connect(ui->searchCriteria, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &DatabaseFormWidget::displaySearchResults);
+    connect(ui->searchMethod, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &DatabaseFormWidget::displaySearchResults);
+    connect(ui->clearSearch, &QPushButton::clicked, this, &DatabaseFormWidget::clearSearchClick);
+    connect(ui->selectTest, &QPushButton::clicked, this, &DatabaseFormWidget::selectTestClick);
+    connect(ui->deleteButton, &QPushButton::clicked, this, &DatabaseFormWidget::deleteClick);
+    connect(table, &QAbstractItemView::doubleClicked, this, &DatabaseFormWidget::doubleClick);
+    connect(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &DatabaseFormWidget::selectionChanged);
+    // A sort moves the selected records to other rows: the row list must follow.
+    connect(model, &QAbstractItemModel::layoutChanged, this, &DatabaseFormWidget::selectionChanged);
+    connect(header, &QHeaderView::sectionClicked, this, &DatabaseFormWidget::columnClicked);
+
+    displaySearchResults();
+    // Switching sorting on sorts by the header's initial indicator: "#", descending,
+    // so the newest test is on top.
+    header->setSortIndicatorShown(true);
+    table->sortByColumn(TestTableModel::NumberColumn, Qt::DescendingOrder);
+    for (int c = 0; c < TestTableModel::IdColumn; ++c)
+        sortAscendingNext.append(true);
+}
+
+DatabaseFormWidget::~DatabaseFormWidget()
+{
+    delete ui;
+}
+
+QStringList DatabaseFormWidget::headerLabels() const
+{
+    QStringList labels;
+    for (const char *text : HeaderTexts)
+        labels.append(tr(text));
+    labels.append(QString());
+    return labels;
+}
+
+int DatabaseFormWidget::criterionIndex() const
+{
+    return matchTranslated(CriterionTexts, ui->searchCriteria->currentText());
+}
+
+int DatabaseFormWidget::methodIndex() const
+{
+    return matchTranslated(MethodTexts, ui->searchMethod->currentText());
+}
+
+void DatabaseFormWidget::retranslate()
+{
+    ui->retranslateUi(this);
+    model->setHeaderLabels(headerLabels());
+}
+
+void DatabaseFormWidget::clearSearchClick()
+{
+    ui->dbSearch->clear();
+}
+
+void DatabaseFormWidget::displaySearchResults()
+{
+    // The selection is kept by test, not by row: a new search or order moves rows.
+    const QStringList keep = testIdsOfRows(selectedRows);
+
+    const QString text = ui->dbSearch->text();
+    database *store = database::instance();
+    const QList<databaseEntry> entries =
+        text.isEmpty()
+            ? store->getAllTests()
+            : RecordSearch::run(store->currentConnection(), criterionIndex(), methodIndex(), text);
+    model->setHeaderLabels(headerLabels());
+    model->setEntries(entries);
+    ui->tableDisplay->setColumnHidden(TestTableModel::IdColumn, true);
+    sizeToContents();
+
+    // A reset clears the view's selection without a signal.
+    selectedRows.clear();
+    selectTests(keep);
+    selectionChanged();
+}
+
+void DatabaseFormWidget::sizeToContents()
+{
+    QTableView *table = ui->tableDisplay;
+    // Columns from a sample of rows (the header's precision), rows by their content:
+    // single-line rows all share one height, so only rows with line breaks are measured.
+    table->resizeColumnsToContents();
+    int plainRow = -1;
+    QList<int> tallRows;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        if (hasLineBreak(model->entry(r)))
+            tallRows.append(r);
+        else if (plainRow < 0)
+            plainRow = r;
+    }
+    if (plainRow >= 0) {
+        table->resizeRowToContents(plainRow);
+        const int height = table->rowHeight(plainRow);
+        if (height > 0)
+            table->verticalHeader()->setDefaultSectionSize(height);
+    }
+    for (int r : qAsConst(tallRows))
+        table->resizeRowToContents(r);
+}
+
+void DatabaseFormWidget::selectionChanged()
+{
+    selectedRows.clear();
+    QSet<int> seen;
+    const QItemSelection selection = ui->tableDisplay->selectionModel()->selection();
+    for (const QItemSelectionRange &range : selection) {
+        if (!range.isValid())
+            continue;
+        for (int r = range.top(); r <= range.bottom(); ++r) {
+            if (!seen.contains(r)) {
+                seen.insert(r);
+                selectedRows.append(r);
+            }
+        }
+    }
+}
+
+QStringList DatabaseFormWidget::testIdsOfRows(const QList<int> &rows) const
+{
+    QStringList ids;
+    for (int r : rows) {
+        if (r >= 0 && r < model->rowCount())
+            ids.append(model->entry(r).testID);
+    }
+    return ids;
+}
+
+QList<int> DatabaseFormWidget::selectTests(const QStringList &testIDs)
+{
+    QList<int> rows;
+    if (testIDs.isEmpty())
+        return rows;
+    const QHash<QString, int> found =
+        model->rowsOfTests(QSet<QString>(testIDs.begin(), testIDs.end()));
+    QItemSelection selection;
+    for (const QString &id : testIDs) {
+        const auto it = found.constFind(id);
+        if (it == found.constEnd() || rows.contains(*it))
+            continue;
+        rows.append(*it);
+        selection.append(QItemSelectionRange(model->index(*it, 0),
+                                             model->index(*it, TestTableModel::ColumnCount - 1)));
+    }
+    if (!selection.isEmpty())
+        ui->tableDisplay->selectionModel()->select(selection, QItemSelectionModel::Select);
+    return rows;
+}
+
+databaseEntry DatabaseFormWidget::recordOfRow(int row) const
+{
+    databaseEntry e = model->entry(row);
+    e.scores = database::instance()->getScores(e.testID);
+    e.tes.clear();
+    return e;
+}
+
+void DatabaseFormWidget::selectTestClick()
+{
+    QList<databaseEntry> list;
+    for (int r : qAsConst(selectedRows))
+        list.append(recordOfRow(r));
+    analysedRows = selectedRows;
+    analysedTestIDs = testIdsOfRows(selectedRows);
+    emit testSelected(list);
+}
+
+void DatabaseFormWidget::doubleClick()
+{
+    selectTestClick();
+}
+
+void DatabaseFormWidget::viewUpdated()
+{
+    displaySearchResults();
+
+    // The same tests as before, by id, wherever the refill put them; a test the
+    // current search no longer lists is read from the store directly.
+    ui->tableDisplay->selectionModel()->clearSelection();
+    const QList<int> rows = selectTests(analysedTestIDs);
+    const QHash<QString, int> found =
+        model->rowsOfTests(QSet<QString>(analysedTestIDs.begin(), analysedTestIDs.end()));
+    QList<databaseEntry> list;
+    for (const QString &id : qAsConst(analysedTestIDs)) {
+        const auto it = found.constFind(id);
+        if (it != found.constEnd()) {
+            list.append(recordOfRow(*it));
+            continue;
+        }
+        bool stored = false;
+        const databaseEntry e =
+            RecordSearch::testById(database::instance()->currentConnection(), id, &stored);
+        if (stored)
+            list.append(e);
+    }
+    selectionChanged();
+    analysedRows = rows;
+    emit updateAnalysis(list);
+}
+
+void DatabaseFormWidget::deleteClick()
+{
+    if (selectedRows.isEmpty() || model->rowCount() == 0) {
+        displaySearchResults();
+        return;
+    }
+    const int row = selectedRows.first();
+    if (row >= 0 && row < model->rowCount()) {
+        const databaseEntry e = model->entry(row);
+        database *store = database::instance();
+        bool ok = false;
+        const int id = e.testID.toInt(&ok);
+        // Only subject rows no test refers to any more go, listed or not.
+        if (ok && store->deleteTest(id))
+            store->deleteUnusedUsers(e.first, e.middle, e.last, e.DOB);
+    }
+    displaySearchResults();
+}
+
+void DatabaseFormWidget::columnClicked(int column)
+{
+    if (column < 0 || column >= sortAscendingNext.size())
+        return;
+    const Qt::SortOrder order =
+        sortAscendingNext.at(column) ? Qt::AscendingOrder : Qt::DescendingOrder;
+    sortAscendingNext[column] = !sortAscendingNext.at(column);
+    ui->tableDisplay->sortByColumn(column, order);
+}
+
+QStringList DatabaseFormWidget::csvLines() const
+{
+    QStringList lines{CsvFormat::headerLine()};
+    database *store = database::instance();
+    // A large selection reads every cap order in one pass instead of one query per row.
+    const bool bulk = selectedRows.size() > BulkScoresThreshold;
+    const QHash<QString, QString> allScores =
+        bulk ? scoresByTestId(store->currentConnection()) : QHash<QString, QString>();
+    lines.reserve(selectedRows.size() + 1);
+    for (int r : selectedRows) {
+        if (r < 0 || r >= model->rowCount())
+            continue;
+        databaseEntry e = model->entry(r);
+        e.scores = bulk ? allScores.value(e.testID) : store->getScores(e.testID);
+        lines.append(CsvFormat::recordLine(e, e.tes));
+    }
+    return lines;
+}

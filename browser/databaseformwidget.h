@@ -1,0 +1,70 @@
+#pragma once
+
+#include "databaseentry.h"
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+namespace Ui {
+class DatabaseFormWidget;
+}
+class TestTableModel;
+
+// Page 3 of the main window: every stored test with its subject, one row per
+// test, narrowed by a one-field search, sorted by any column, selected for the
+// analysis page, deleted, or handed to the CSV export.
+class DatabaseFormWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DatabaseFormWidget(QWidget *parent = nullptr);
+    ~DatabaseFormWidget() override;
+
+    // The header line, then the CSV line of each entry of selectedRows in that order.
+    QStringList csvLines() const;
+
+    // Fixed texts, combo entries (in place, choices kept) and column headers.
+    void retranslate();
+
+    // Distinct rows holding a selected cell, in the order the selection lists them.
+    QList<int> selectedRowList() const { return selectedRows; }
+    // The rows last handed to the analysis page.
+    QList<int> analysedRowList() const { return analysedRows; }
+    // Per visible column: true when its next header click sorts ascending.
+    QList<bool> sortAscendingNextFlags() const { return sortAscendingNext; }
+    TestTableModel *tableModel() const { return model; }
+
+signals:
+    void testSelected(QList<databaseEntry> entry);
+    void updateAnalysis(QList<databaseEntry> entry);
+
+public slots:
+    void clearSearchClick();
+    void deleteClick();
+    void selectTestClick();
+    void selectionChanged();
+    void doubleClick();
+    void displaySearchResults();
+    void viewUpdated();
+    void columnClicked(int column);
+
+private:
+    QStringList headerLabels() const;
+    int criterionIndex() const;
+    int methodIndex() const;
+    databaseEntry recordOfRow(int row) const;
+    QStringList testIdsOfRows(const QList<int> &rows) const;
+    // Selects the rows now holding these tests, in the given order; returns them.
+    QList<int> selectTests(const QStringList &testIDs);
+    void sizeToContents();
+
+    Ui::DatabaseFormWidget *ui;
+    TestTableModel *model;
+    QList<int> selectedRows;
+    QList<int> analysedRows;
+    // The tests behind analysedRows: a refresh re-sends these, wherever they now sit.
+    QStringList analysedTestIDs;
+    QList<bool> sortAscendingNext;
+};

@@ -1,0 +1,458 @@
+// The window's wiring between the pages, driven through its buttons and actions.
+#include "analysisformwidget.h"
+#include "caporder.h"
+#include "clock.h"
+#include "database.h"
+#include "databaseformwidget.h"
+#include "filedialogs.h"
+#include "hueswatchlinewidget.h"
+#include "huetestformwidget.h"
+#include "mainwindow.h"
+#include "preferences.h"
+#include "testsupport.h"
+#include "vkresources.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+// Answers the modal message boxes that come up, one button per box, in order.
+class BoxAnswerer : public QObject
+{
+public:
+    explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers)
+        : pending(std::move(answers))
+    {
+        timer.setInterval(10);
+        connect(&timer, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || pending.isEmpty())
+                return;
+            texts << box->text();
+            QAbstractButton *button = box->button(pending.takeFirst());
+            if (button)
+                button->click();
+            else
+                box->accept();
+        });
+        timer.start();
+    }
+    QStringList texts;
+    QList<QMessageBox::StandardButton> pending;
+
+private:
+    QTimer timer;
+};
+
+template <typename T> T *child(QObject *parent, const char *name)
+{
+    T *found = parent->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no child %s", name);
+    return found;
+}
+
+QStackedWidget *stack(MainWindow &w) { return child<QStackedWidget>(&w, "stackedWidget"); }
+HueTestFormWidget *newForm(MainWindow &w) { return child<HueTestFormWidget>(&w, "newHueTestWidget"); }
+HueTestFormWidget *viewForm(MainWindow &w) { return child<HueTestFormWidget>(&w, "viewHueTestWidget"); }
+AnalysisFormWidget *analysis(MainWindow &w) { return child<AnalysisFormWidget>(&w, "analysisWidget"); }
+
+// Drags one cap of tray 1 the way a drop does: by moving a row of the list's model.
+void moveCap(HueTestFormWidget *form, int from, int to)
+{
+    auto *tray = child<HueSwatchLineWidget>(form, "HueLine1");
+    auto *list = child<QListWidget>(tray, "listWidget");
+    list->model()->moveRow(QModelIndex(), from, QModelIndex(), to);
+}
+
+void fillNames(HueTestFormWidget *form, const QString &first, const QString &last)
+{
+    child<QLineEdit>(form, "firstName")->setText(first);
+    child<QLineEdit>(form, "lastName")->setText(last);
+    child<QLineEdit>(form, "dob")->setText(QStringLiteral("02/03/1990"));
+}
+
+int storedTests() { return database::instance()->getAllTests().size(); }
+
+QString runTool(const QString &tool, const QStringList &args)
+{
+    QProcess p;
+    p.start(tool, args);
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestMainWindowFlows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        vkInitResources();
+        Clock::setToday(QDate(2026, 3, 4));
+    }
+    void init() { TestSupport::useFreshDatabase(); }
+    void cleanup() { FileDialogs::setResponder({}); }
+
+    // --- unsaved changes ---
+
+    void unchangedFormLeavesWithoutPrompt()
+    {
+        MainWindow w;
+        BoxAnswerer answers({QMessageBox::Cancel});
+        QTest::mouseClick(child<QPushButton>(&w, "AnalysisButton"), Qt::LeftButton);
+        QCOMPARE(stack(w)->currentIndex(), 2);
+        QVERIFY(answers.texts.isEmpty());
+    }
+
+    void promptCancelKeepsThePage()
+    {
+        MainWindow w;
+        moveCap(newForm(w), 5, 0);
+        QVERIFY(newForm(w)->isChanged());
+        BoxAnswerer answers({QMessageBox::Cancel});
+        QTest::mouseClick(child<QPushButton>(&w, "AnalysisButton"), Qt::LeftButton);
+        QCOMPARE(answers.texts, QStringList{QStringLiteral("There are unsaved changes.")});
+        QCOMPARE(stack(w)->currentIndex(), 0);
+        QVERIFY(child<QPushButton>(&w, "NewButton")->isChecked());
+        QVERIFY(newForm(w)->isChanged());
+        QVERIFY(newForm(w)->capOrderText().startsWith(QLatin1String("5, 85, 1, 2, 3, 4, 6, ")));
+    }
+
+    void promptDiscardResetsAndLeaves()
+    {
+        MainWindow w;
+        moveCap(newForm(w), 5, 0);
+        BoxAnswerer answers({QMessageBox::Discard});
+        QTest::mouseClick(child<QPushButton>(&w, "DatabaseButton"), Qt::LeftButton);
+        QCOMPARE(answers.texts.size(), 1);
+        QCOMPARE(stack(w)->currentIndex(), 3);
+        QVERIFY(!newForm(w)->isChanged());
+        QCOMPARE(newForm(w)->capOrderText(), CapOrder::write(CapOrder::untouched()));
+        QCOMPARE(storedTests(), 0);
+    }
+
+    void promptSaveWithoutNamesStays()
+    {
+        MainWindow w;
+        moveCap(newForm(w), 5, 0);
+        // The prompt, then the form's own missing-name message (not modal).
+        BoxAnswerer answers({QMessageBox::Save});
+        QTest::mouseClick(child<QPushButton>(&w, "AnalysisButton"), Qt::LeftButton);
+        QCOMPARE(answers.texts.size(), 1);
+        bool missingNameShown = false;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            missingNameShown |= qobject_cast<QMessageBox *>(top) && top->isVisible();
+        QVERIFY(missingNameShown);
+        QCOMPARE(stack(w)->currentIndex(), 0);
+        QVERIFY(child<QPushButton>(&w, "NewButton")->isChecked());
+        QVERIFY(newForm(w)->isChanged());
+        QCOMPARE(storedTests(), 0);
+    }
+
+    void promptSaveStoresTheTest()
+    {
+        MainWindow w;
+        moveCap(newForm(w), 5, 0);
+        fillNames(newForm(w), QStringLiteral("Joanna"), QStringLiteral("Smith"));
+        BoxAnswerer answers({QMessageBox::Save});
+        QTest::mouseClick(child<QPushButton>(&w, "AnalysisButton"), Qt::LeftButton);
+        QCOMPARE(storedTests(), 1);
+        QCOMPARE(stack(w)->currentIndex(), 2);
+        const QString id = database::instance()->getAllTests().last().testID;
+        QVERIFY(database::instance()->getScores(id).startsWith(QLatin1String("5, 85, 1, 2, ")));
+        QVERIFY(!newForm(w)->isChanged());
+    }
+
+    void viewPageChangesPromptOnceGoingToAnalysis()
+    {
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        MainWindow w;
+        databaseEntry e = database::instance()->getAllTests().last();
+        e.scores = database::instance()->getScores(e.testID);
+        w.testSelected({e});
+        QTest::mouseClick(child<QPushButton>(&w, "ViewButton"), Qt::LeftButton);
+        QCOMPARE(stack(w)->currentIndex(), 1);
+        moveCap(viewForm(w), 3, 7);
+        BoxAnswerer answers({QMessageBox::Cancel});
+        QTest::mouseClick(child<QPushButton>(&w, "AnalysisButton"), Qt::LeftButton);
+        QCOMPARE(answers.texts.size(), 1); // page 0 is not current: no prompt for it
+        QCOMPARE(stack(w)->currentIndex(), 1);
+        QVERIFY(child<QPushButton>(&w, "ViewButton")->isChecked());
+    }
+
+    void closingWithUnsavedChangesAsks()
+    {
+        MainWindow w;
+        w.show();
+        moveCap(newForm(w), 2, 9);
+        BoxAnswerer cancel({QMessageBox::Cancel});
+        QVERIFY(!w.close());
+        QVERIFY(w.isVisible());
+        BoxAnswerer discard({QMessageBox::Discard});
+        QVERIFY(w.close());
+    }
+
+    // --- records between pages ---
+
+    void savedTestIsShownOnViewAndAnalysis()
+    {
+        MainWindow w;
+        fillNames(newForm(w), QStringLiteral("Daniel"), QStringLiteral("Jones"));
+        moveCap(newForm(w), 30 - 22, 0); // any change will do
+        QTest::mouseClick(child<QPushButton>(newForm(w), "saveButton"), Qt::LeftButton);
+        QCOMPARE(storedTests(), 1);
+        QCOMPARE(stack(w)->currentIndex(), 1);
+        QVERIFY(child<QPushButton>(&w, "ViewButton")->isChecked());
+        QVERIFY(!child<QPushButton>(&w, "NewButton")->isChecked());
+        QCOMPARE(child<QLineEdit>(viewForm(w), "firstName")->text(), QStringLiteral("Daniel"));
+        QVERIFY(viewForm(w)->isLoaded());
+        QVERIFY(analysis(w)->isLoaded());
+        QVERIFY(analysis(w)->nameAndAnalysisText().contains(QLatin1String("Jones")));
+        QCOMPARE(child<QLineEdit>(newForm(w), "firstName")->text(), QString());
+    }
+
+    void emptySelectionChangesNothing()
+    {
+        MainWindow w;
+        w.testSelected({});
+        QCOMPARE(stack(w)->currentIndex(), 0);
+        QVERIFY(!analysis(w)->isLoaded());
+    }
+
+    void selectionGoesToViewAndAnalysis()
+    {
+        for (const char *name : {"Ann", "Bob", "Cy"})
+            TestSupport::storeEntry(TestSupport::sampleEntry(QLatin1String(name), QStringLiteral("Lee")));
+        MainWindow w;
+        QList<databaseEntry> picked = database::instance()->getAllTests();
+        for (databaseEntry &e : picked)
+            e.scores = database::instance()->getScores(e.testID);
+        w.databaseViewSelected();
+        w.testSelected(picked);
+        QCOMPARE(stack(w)->currentIndex(), 2);
+        QVERIFY(child<QPushButton>(&w, "AnalysisButton")->isChecked());
+        QVERIFY(!child<QPushButton>(&w, "DatabaseButton")->isChecked());
+        QCOMPARE(child<QLineEdit>(viewForm(w), "firstName")->text(), QStringLiteral("Ann"));
+        QVERIFY(analysis(w)->nameAndAnalysisText().contains(QLatin1String("Ann")));
+    }
+
+    void viewMenuGraphsSwitchTheChart()
+    {
+        MainWindow w;
+        child<QAction>(&w, "actionLinear_Graph")->trigger();
+        QCOMPARE(stack(w)->currentIndex(), 2);
+        QVERIFY(!analysis(w)->isPolarSelected());
+        child<QAction>(&w, "actionPolar_Graph")->trigger();
+        QVERIFY(analysis(w)->isPolarSelected());
+    }
+
+    void updatedTestReachesTheAnalysisPage()
+    {
+        SettingsRecord s;
+        s.tesReport = true;
+        database::instance()->updateSettings(s);
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        MainWindow w;
+        databaseEntry e = database::instance()->getAllTests().last();
+        e.scores = database::instance()->getScores(e.testID);
+        w.testSelected({e});
+        w.viewArrangeClicked();
+        QVERIFY(analysis(w)->reportTextPart1().contains(QLatin1String("Total Error Score (TES): 0\n")));
+        moveCap(viewForm(w), 1, 0);
+        QTest::mouseClick(child<QPushButton>(viewForm(w), "saveButton"), Qt::LeftButton);
+        // The swap of positions 0 and 1 scores 4, and the page shows the edited test.
+        QVERIFY2(analysis(w)->reportTextPart1().contains(QLatin1String("Total Error Score (TES): 4\n")),
+                 qPrintable(analysis(w)->reportTextPart1()));
+        QVERIFY(database::instance()->getScores(e.testID).startsWith(QLatin1String("1, 85, 2, ")));
+    }
+
+    // --- settings at start-up ---
+
+    void storedSettingsAreInForceAtFirstShow()
+    {
+        SettingsRecord s;
+        s.scoreMode = true;
+        s.illumination = 2; // D65
+        s.tesGui = true;
+        QVERIFY(database::instance()->updateSettings(s));
+        MainWindow w;
+        QVERIFY(analysis(w)->isKinnear());
+        QCOMPARE(child<QComboBox>(newForm(w), "illuminationCombo")->currentText(),
+                 QStringLiteral("D65"));
+        QCOMPARE(w.preferencesDialog()->getAnalysisOptions(), s.analysisSwitches());
+    }
+
+    // --- clipboard ---
+
+    void copyGraphWithoutTestIsTheEmptyChart()
+    {
+        MainWindow w;
+        child<QAction>(&w, "actionCopy_Graph")->trigger();
+        const QMimeData *mime = QApplication::clipboard()->mimeData();
+        QVERIFY(mime);
+        QVERIFY(mime->hasFormat(QStringLiteral("image/svg+xml")));
+        const QByteArray svg = mime->data(QStringLiteral("image/svg+xml"));
+        QVERIFY(svg.contains("<svg"));
+        QVERIFY(svg.contains("viewBox=\"0 0 200 200\""));
+    }
+
+    void copyNameAndAnalysis()
+    {
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        MainWindow w;
+        databaseEntry e = database::instance()->getAllTests().last();
+        e.scores = database::instance()->getScores(e.testID);
+        w.testSelected({e});
+        child<QAction>(&w, "actionCopy_Name_and_Analysis")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(), analysis(w)->nameAndAnalysisText());
+        QVERIFY(QApplication::clipboard()->text().contains(QLatin1String("Lee")));
+    }
+
+    void editMenuWorksOnTheFocusedField()
+    {
+        MainWindow w;
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QLineEdit *first = child<QLineEdit>(newForm(w), "firstName");
+        first->setFocus();
+        QTRY_VERIFY(first->hasFocus());
+        first->setText(QStringLiteral("Zoë"));
+        child<QAction>(&w, "actionSelect_All")->trigger();
+        child<QAction>(&w, "actionCut")->trigger();
+        QCOMPARE(first->text(), QString());
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Zoë"));
+        child<QAction>(&w, "actionPaste")->trigger();
+        child<QAction>(&w, "actionPaste")->trigger();
+        QCOMPARE(first->text(), QStringLiteral("ZoëZoë"));
+        child<QAction>(&w, "actionSelect_All")->trigger();
+        child<QAction>(&w, "actionClear")->trigger();
+        QCOMPARE(first->text(), QString());
+    }
+
+    // --- report ---
+
+    void pdfReportCarriesItsTexts()
+    {
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Joanna"), QStringLiteral("Smith")));
+        SettingsRecord s;
+        s.tesReport = s.classReport = true;
+        database::instance()->updateSettings(s);
+        MainWindow w;
+        databaseEntry e = database::instance()->getAllTests().last();
+        e.scores = database::instance()->getScores(e.testID);
+        w.testSelected({e});
+
+        const QString base = TestSupport::tempDir() + QLatin1String("/report");
+        FileDialogs::setResponder([base](FileDialogs::Kind, const QString &) { return base; });
+        child<QAction>(&w, "actionSelected_Records_as_PDF")->trigger();
+        const QString pdf = base + QLatin1String(".pdf");
+        QVERIFY(QFile::exists(pdf));
+
+        const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
+        const QString text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        if (info.isEmpty() || text.isEmpty())
+            QSKIP("poppler-utils is not installed");
+        QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
+        QVERIFY(info.contains(QLatin1String("(A4)")));
+        QVERIFY(text.contains(QLatin1String("Veskora Results")));
+        QVERIFY(text.contains(QLatin1String("Results")));
+        const QString flat = QString(text).simplified();
+        for (const QString &part : {analysis(w)->reportTextPart1(), analysis(w)->reportTextPart2()}) {
+            const QStringList lines = part.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QVERIFY(!lines.isEmpty());
+            for (const QString &line : lines)
+                QVERIFY2(flat.contains(line.simplified()), qPrintable(line));
+        }
+    }
+
+    void pdfNameKeepsItsExtensionAndCancelWritesNothing()
+    {
+        MainWindow w;
+        const QString named = TestSupport::tempDir() + QLatin1String("/named.pdf");
+        FileDialogs::setResponder([named](FileDialogs::Kind, const QString &) { return named; });
+        child<QAction>(&w, "actionSelected_Records_as_PDF")->trigger();
+        QVERIFY(QFile::exists(named));
+        QVERIFY(!QFile::exists(named + QLatin1String(".pdf")));
+
+        const int before = QDir(TestSupport::tempDir()).entryList(QDir::Files).size();
+        FileDialogs::setResponder([](FileDialogs::Kind, const QString &) { return QString(); });
+        child<QAction>(&w, "actionSelected_Records_as_PDF")->trigger();
+        child<QAction>(&w, "actionSelected_Records_as_CSV")->trigger();
+        QCOMPARE(QDir(TestSupport::tempDir()).entryList(QDir::Files).size(), before);
+    }
+
+    void unwritablePdfIsReported()
+    {
+        MainWindow w;
+        const QString bad = TestSupport::tempDir() + QLatin1String("/no/such/folder/report");
+        FileDialogs::setResponder([bad](FileDialogs::Kind, const QString &) { return bad; });
+        BoxAnswerer answers({QMessageBox::Ok});
+        child<QAction>(&w, "actionSelected_Records_as_PDF")->trigger();
+        QCOMPARE(answers.texts.size(), 1);
+        QVERIFY(answers.texts.first().contains(QLatin1String("report.pdf")));
+    }
+
+    // --- exchange through the window ---
+
+    void csvExportAndImportThroughTheWindow()
+    {
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        MainWindow w;
+        w.databaseViewSelected();
+        auto *table = w.findChild<QAbstractItemView *>(QStringLiteral("tableDisplay"));
+        QVERIFY(table);
+        table->selectAll();
+        const QString base = TestSupport::tempDir() + QLatin1String("/records");
+        FileDialogs::setResponder([base](FileDialogs::Kind, const QString &) { return base; });
+        child<QAction>(&w, "actionSelected_Records_as_CSV")->trigger();
+        const QString file = base + QLatin1String(".txt");
+        QVERIFY(QFile::exists(file));
+
+        FileDialogs::setResponder([file](FileDialogs::Kind, const QString &) { return file; });
+        child<QAction>(&w, "actionComma_Separated_Values_CSV")->trigger();
+        const QList<databaseEntry> all = database::instance()->getAllTests();
+        QCOMPARE(all.size(), 2);
+        QCOMPARE(all[1].first, QStringLiteral("Ann"));
+        QCOMPARE(all[1].tes, all[0].tes);
+        QCOMPARE(table->model()->rowCount(), 2); // the page was refreshed
+    }
+
+    void unreadableImportsAreReported_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("csv") << QStringLiteral("actionComma_Separated_Values_CSV");
+        QTest::newRow("hdb") << QStringLiteral("actionVK100_Database_Version_1_HDB");
+        QTest::newRow("vkt") << QStringLiteral("actionVK100_Database_Version_2_VKT");
+    }
+    void unreadableImportsAreReported()
+    {
+        QFETCH(QString, action);
+        MainWindow w;
+        const QString missing = TestSupport::tempDir() + QLatin1String("/missing-file");
+        FileDialogs::setResponder([missing](FileDialogs::Kind, const QString &) { return missing; });
+        BoxAnswerer answers({QMessageBox::Ok});
+        w.findChild<QAction *>(action)->trigger();
+        QCOMPARE(answers.texts.size(), 1);
+        QCOMPARE(storedTests(), 0);
+    }
+};
+
+QTEST_MAIN(TestMainWindowFlows)
+#include "tst_mainwindowflows.moc"

@@ -1,0 +1,259 @@
+#include "caporder.h"
+#include "csvfile.h"
+#include "csvformat.h"
+#include "database.h"
+#include "testsupport.h"
+
+#include <QSqlQuery>
+#include <QTextCodec>
+#include <QtTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+QString tempFile(const QString &name)
+{
+    return TestSupport::tempDir() + QLatin1Char('/') + name;
+}
+
+int countRows(const QString &table)
+{
+    QSqlQuery q(database::instance()->currentConnection());
+    return q.exec(QStringLiteral("SELECT count(*) FROM ") + table) && q.next() ? q.value(0).toInt()
+                                                                               : -1;
+}
+
+QString lineOf(const databaseEntry &e)
+{
+    return CsvFormat::recordLine(e, database::calcTES(e.scores));
+}
+
+// Stored records without their ids, for comparing two imports.
+QList<databaseEntry> storedWithoutIds()
+{
+    QList<databaseEntry> list = database::instance()->getAllTests();
+    for (databaseEntry &e : list) {
+        e.scores = database::instance()->getScores(e.testID);
+        e.testID.clear();
+    }
+    return list;
+}
+
+} // namespace
+
+class TestCsvFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { TestSupport::useFreshDatabase(); }
+
+    void exportFileName_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("bare name") << QStringLiteral("records") << QStringLiteral("records.txt");
+        QTest::newRow("csv kept") << QStringLiteral("records.csv") << QStringLiteral("records.csv");
+        QTest::newRow("txt kept") << QStringLiteral("records.txt") << QStringLiteral("records.txt");
+        QTest::newRow("upper case kept") << QStringLiteral("R.CSV") << QStringLiteral("R.CSV");
+        QTest::newRow("other suffix")
+            << QStringLiteral("r.csv.bak") << QStringLiteral("r.csv.bak.txt");
+        QTest::newRow("folder with suffix")
+            << QStringLiteral("/x.csv/records") << QStringLiteral("/x.csv/records.txt");
+        QTest::newRow("cancelled") << QString() << QString();
+    }
+    void exportFileName()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QCOMPARE(CsvFile::exportFileName(chosen), written);
+    }
+
+    void writesLinesWithLineFeeds()
+    {
+        const QString path = tempFile(QStringLiteral("three"));
+        const CsvFile::WriteResult r = CsvFile::writeLines(
+            path, {QStringLiteral("h"), QStringLiteral("Zoë,1"), QStringLiteral("b,2")});
+        QVERIFY(r.ok);
+        QVERIFY(r.error.isEmpty());
+        QCOMPARE(r.fileName, path + QStringLiteral(".txt"));
+        QCOMPARE(readAll(r.fileName), QByteArray("h\nZo\xc3\xab,1\nb,2\n"));
+        // Writing again replaces the content.
+        QVERIFY(CsvFile::writeLines(path, {QStringLiteral("x")}).ok);
+        QCOMPARE(readAll(r.fileName), QByteArray("x\n"));
+    }
+
+    void cancelledExportWritesNothing()
+    {
+        const QString txt = QDir::current().filePath(QStringLiteral(".txt"));
+        QFile::remove(txt);
+        const CsvFile::WriteResult r = CsvFile::writeLines(QString(), {QStringLiteral("h")});
+        QVERIFY(!r.ok);
+        QVERIFY(r.error.isEmpty());
+        QVERIFY(!QFile::exists(txt));
+    }
+
+    void writeFailureIsReported()
+    {
+        const QString path = tempFile(QStringLiteral("no-such-folder/records.csv"));
+        const CsvFile::WriteResult r = CsvFile::writeLines(path, {QStringLiteral("h")});
+        QVERIFY(!r.ok);
+        QVERIFY(r.error.contains(path));
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void importsLinesAndSkipsShortOnes()
+    {
+        const databaseEntry a =
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        const databaseEntry b =
+            TestSupport::sampleEntry(QStringLiteral("Bob"), QStringLiteral("Kay"),
+                                     TestSupport::swapped(CapOrder::untouched(), 10, 30));
+        const QString text = CsvFormat::headerLine() + '\n' + lineOf(a) + '\n' +
+                             QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14\n") + '\n' +
+                             lineOf(b) + '\n';
+        const CsvFile::ImportResult r = CsvFile::importText(text);
+        QVERIFY(r.ok);
+        QCOMPARE(r.imported, 2);
+        QCOMPARE(r.skipped, 2);
+        QCOMPARE(r.failed, 0);
+        const QList<databaseEntry> stored = database::instance()->getAllTests();
+        QCOMPARE(stored.size(), 2);
+        QCOMPARE(stored.at(0).first, QStringLiteral("Ann"));
+        QCOMPARE(stored.at(0).tes, QStringLiteral("0"));
+        QCOMPARE(stored.at(1).first, QStringLiteral("Bob"));
+        QCOMPARE(stored.at(1).job, QStringLiteral("Quality Control"));
+        QCOMPARE(stored.at(1).tes, database::calcTES(b.scores));
+        QVERIFY(stored.at(1).tes != QStringLiteral("0"));
+        QCOMPARE(countRows(QStringLiteral("users")), 2);
+    }
+
+    void headerOnlyAndEmptyFilesAddNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("header only") << CsvFormat::headerLine().toUtf8();
+        QTest::newRow("header and LF") << (CsvFormat::headerLine().toUtf8() + '\n');
+        QTest::newRow("empty file") << QByteArray();
+    }
+    void headerOnlyAndEmptyFilesAddNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        const QString path = tempFile(QStringLiteral("header.csv"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        const CsvFile::ImportResult r = CsvFile::importFile(path);
+        QVERIFY(r.ok);
+        QCOMPARE(r.imported, 0);
+        QCOMPARE(r.skipped, 0);
+        QCOMPARE(countRows(QStringLiteral("tests")), 0);
+    }
+
+    void unreadableFileIsReported()
+    {
+        const QString path = tempFile(QStringLiteral("missing.csv"));
+        const CsvFile::ImportResult r = CsvFile::importFile(path);
+        QVERIFY(!r.ok);
+        QVERIFY(r.error.contains(path));
+    }
+
+    void windowsLineEndsImportLikeUnix()
+    {
+        databaseEntry a = TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        a.comments = QStringLiteral("two\nlines");
+        const databaseEntry b =
+            TestSupport::sampleEntry(QStringLiteral("Bo"), QStringLiteral("Ek"));
+        const QString lf = CsvFormat::headerLine() + '\n' + lineOf(a) + '\n' + lineOf(b) + '\n';
+        QString crlf = lf;
+        crlf.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+        // The line break inside the quoted comment changes too: put it back.
+        crlf.replace(QStringLiteral("two\r\nlines"), QStringLiteral("two\nlines"));
+
+        QCOMPARE(CsvFile::importText(lf).imported, 2);
+        const QList<databaseEntry> fromLf = storedWithoutIds();
+        TestSupport::useFreshDatabase();
+        QCOMPARE(CsvFile::importText(crlf).imported, 2);
+        const QList<databaseEntry> fromCrLf = storedWithoutIds();
+        QCOMPARE(fromCrLf, fromLf);
+        QCOMPARE(fromLf.at(0).comments, a.comments);
+        QVERIFY(!fromLf.at(1).scores.contains(QLatin1Char('\r')));
+    }
+
+    void exportImportRoundTrip()
+    {
+        databaseEntry a =
+            TestSupport::sampleEntry(QStringLiteral("Zoë"), QStringLiteral("O'Neil, Jr."),
+                                     TestSupport::swapped(CapOrder::untouched(), 5, 70));
+        a.comments = QStringLiteral("tired, \"very\"\r\nretest in May");
+        const QString path = tempFile(QStringLiteral("round.csv"));
+        QVERIFY(CsvFile::writeLines(path, {CsvFormat::headerLine(), lineOf(a)}).ok);
+        const CsvFile::ImportResult r = CsvFile::importFile(path);
+        QVERIFY(r.ok);
+        QCOMPARE(r.imported, 1);
+        const QList<databaseEntry> stored = database::instance()->getAllTests();
+        QCOMPARE(stored.size(), 1);
+        databaseEntry back = stored.first();
+        QCOMPARE(back.tes, database::calcTES(a.scores));
+        back.scores = database::instance()->getScores(back.testID);
+        QCOMPARE(CapOrder::read(back.scores), CapOrder::read(a.scores));
+        back.testID.clear();
+        back.tes.clear();
+        back.scores = a.scores;
+        QCOMPARE(back, a);
+    }
+
+    void failedLinesAreSkippedTheRestCommitted()
+    {
+        {
+            QSqlQuery q(database::instance()->currentConnection());
+            QVERIFY(q.exec(QStringLiteral(
+                "CREATE TRIGGER refuse BEFORE INSERT ON tests WHEN NEW.comments = 'refuse' "
+                "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+        }
+        databaseEntry bad = TestSupport::sampleEntry(QStringLiteral("Bad"), QStringLiteral("X"));
+        bad.comments = QStringLiteral("refuse");
+        const databaseEntry good =
+            TestSupport::sampleEntry(QStringLiteral("Good"), QStringLiteral("Y"));
+        const QString text = CsvFormat::headerLine() + '\n' + lineOf(good) + '\n' + lineOf(bad) +
+                             '\n' + lineOf(good);
+        const CsvFile::ImportResult r = CsvFile::importText(text);
+        QVERIFY(r.ok);
+        QCOMPARE(r.imported, 2);
+        QCOMPARE(r.failed, 1);
+        QVERIFY(!r.error.isEmpty());
+        QCOMPARE(countRows(QStringLiteral("tests")), 2);
+        // The refused line leaves no subject behind.
+        QCOMPARE(countRows(QStringLiteral("users")), 2);
+
+        // Committed: another connection to the file sees the rows.
+        const QString path = database::instance()->path();
+        {
+            QSqlDatabase other =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+            other.setDatabaseName(path);
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM tests")) && q.next());
+            QCOMPARE(q.value(0).toInt(), 2);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    }
+
+    void decodeFallsBackForOldFiles()
+    {
+        QTextCodec *saved = QTextCodec::codecForLocale();
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
+        QCOMPARE(CsvFile::decode(QByteArray("Jos\xe9")), QStringLiteral("José"));
+        QCOMPARE(CsvFile::decode(QByteArray("Jos\xc3\xa9")), QStringLiteral("José"));
+        QTextCodec::setCodecForLocale(saved);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCsvFile)
+#include "tst_csvfile.moc"
