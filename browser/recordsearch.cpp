@@ -53,34 +53,6 @@ bool execStatement(QSqlDatabase &db, const char *statement)
     return q.exec();
 }
 
-// Both joins deliver the 8 test columns, then the 11 subject columns.
-databaseEntry fromJoinRow(const QSqlQuery &q)
-{
-    databaseEntry e;
-    e.testID = q.value(0).toString();
-    e.illumination = q.value(2).toString();
-    e.testDate = q.value(3).toString();
-    e.comments = q.value(4).toString();
-    e.serialNum = q.value(6).toString();
-    e.time = q.value(7).toString();
-    e.first = q.value(9).toString();
-    e.middle = q.value(10).toString();
-    e.last = q.value(11).toString();
-    e.refNum = q.value(12).toString();
-    e.DOB = q.value(13).toString();
-    e.gender = q.value(14).toString();
-    e.location = q.value(15).toString();
-    e.industry = q.value(16).toString();
-    e.experience = q.value(17).toString();
-    e.job = q.value(18).toString();
-    return e;
-}
-
-QString withoutQuotes(QString s)
-{
-    return s.remove(QLatin1Char('"'));
-}
-
 } // namespace
 
 QString RecordSearch::pattern(int method, const QString &text)
@@ -132,10 +104,7 @@ QList<databaseEntry> RecordSearch::run(QSqlDatabase db, int criterion, int metho
     if (!q.exec())
         return list;
     while (q.next()) {
-        databaseEntry e = fromJoinRow(q);
-        // The cap-order text is in the row already; the same text getScores() hands out.
-        e.tes = database::calcTES(withoutQuotes(q.value(5).toString()));
-        list.append(e);
+        list.append(database::fromJoinedRow(q, database::ScoresToTes));
     }
     return list;
 }
@@ -148,10 +117,8 @@ databaseEntry RecordSearch::testById(QSqlDatabase db, const QString &testID, boo
     q.bindValue(QStringLiteral(":id"), testID);
     databaseEntry e;
     const bool ok = q.exec() && q.next();
-    if (ok) {
-        e = fromJoinRow(q);
-        e.scores = withoutQuotes(q.value(5).toString());
-    }
+    if (ok)
+        e = database::fromJoinedRow(q, database::ScoresAsText);
     if (found)
         *found = ok;
     return e;

@@ -112,6 +112,16 @@ inline QString t(const QString &s) { return s.isNull() ? QStringLiteral("") : s;
 
 QString withoutQuotes(QString s) { return s.remove(QLatin1Char('"')); }
 
+// The ten subject columns shared by the insert and the update of a subject.
+void bindSubject(QSqlQuery &q, const QStringList &values)
+{
+    static const char *const names[] = {":first",  ":middle",   ":last",     ":refNum",
+                                        ":DOB",    ":gender",   ":location", ":industry",
+                                        ":experience", ":job"};
+    for (int i = 0; i < 10; ++i)
+        q.bindValue(QLatin1String(names[i]), t(values.value(i)));
+}
+
 } // namespace
 
 database *database::instance()
@@ -236,16 +246,7 @@ int database::insertUser(const QString &first, const QString &middle, const QStr
         "INSERT INTO users (first, middle, last, refNum, DOB, gender, location, industry, "
         "experience, job) VALUES (:first, :middle, :last, :refNum, :DOB, :gender, :location, "
         ":industry, :experience, :job)"));
-    q.bindValue(QStringLiteral(":first"), t(first));
-    q.bindValue(QStringLiteral(":middle"), t(middle));
-    q.bindValue(QStringLiteral(":last"), t(last));
-    q.bindValue(QStringLiteral(":refNum"), t(refNum));
-    q.bindValue(QStringLiteral(":DOB"), t(DOB));
-    q.bindValue(QStringLiteral(":gender"), t(gender));
-    q.bindValue(QStringLiteral(":location"), t(location));
-    q.bindValue(QStringLiteral(":industry"), t(industry));
-    q.bindValue(QStringLiteral(":experience"), t(experience));
-    q.bindValue(QStringLiteral(":job"), t(job));
+    bindSubject(q, {first, middle, last, refNum, DOB, gender, location, industry, experience, job});
     if (!q.exec()) {
         fail(tr("The subject could not be stored"), q.lastError().text());
         return 0;
@@ -294,16 +295,7 @@ bool database::updateUser(const QString &first, const QString &middle, const QSt
         "= :DOB, gender = :gender, location = :location, industry = :industry, experience = "
         ":experience, job = :job WHERE first = :oldFirst AND middle = :oldMiddle AND last = "
         ":oldLast AND DOB = :OLDDOB"));
-    q.bindValue(QStringLiteral(":first"), t(first));
-    q.bindValue(QStringLiteral(":middle"), t(middle));
-    q.bindValue(QStringLiteral(":last"), t(last));
-    q.bindValue(QStringLiteral(":refNum"), t(refNum));
-    q.bindValue(QStringLiteral(":DOB"), t(DOB));
-    q.bindValue(QStringLiteral(":gender"), t(gender));
-    q.bindValue(QStringLiteral(":location"), t(location));
-    q.bindValue(QStringLiteral(":industry"), t(industry));
-    q.bindValue(QStringLiteral(":experience"), t(experience));
-    q.bindValue(QStringLiteral(":job"), t(job));
+    bindSubject(q, {first, middle, last, refNum, DOB, gender, location, industry, experience, job});
     q.bindValue(QStringLiteral(":oldFirst"), t(oldFirst));
     q.bindValue(QStringLiteral(":oldMiddle"), t(oldMiddle));
     q.bindValue(QStringLiteral(":oldLast"), t(oldLast));
@@ -402,6 +394,34 @@ QString database::getScores(const QString &id)
     return scores;
 }
 
+databaseEntry database::fromJoinedRow(const QSqlQuery &q, JoinedRowArrangement arrangement)
+{
+    databaseEntry e;
+    e.testID = q.value(0).toString();
+    e.illumination = q.value(2).toString();
+    e.testDate = q.value(3).toString();
+    e.comments = q.value(4).toString();
+    e.serialNum = q.value(6).toString();
+    e.time = q.value(7).toString();
+    e.first = q.value(9).toString();
+    e.middle = q.value(10).toString();
+    e.last = q.value(11).toString();
+    e.refNum = q.value(12).toString();
+    e.DOB = q.value(13).toString();
+    e.gender = q.value(14).toString();
+    e.location = q.value(15).toString();
+    e.industry = q.value(16).toString();
+    e.experience = q.value(17).toString();
+    e.job = q.value(18).toString();
+    // Same text getScores() would hand out, taken from the row already at hand.
+    const QString scores = withoutQuotes(q.value(5).toString());
+    if (arrangement == ScoresToTes)
+        e.tes = calcTES(scores);
+    else
+        e.scores = scores;
+    return e;
+}
+
 QString database::calcTES(const QString &scores)
 {
     const std::optional<int> tes = Scoring::totalErrorScore(CapOrder::read(scores));
@@ -417,28 +437,8 @@ QList<databaseEntry> database::getAllTests()
     q.prepare(QLatin1String(AllTests));
     if (!q.exec())
         return list;
-    while (q.next()) {
-        databaseEntry e;
-        e.testID = q.value(0).toString();
-        e.illumination = q.value(2).toString();
-        e.testDate = q.value(3).toString();
-        e.comments = q.value(4).toString();
-        e.serialNum = q.value(6).toString();
-        e.time = q.value(7).toString();
-        e.first = q.value(9).toString();
-        e.middle = q.value(10).toString();
-        e.last = q.value(11).toString();
-        e.refNum = q.value(12).toString();
-        e.DOB = q.value(13).toString();
-        e.gender = q.value(14).toString();
-        e.location = q.value(15).toString();
-        e.industry = q.value(16).toString();
-        e.experience = q.value(17).toString();
-        e.job = q.value(18).toString();
-        // Same text getScores() would hand out, taken from the row already at hand.
-        e.tes = calcTES(withoutQuotes(q.value(5).toString()));
-        list.append(e);
-    }
+    while (q.next())
+        list.append(fromJoinedRow(q, ScoresToTes));
     return list;
 }
 
@@ -504,24 +504,7 @@ bool database::saveDatabaseAs(const QString &path)
         if (!q.exec())
             return fail(tr("The database could not be read"), q.lastError().text());
         while (q.next()) {
-            databaseEntry e;
-            e.illumination = q.value(2).toString();
-            e.testDate = q.value(3).toString();
-            e.comments = q.value(4).toString();
-            e.scores = withoutQuotes(q.value(5).toString());
-            e.serialNum = q.value(6).toString();
-            e.time = q.value(7).toString();
-            e.first = q.value(9).toString();
-            e.middle = q.value(10).toString();
-            e.last = q.value(11).toString();
-            e.refNum = q.value(12).toString();
-            e.DOB = q.value(13).toString();
-            e.gender = q.value(14).toString();
-            e.location = q.value(15).toString();
-            e.industry = q.value(16).toString();
-            e.experience = q.value(17).toString();
-            e.job = q.value(18).toString();
-            records.append(e);
+            records.append(fromJoinedRow(q, ScoresAsText));
         }
     }
     const SettingsRecord currentSettings = getSettings();

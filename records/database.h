@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 
 // The one owner of the SQLite file that holds subjects, tests, the settings row
@@ -59,6 +60,13 @@ public:
                            const QString &DOB);
 
     QString getScores(const QString &id);
+
+    // A record from one row of a tests-then-users join (8 test columns, then the
+    // 11 subject columns), as the load of all tests and the searches read it.
+    // The row's cap-order text, quotes removed, goes to `scores` or is turned
+    // into the TES, as asked.
+    enum JoinedRowArrangement { ScoresToTes, ScoresAsText };
+    static databaseEntry fromJoinedRow(const QSqlQuery &q, JoinedRowArrangement arrangement);
     QList<databaseEntry> getAllTests();
     // TES of a cap-order text as decimal text; empty for a text that is not a full set.
     static QString calcTES(const QString &scores);
