@@ -21,6 +21,8 @@
 #include <QGraphicsView>
 #include <QIcon>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QMap>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPageSetupDialog>
@@ -55,7 +57,8 @@ constexpr PageIcons Icons[] = {
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), pageButtons(new QButtonGroup(this)),
       clipboard(QApplication::clipboard()), prefsDialog(new preferences),
-      printer(new QPrinter(QPrinter::ScreenResolution)), translator(new QTranslator(this))
+      printer(new QPrinter(QPrinter::ScreenResolution)), translator(new QTranslator(this)),
+      qtTranslator(new QTranslator(this))
 {
     ui->setupUi(this);
     ui->menuBar->setGeometry(0, 0, 950, 20);
@@ -167,6 +170,13 @@ void MainWindow::loadLanguage()
         && translator->load(file, QStringLiteral(":/translations")))
         QApplication::installTranslator(translator);
 
+    // The standard Save, Discard and Cancel buttons and Qt's dialogs speak the same language.
+    QApplication::removeTranslator(qtTranslator);
+    if (langCode != QLatin1String("en")
+        && qtTranslator->load(qtTranslationName(langCode),
+                              QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTranslator);
+
     ui->retranslateUi(this);
     ui->newHueTestWidget->retranslateForm();
     ui->viewHueTestWidget->retranslateForm();
@@ -175,6 +185,16 @@ void MainWindow::loadLanguage()
     ui->databaseWidget->retranslate();
     ui->analysisWidget->retranslate();
     prefsDialog->retranslate();
+}
+
+QString MainWindow::qtTranslationName(const QString &languageCode)
+{
+    static const QMap<QString, QString> qtNames = {
+        {QStringLiteral("zh_Hans"), QStringLiteral("zh_CN")},
+        {QStringLiteral("zh_Hant"), QStringLiteral("zh_TW")},
+        {QStringLiteral("pt"), QStringLiteral("pt_BR")},
+    };
+    return QLatin1String("qtbase_") + qtNames.value(languageCode, languageCode);
 }
 
 // --- pages ------------------------------------------------------------------------

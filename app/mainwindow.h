@@ -35,6 +35,8 @@ public:
     static QString helpAddress(const QString &appDir, const QString &languageCode);
     // The about box's picture, composed off-screen.
     static QPixmap aboutPicture();
+    // Name of Qt's own translation file for one of the program's language codes.
+    static QString qtTranslationName(const QString &languageCode);
     // Writes the report of the analysis page's current test as a one-page A4 PDF.
     bool writeReportPdf(const QString &fileName);
 
@@ -101,6 +103,7 @@ private:
     preferences *prefsDialog;
     QPrinter *printer;
     QTranslator *translator;
+    QTranslator *qtTranslator; // Qt's own texts: standard buttons, dialogs
     QString langCode = QStringLiteral("en");
     QString footerImagePath;
     bool hasFooterImage = false;

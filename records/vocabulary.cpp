@@ -76,6 +76,58 @@ const char *const ExperienceTexts[] = {
     QT_TRANSLATE_NOOP("HueTestFormWidget", "20 + years"),
 };
 
+// The preferences dialog offers the same lists for the new-record defaults
+// under its own context; these marks only make lupdate collect them there too.
+[[maybe_unused]] const char *const PreferencesMarks[] = {
+    QT_TRANSLATE_NOOP("preferences", "D50"),
+    QT_TRANSLATE_NOOP("preferences", "D65"),
+    QT_TRANSLATE_NOOP("preferences", "D75"),
+    QT_TRANSLATE_NOOP("preferences", "CWF"),
+    QT_TRANSLATE_NOOP("preferences", "A"),
+    QT_TRANSLATE_NOOP("preferences", "TL84"),
+    QT_TRANSLATE_NOOP("preferences", "U3000"),
+    QT_TRANSLATE_NOOP("preferences", "Other"),
+    QT_TRANSLATE_NOOP("preferences", "North America"),
+    QT_TRANSLATE_NOOP("preferences", "South America"),
+    QT_TRANSLATE_NOOP("preferences", "Central America"),
+    QT_TRANSLATE_NOOP("preferences", "Europe"),
+    QT_TRANSLATE_NOOP("preferences", "Asia"),
+    QT_TRANSLATE_NOOP("preferences", "Africa"),
+    QT_TRANSLATE_NOOP("preferences", "Australia"),
+    QT_TRANSLATE_NOOP("preferences", "Academic"),
+    QT_TRANSLATE_NOOP("preferences", "Food"),
+    QT_TRANSLATE_NOOP("preferences", "Furniture"),
+    QT_TRANSLATE_NOOP("preferences", "Gov't"),
+    QT_TRANSLATE_NOOP("preferences", "Medical"),
+    QT_TRANSLATE_NOOP("preferences", "Packaging"),
+    QT_TRANSLATE_NOOP("preferences", "Paint"),
+    QT_TRANSLATE_NOOP("preferences", "Paper"),
+    QT_TRANSLATE_NOOP("preferences", "Pigment/Colorant manufacturer"),
+    QT_TRANSLATE_NOOP("preferences", "Plastic"),
+    QT_TRANSLATE_NOOP("preferences", "Printer"),
+    QT_TRANSLATE_NOOP("preferences", "Automotive"),
+    QT_TRANSLATE_NOOP("preferences", "Sign Printer"),
+    QT_TRANSLATE_NOOP("preferences", "Stains"),
+    QT_TRANSLATE_NOOP("preferences", "Textile - Creative"),
+    QT_TRANSLATE_NOOP("preferences", "Textile - Manufacturing"),
+    QT_TRANSLATE_NOOP("preferences", "Construction"),
+    QT_TRANSLATE_NOOP("preferences", "Consumer Products"),
+    QT_TRANSLATE_NOOP("preferences", "Cosmetic"),
+    QT_TRANSLATE_NOOP("preferences", "Design - Architectural/Interior"),
+    QT_TRANSLATE_NOOP("preferences", "Design - Graphic"),
+    QT_TRANSLATE_NOOP("preferences", "Design - Industrial"),
+    QT_TRANSLATE_NOOP("preferences", "Design - Product"),
+    QT_TRANSLATE_NOOP("preferences", "Quality Control"),
+    QT_TRANSLATE_NOOP("preferences", "Color Formulation"),
+    QT_TRANSLATE_NOOP("preferences", "Color Specification"),
+    QT_TRANSLATE_NOOP("preferences", "Creative"),
+    QT_TRANSLATE_NOOP("preferences", "0 - 2 years"),
+    QT_TRANSLATE_NOOP("preferences", "3 - 5 years"),
+    QT_TRANSLATE_NOOP("preferences", "6 - 10 years"),
+    QT_TRANSLATE_NOOP("preferences", "11 - 20 years"),
+    QT_TRANSLATE_NOOP("preferences", "20 + years"),
+};
+
 template <size_t N>
 QStringList toList(const char *const (&texts)[N], const char *context)
 {

@@ -1,4 +1,1639 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
+<context>
+    <name>AnalysisFormWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>User Analysis Info</source>
+        <translation>Informations d'analyse</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): </source>
+        <translation>Score d'erreur total (TES) : </translation>
+    </message>
+    <message>
+        <source>Classification: </source>
+        <translation>Classification : </translation>
+    </message>
+    <message>
+        <source>Graph Style</source>
+        <translation>Type de graphique</translation>
+    </message>
+    <message>
+        <source>Polar</source>
+        <translation>Polaire</translation>
+    </message>
+    <message>
+        <source>Show Confusion Axis</source>
+        <translation>Afficher l'axe de confusion</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Graph Scaling - Number of Steps</source>
+        <translation>Échelle du graphique - Nombre de graduations</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuelle</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>Current Value</source>
+        <translation>Valeur actuelle</translation>
+    </message>
+    <message>
+        <source>Graph Mode</source>
+        <translation>Mode du graphique</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Subject: </source>
+        <translation>Sujet : </translation>
+    </message>
+    <message>
+        <source>Vingrys Analysis</source>
+        <translation>Analyse de Vingrys</translation>
+    </message>
+    <message>
+        <source>Angle: </source>
+        <translation>Angle : </translation>
+    </message>
+    <message>
+        <source>C-Index: </source>
+        <translation>Indice C : </translation>
+    </message>
+    <message>
+        <source>S-Index: </source>
+        <translation>Indice S : </translation>
+    </message>
+    <message>
+        <source>Subject: Averaged Results</source>
+        <translation>Sujet : résultats moyennés</translation>
+    </message>
+    <message>
+        <source>Total Error Score (totalScores): </source>
+        <translation>Score d'erreur total (totalScores) : </translation>
+    </message>
+    <message>
+        <source>Sqrt Total Error Score (TES): </source>
+        <translation>Racine carrée du score d'erreur total (TES) : </translation>
+    </message>
+    <message>
+        <source>Percentile</source>
+        <translation>Centile</translation>
+    </message>
+    <message>
+        <source>Unselected </source>
+        <translation>Population non sélectionnée </translation>
+    </message>
+    <message>
+        <source>In Plant: </source>
+        <translation>En entreprise : </translation>
+    </message>
+    <message>
+        <source>Experienced: </source>
+        <translation>Expérimentés : </translation>
+    </message>
+    <message>
+        <source>Reference: </source>
+        <translation>Référence : </translation>
+    </message>
+    <message>
+        <source>Date of Birth: </source>
+        <translation>Date de naissance : </translation>
+    </message>
+    <message>
+        <source>Date of Test: </source>
+        <translation>Date du test : </translation>
+    </message>
+    <message>
+        <source>Comments: </source>
+        <translation>Commentaires : </translation>
+    </message>
+    <message>
+        <source>Test Duration: </source>
+        <translation>Durée du test : </translation>
+    </message>
+    <message>
+        <source>Unselected: </source>
+        <translation>Population non sélectionnée : </translation>
+    </message>
+    <message>
+        <source> (mins)</source>
+        <translation> (min)</translation>
+    </message>
+    <message>
+        <source>Gender: </source>
+        <translation>Sexe : </translation>
+    </message>
+    <message>
+        <source>Geographic Location: </source>
+        <translation>Région géographique : </translation>
+    </message>
+    <message>
+        <source>Industry Type: </source>
+        <translation>Secteur d'activité : </translation>
+    </message>
+    <message>
+        <source>Primary Job Function: </source>
+        <translation>Fonction principale : </translation>
+    </message>
+    <message>
+        <source>Years of Experience: </source>
+        <translation>Années d'expérience : </translation>
+    </message>
+    <message>
+        <source>Illumination Type: </source>
+        <translation>Illuminant : </translation>
+    </message>
+    <message>
+        <source>Square Root Total Error Score: </source>
+        <translation>Racine carrée du score d'erreur total : </translation>
+    </message>
+    <message>
+        <source>Test Serial Number: </source>
+        <translation>Numéro de série du test : </translation>
+    </message>
+    <message>
+        <source>Cap Order: </source>
+        <translation>Ordre des pastilles : </translation>
+    </message>
+    <message>
+        <source>Veskora results not certified (No Serial Number)</source>
+        <translation>Résultats Veskora non certifiés (aucun numéro de série)</translation>
+    </message>
+    <message>
+        <source>Certified.</source>
+        <translation>Certifié.</translation>
+    </message>
+    <message>
+        <source>Veskora results not certified (The cap set is more than two years old).</source>
+        <translation>Résultats Veskora non certifiés (le jeu de pastilles a plus de deux ans).</translation>
+    </message>
+    <message>
+        <source>90%</source>
+        <translation>90 %</translation>
+    </message>
+    <message>
+        <source>80%</source>
+        <translation>80 %</translation>
+    </message>
+    <message>
+        <source>70%</source>
+        <translation>70 %</translation>
+    </message>
+    <message>
+        <source>60%</source>
+        <translation>60 %</translation>
+    </message>
+    <message>
+        <source>50%</source>
+        <translation>50 %</translation>
+    </message>
+    <message>
+        <source>40%</source>
+        <translation>40 %</translation>
+    </message>
+    <message>
+        <source>30%</source>
+        <translation>30 %</translation>
+    </message>
+    <message>
+        <source>20%</source>
+        <translation>20 %</translation>
+    </message>
+    <message>
+        <source>10%</source>
+        <translation>10 %</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Superior Discrimination</source>
+        <translation>Discrimination chromatique supérieure</translation>
+    </message>
+    <message>
+        <source>Average Discrimination</source>
+        <translation>Discrimination chromatique moyenne</translation>
+    </message>
+    <message>
+        <source>Low Discrimination</source>
+        <translation>Discrimination chromatique faible</translation>
+    </message>
+    <message>
+        <source>Superior</source>
+        <translation>Supérieure</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Faible</translation>
+    </message>
+    <message>
+        <source>Protan</source>
+        <translation>Protan</translation>
+    </message>
+    <message>
+        <source>Duetan</source>
+        <translation>Deutan</translation>
+    </message>
+    <message>
+        <source>Tritan</source>
+        <translation>Tritan</translation>
+    </message>
+    <message>
+        <source>Ambigious Deficiency</source>
+        <translation>Déficit ambigu</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFile</name>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Le fichier %1 n'a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>Le fichier %1 n'a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>The database is not open: %1</source>
+        <translation>La base de données n'est pas ouverte : %1</translation>
+    </message>
+    <message>
+        <source>The imported tests could not be stored: %1</source>
+        <translation>Les tests importés n'ont pas pu être enregistrés : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) could not be stored: %1</source>
+        <translation>
+            <numerusform>%n ligne n'a pas pu être enregistrée : %1</numerusform>
+            <numerusform>%n lignes n'ont pas pu être enregistrées : %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DatabaseFormWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>DOB</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation>Expérience</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Gender</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Illumination</source>
+        <translation>Illuminant</translation>
+    </message>
+    <message>
+        <source>Industry</source>
+        <translation>Secteur d'activité</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Reference Number</source>
+        <translation>Numéro de référence</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Test Date</source>
+        <translation>Date du test</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Contains</source>
+        <translation>Contient</translation>
+    </message>
+    <message>
+        <source>Is Exactly</source>
+        <translation>Est exactement</translation>
+    </message>
+    <message>
+        <source>Begins With</source>
+        <translation>Commence par</translation>
+    </message>
+    <message>
+        <source>Ends With</source>
+        <translation>Se termine par</translation>
+    </message>
+    <message>
+        <source>Enter...</source>
+        <translation>Saisir...</translation>
+    </message>
+    <message>
+        <source>Clear Search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
+    <message>
+        <source>Select Test</source>
+        <translation>Sélectionner le test</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation>#</translation>
+    </message>
+    <message>
+        <source>Job Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>TES</source>
+        <translation>TES</translation>
+    </message>
+</context>
+<context>
+    <name>HueSwatchLineWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>HueTestFormWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source> User Information</source>
+        <translation> Informations sur le sujet</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Enter...</source>
+        <translation>Saisir...</translation>
+    </message>
+    <message>
+        <source>Reference Number</source>
+        <translation>Numéro de référence</translation>
+    </message>
+    <message>
+        <source>Gender</source>
+        <translation>Sexe</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation>Expérience</translation>
+    </message>
+    <message>
+        <source>Job Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Industry</source>
+        <translation>Secteur d'activité</translation>
+    </message>
+    <message>
+        <source>Test Information</source>
+        <translation>Informations sur le test</translation>
+    </message>
+    <message>
+        <source>Test Date</source>
+        <translation>Date du test</translation>
+    </message>
+    <message>
+        <source>Time (mins)</source>
+        <translation>Durée (min)</translation>
+    </message>
+    <message>
+        <source>Illumination</source>
+        <translation>Illuminant</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Reset Test</source>
+        <translation>Réinitialiser le test</translation>
+    </message>
+    <message>
+        <source>Show Scores</source>
+        <translation>Afficher les scores</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>D50</source>
+        <translation>D50</translation>
+    </message>
+    <message>
+        <source>D65</source>
+        <translation>D65</translation>
+    </message>
+    <message>
+        <source>D75</source>
+        <translation>D75</translation>
+    </message>
+    <message>
+        <source>CWF</source>
+        <translation>CWF</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>TL84</source>
+        <translation>TL84</translation>
+    </message>
+    <message>
+        <source>U3000</source>
+        <translation>U3000</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <translation>Amérique du Nord</translation>
+    </message>
+    <message>
+        <source>South America</source>
+        <translation>Amérique du Sud</translation>
+    </message>
+    <message>
+        <source>Central America</source>
+        <translation>Amérique centrale</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Asia</source>
+        <translation>Asie</translation>
+    </message>
+    <message>
+        <source>Africa</source>
+        <translation>Afrique</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australie</translation>
+    </message>
+    <message>
+        <source>Academic</source>
+        <translation>Enseignement et recherche</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Agroalimentaire</translation>
+    </message>
+    <message>
+        <source>Furniture</source>
+        <translation>Ameublement</translation>
+    </message>
+    <message>
+        <source>Gov't</source>
+        <translation>Administration publique</translation>
+    </message>
+    <message>
+        <source>Medical</source>
+        <translation>Médical</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Emballage</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Peintures</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Pigment/Colorant manufacturer</source>
+        <translation>Fabricant de pigments/colorants</translation>
+    </message>
+    <message>
+        <source>Plastic</source>
+        <translation>Plasturgie</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimerie</translation>
+    </message>
+    <message>
+        <source>Automotive</source>
+        <translation>Automobile</translation>
+    </message>
+    <message>
+        <source>Sign Printer</source>
+        <translation>Enseignes et signalétique</translation>
+    </message>
+    <message>
+        <source>Stains</source>
+        <translation>Teintures pour bois</translation>
+    </message>
+    <message>
+        <source>Textile - Creative</source>
+        <translation>Textile - Création</translation>
+    </message>
+    <message>
+        <source>Textile - Manufacturing</source>
+        <translation>Textile - Fabrication</translation>
+    </message>
+    <message>
+        <source>Construction</source>
+        <translation>Bâtiment</translation>
+    </message>
+    <message>
+        <source>Consumer Products</source>
+        <translation>Biens de consommation</translation>
+    </message>
+    <message>
+        <source>Cosmetic</source>
+        <translation>Cosmétique</translation>
+    </message>
+    <message>
+        <source>Design - Architectural/Interior</source>
+        <translation>Design - Architecture/Intérieur</translation>
+    </message>
+    <message>
+        <source>Design - Graphic</source>
+        <translation>Design - Graphique</translation>
+    </message>
+    <message>
+        <source>Design - Industrial</source>
+        <translation>Design - Industriel</translation>
+    </message>
+    <message>
+        <source>Design - Product</source>
+        <translation>Design - Produit</translation>
+    </message>
+    <message>
+        <source>Quality Control</source>
+        <translation>Contrôle qualité</translation>
+    </message>
+    <message>
+        <source>Color Formulation</source>
+        <translation>Formulation des couleurs</translation>
+    </message>
+    <message>
+        <source>Color Specification</source>
+        <translation>Spécification des couleurs</translation>
+    </message>
+    <message>
+        <source>Creative</source>
+        <translation>Création</translation>
+    </message>
+    <message>
+        <source>0 - 2 years</source>
+        <translation>0 - 2 ans</translation>
+    </message>
+    <message>
+        <source>3 - 5 years</source>
+        <translation>3 - 5 ans</translation>
+    </message>
+    <message>
+        <source>6 - 10 years</source>
+        <translation>6 - 10 ans</translation>
+    </message>
+    <message>
+        <source>11 - 20 years</source>
+        <translation>11 - 20 ans</translation>
+    </message>
+    <message>
+        <source>20 + years</source>
+        <translation>20 ans et plus</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Please enter a date of birth and first and last names.</source>
+        <translation>Veuillez saisir une date de naissance, un prénom et un nom.</translation>
+    </message>
+    <message>
+        <source>The test could not be saved.</source>
+        <translation>Le test n'a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>The test could not be updated.</source>
+        <translation>Le test n'a pas pu être mis à jour.</translation>
+    </message>
+</context>
+<context>
+    <name>LegacyImport</name>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>Le fichier %1 n'a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The database could not be written: %1</source>
+        <translation>La base de données n'a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Rien n'a été importé : %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Veskora Scoring Software</source>
+        <translation>Logiciel d'évaluation Veskora</translation>
+    </message>
+    <message>
+        <source>New Hue Test</source>
+        <translation>Nouveau test de teintes</translation>
+    </message>
+    <message>
+        <source>View/Arrange</source>
+        <translation>Afficher/Ordonner</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Base de données</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>VK100 Database Version 1 (HDB)</source>
+        <translation>Base de données VK100 version 1 (HDB)</translation>
+    </message>
+    <message>
+        <source>VK100 Database Version 2 (VKT)</source>
+        <translation>Base de données VK100 version 2 (VKT)</translation>
+    </message>
+    <message>
+        <source>Comma Separated Values (CSV)</source>
+        <translation>Valeurs séparées par des virgules (CSV)</translation>
+    </message>
+    <message>
+        <source>Selected Records as PDF</source>
+        <translation>Enregistrements sélectionnés en PDF</translation>
+    </message>
+    <message>
+        <source>Selected Records as CSV</source>
+        <translation>Enregistrements sélectionnés en CSV</translation>
+    </message>
+    <message>
+        <source>Page Setup</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Copy Name and Analysis</source>
+        <translation>Copier le nom et l'analyse</translation>
+    </message>
+    <message>
+        <source>Copy Graph</source>
+        <translation>Copier le graphique</translation>
+    </message>
+    <message>
+        <source>Data Entry Screen</source>
+        <translation>Écran de saisie</translation>
+    </message>
+    <message>
+        <source>Polar Graph</source>
+        <translation>Graphique polaire</translation>
+    </message>
+    <message>
+        <source>Linear Graph</source>
+        <translation>Graphique linéaire</translation>
+    </message>
+    <message>
+        <source>About Application</source>
+        <translation>À propos de l'application</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>À propos de Qt</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>New Database</source>
+        <translation>Nouvelle base de données</translation>
+    </message>
+    <message>
+        <source>Open Database</source>
+        <translation>Ouvrir une base de données</translation>
+    </message>
+    <message>
+        <source>Save Database As</source>
+        <translation>Enregistrer la base de données sous</translation>
+    </message>
+    <message>
+        <source>Veskora Test Scoring Software</source>
+        <translation>Logiciel d'évaluation des tests Veskora</translation>
+    </message>
+    <message>
+        <source>Veskora Results</source>
+        <translation>Résultats Veskora</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Test developed by:
+Veskora Colour Science Laboratory
+Department of Visual Psychophysics
+Software: Veskora Scoring Team</source>
+        <translation>Test développé par :
+Veskora Colour Science Laboratory
+Department of Visual Psychophysics
+Logiciel : Veskora Scoring Team</translation>
+    </message>
+    <message>
+        <source>Unspecified</source>
+        <translation>Non précisé</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Femme</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Homme</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <translation>Amérique du Nord</translation>
+    </message>
+    <message>
+        <source>South America</source>
+        <translation>Amérique du Sud</translation>
+    </message>
+    <message>
+        <source>Central America</source>
+        <translation>Amérique centrale</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Asia</source>
+        <translation>Asie</translation>
+    </message>
+    <message>
+        <source>Africa</source>
+        <translation>Afrique</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australie</translation>
+    </message>
+    <message>
+        <source>Academic</source>
+        <translation>Enseignement et recherche</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Agroalimentaire</translation>
+    </message>
+    <message>
+        <source>Furniture</source>
+        <translation>Ameublement</translation>
+    </message>
+    <message>
+        <source>Gov't</source>
+        <translation>Administration publique</translation>
+    </message>
+    <message>
+        <source>Medical</source>
+        <translation>Médical</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Emballage</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Peintures</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Pigment/Colorant Manufacturer</source>
+        <translation>Fabricant de pigments/colorants</translation>
+    </message>
+    <message>
+        <source>Plastic</source>
+        <translation>Plasturgie</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimerie</translation>
+    </message>
+    <message>
+        <source>Automotive</source>
+        <translation>Automobile</translation>
+    </message>
+    <message>
+        <source>Sign Printer</source>
+        <translation>Enseignes et signalétique</translation>
+    </message>
+    <message>
+        <source>Stains</source>
+        <translation>Teintures pour bois</translation>
+    </message>
+    <message>
+        <source>Textile - Creative</source>
+        <translation>Textile - Création</translation>
+    </message>
+    <message>
+        <source>Textile - Manufacturing</source>
+        <translation>Textile - Fabrication</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Construction</source>
+        <translation>Bâtiment</translation>
+    </message>
+    <message>
+        <source>Consumer Products</source>
+        <translation>Biens de consommation</translation>
+    </message>
+    <message>
+        <source>Cosmetic</source>
+        <translation>Cosmétique</translation>
+    </message>
+    <message>
+        <source>Design - Architectural/Interior</source>
+        <translation>Design - Architecture/Intérieur</translation>
+    </message>
+    <message>
+        <source>Design - Graphic</source>
+        <translation>Design - Graphique</translation>
+    </message>
+    <message>
+        <source>Design - Industrial</source>
+        <translation>Design - Industriel</translation>
+    </message>
+    <message>
+        <source>Design - Product</source>
+        <translation>Design - Produit</translation>
+    </message>
+    <message>
+        <source>Quality Control</source>
+        <translation>Contrôle qualité</translation>
+    </message>
+    <message>
+        <source>Color Formulation</source>
+        <translation>Formulation des couleurs</translation>
+    </message>
+    <message>
+        <source>Color Specification</source>
+        <translation>Spécification des couleurs</translation>
+    </message>
+    <message>
+        <source>Creative</source>
+        <translation>Création</translation>
+    </message>
+    <message>
+        <source>D65</source>
+        <translation>D65</translation>
+    </message>
+    <message>
+        <source>D50</source>
+        <translation>D50</translation>
+    </message>
+    <message>
+        <source>D75</source>
+        <translation>D75</translation>
+    </message>
+    <message>
+        <source>CWF</source>
+        <translation>CWF</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>TL84</source>
+        <translation>TL84</translation>
+    </message>
+    <message>
+        <source>U3000</source>
+        <translation>U3000</translation>
+    </message>
+    <message>
+        <source>0 - 2 years</source>
+        <translation>0 - 2 ans</translation>
+    </message>
+    <message>
+        <source>3 - 5 years</source>
+        <translation>3 - 5 ans</translation>
+    </message>
+    <message>
+        <source>6 - 10 years</source>
+        <translation>6 - 10 ans</translation>
+    </message>
+    <message>
+        <source>11 - 20 years</source>
+        <translation>11 - 20 ans</translation>
+    </message>
+    <message>
+        <source>20 + years</source>
+        <translation>20 ans et plus</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Unsaved Changes</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>There are unsaved changes.</source>
+        <translation>Des modifications n'ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>Do you want to save your changes?</source>
+        <translation>Voulez-vous enregistrer vos modifications ?</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L'imprimante n'a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Enregistrer le fichier</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Le fichier %1 n'a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt *.csv)</source>
+        <translation>Fichiers texte (*.txt *.csv)</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Importer un fichier CSV</translation>
+    </message>
+    <message>
+        <source>Import HDB</source>
+        <translation>Importer un fichier HDB</translation>
+    </message>
+    <message>
+        <source>Import VKT</source>
+        <translation>Importer un fichier VKT</translation>
+    </message>
+    <message>
+        <source>Developed by the Veskora Scoring Team
+for examiners of colour discrimination.
+Version %1</source>
+        <translation>Développé par l'équipe Veskora Scoring
+pour les examinateurs de la discrimination chromatique.
+Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>analysisDisplay</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Discrimination:</source>
+        <translation>Discrimination :</translation>
+    </message>
+</context>
+<context>
+    <name>chartGraphicsView</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>Error Scores</source>
+        <translation>Scores d'erreur</translation>
+    </message>
+</context>
+<context>
+    <name>database</name>
+    <message>
+        <source>The database file could not be opened</source>
+        <translation>Le fichier de base de données n'a pas pu être ouvert</translation>
+    </message>
+    <message>
+        <source>The file is not a readable database</source>
+        <translation>Le fichier n'est pas une base de données lisible</translation>
+    </message>
+    <message>
+        <source>The database tables could not be created</source>
+        <translation>Les tables de la base de données n'ont pas pu être créées</translation>
+    </message>
+    <message>
+        <source>The settings could not be stored</source>
+        <translation>Les paramètres n'ont pas pu être enregistrés</translation>
+    </message>
+    <message>
+        <source>The settings could not be read</source>
+        <translation>Les paramètres n'ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>The subject could not be stored</source>
+        <translation>Le sujet n'a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>The test could not be stored</source>
+        <translation>Le test n'a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>The subject could not be updated</source>
+        <translation>Le sujet n'a pas pu être mis à jour</translation>
+    </message>
+    <message>
+        <source>no stored subject matched</source>
+        <translation>aucun sujet enregistré ne correspond</translation>
+    </message>
+    <message>
+        <source>The test could not be updated</source>
+        <translation>Le test n'a pas pu être mis à jour</translation>
+    </message>
+    <message>
+        <source>no stored test matched</source>
+        <translation>aucun test enregistré ne correspond</translation>
+    </message>
+    <message>
+        <source>The test could not be deleted</source>
+        <translation>Le test n'a pas pu être supprimé</translation>
+    </message>
+    <message>
+        <source>The subject could not be deleted</source>
+        <translation>Le sujet n'a pas pu être supprimé</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 n'existe pas</translation>
+    </message>
+    <message>
+        <source>The database could not be saved</source>
+        <translation>La base de données n'a pas pu être enregistrée</translation>
+    </message>
+    <message>
+        <source>it cannot be copied onto itself</source>
+        <translation>elle ne peut pas être copiée sur elle-même</translation>
+    </message>
+    <message>
+        <source>The database could not be read</source>
+        <translation>La base de données n'a pas pu être lue</translation>
+    </message>
+    <message>
+        <source>The cap set could not be stored</source>
+        <translation>Le jeu de pastilles n'a pas pu être enregistré</translation>
+    </message>
+    <message>
+        <source>The cap set could not be updated</source>
+        <translation>Le jeu de pastilles n'a pas pu être mis à jour</translation>
+    </message>
+    <message>
+        <source>The cap set could not be removed</source>
+        <translation>Le jeu de pastilles n'a pas pu être retiré</translation>
+    </message>
+</context>
+<context>
+    <name>labelImageDisplay</name>
+    <message>
+        <source>Select Logo Image</source>
+        <translation>Sélectionner l'image du logo</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>preferences</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Scoring Mode</source>
+        <translation>Méthode d'évaluation</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Kinnear</source>
+        <translation>Kinnear</translation>
+    </message>
+    <message>
+        <source>Analysis Options</source>
+        <translation>Options d'analyse</translation>
+    </message>
+    <message>
+        <source>In App</source>
+        <translation>Dans l'application</translation>
+    </message>
+    <message>
+        <source>On Report</source>
+        <translation>Dans le rapport</translation>
+    </message>
+    <message>
+        <source>Test Duration</source>
+        <translation>Durée du test</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES)</source>
+        <translation>Score d'erreur total (TES)</translation>
+    </message>
+    <message>
+        <source>Sqrt Total Error Score (TES)</source>
+        <translation>Racine carrée du score d'erreur total (TES)</translation>
+    </message>
+    <message>
+        <source>Vingrys Analysis</source>
+        <translation>Analyse de Vingrys</translation>
+    </message>
+    <message>
+        <source>Classification</source>
+        <translation>Classification</translation>
+    </message>
+    <message>
+        <source>Percentage (First Time)</source>
+        <translation>Centile (première passation)</translation>
+    </message>
+    <message>
+        <source>Percentage (Some Experience)</source>
+        <translation>Centile (quelque expérience)</translation>
+    </message>
+    <message>
+        <source>Percentage (Experienced)</source>
+        <translation>Centile (expérimentés)</translation>
+    </message>
+    <message>
+        <source>User Interface Options</source>
+        <translation>Options de l'interface</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Customized Report Footer</source>
+        <translation>Pied de page personnalisé du rapport</translation>
+    </message>
+    <message>
+        <source>New Record Defaults</source>
+        <translation>Valeurs par défaut des nouveaux enregistrements</translation>
+    </message>
+    <message>
+        <source>Illumination</source>
+        <translation>Illuminant</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Industry</source>
+        <translation>Secteur d'activité</translation>
+    </message>
+    <message>
+        <source>Job Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Experience</source>
+        <translation>Expérience</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Cap Sets</source>
+        <translation>Jeux de pastilles</translation>
+    </message>
+    <message>
+        <source>Reset Defaults</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Purchase Date</source>
+        <translation>Date d'achat</translation>
+    </message>
+    <message>
+        <source>Add a cap set</source>
+        <translation>Ajouter un jeu de pastilles</translation>
+    </message>
+    <message>
+        <source>Edit the selected cap set</source>
+        <translation>Modifier le jeu de pastilles sélectionné</translation>
+    </message>
+    <message>
+        <source>Remove the selected cap set</source>
+        <translation>Retirer le jeu de pastilles sélectionné</translation>
+    </message>
+    <message>
+        <source>D50</source>
+        <translation>D50</translation>
+    </message>
+    <message>
+        <source>D65</source>
+        <translation>D65</translation>
+    </message>
+    <message>
+        <source>D75</source>
+        <translation>D75</translation>
+    </message>
+    <message>
+        <source>CWF</source>
+        <translation>CWF</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>TL84</source>
+        <translation>TL84</translation>
+    </message>
+    <message>
+        <source>U3000</source>
+        <translation>U3000</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>North America</source>
+        <translation>Amérique du Nord</translation>
+    </message>
+    <message>
+        <source>South America</source>
+        <translation>Amérique du Sud</translation>
+    </message>
+    <message>
+        <source>Central America</source>
+        <translation>Amérique centrale</translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation>Europe</translation>
+    </message>
+    <message>
+        <source>Asia</source>
+        <translation>Asie</translation>
+    </message>
+    <message>
+        <source>Africa</source>
+        <translation>Afrique</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australie</translation>
+    </message>
+    <message>
+        <source>Academic</source>
+        <translation>Enseignement et recherche</translation>
+    </message>
+    <message>
+        <source>Food</source>
+        <translation>Agroalimentaire</translation>
+    </message>
+    <message>
+        <source>Furniture</source>
+        <translation>Ameublement</translation>
+    </message>
+    <message>
+        <source>Gov't</source>
+        <translation>Administration publique</translation>
+    </message>
+    <message>
+        <source>Medical</source>
+        <translation>Médical</translation>
+    </message>
+    <message>
+        <source>Packaging</source>
+        <translation>Emballage</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Peintures</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papier</translation>
+    </message>
+    <message>
+        <source>Pigment/Colorant manufacturer</source>
+        <translation>Fabricant de pigments/colorants</translation>
+    </message>
+    <message>
+        <source>Plastic</source>
+        <translation>Plasturgie</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Imprimerie</translation>
+    </message>
+    <message>
+        <source>Automotive</source>
+        <translation>Automobile</translation>
+    </message>
+    <message>
+        <source>Sign Printer</source>
+        <translation>Enseignes et signalétique</translation>
+    </message>
+    <message>
+        <source>Stains</source>
+        <translation>Teintures pour bois</translation>
+    </message>
+    <message>
+        <source>Textile - Creative</source>
+        <translation>Textile - Création</translation>
+    </message>
+    <message>
+        <source>Textile - Manufacturing</source>
+        <translation>Textile - Fabrication</translation>
+    </message>
+    <message>
+        <source>Construction</source>
+        <translation>Bâtiment</translation>
+    </message>
+    <message>
+        <source>Consumer Products</source>
+        <translation>Biens de consommation</translation>
+    </message>
+    <message>
+        <source>Cosmetic</source>
+        <translation>Cosmétique</translation>
+    </message>
+    <message>
+        <source>Design - Architectural/Interior</source>
+        <translation>Design - Architecture/Intérieur</translation>
+    </message>
+    <message>
+        <source>Design - Graphic</source>
+        <translation>Design - Graphique</translation>
+    </message>
+    <message>
+        <source>Design - Industrial</source>
+        <translation>Design - Industriel</translation>
+    </message>
+    <message>
+        <source>Design - Product</source>
+        <translation>Design - Produit</translation>
+    </message>
+    <message>
+        <source>Quality Control</source>
+        <translation>Contrôle qualité</translation>
+    </message>
+    <message>
+        <source>Color Formulation</source>
+        <translation>Formulation des couleurs</translation>
+    </message>
+    <message>
+        <source>Color Specification</source>
+        <translation>Spécification des couleurs</translation>
+    </message>
+    <message>
+        <source>Creative</source>
+        <translation>Création</translation>
+    </message>
+    <message>
+        <source>0 - 2 years</source>
+        <translation>0 - 2 ans</translation>
+    </message>
+    <message>
+        <source>3 - 5 years</source>
+        <translation>3 - 5 ans</translation>
+    </message>
+    <message>
+        <source>6 - 10 years</source>
+        <translation>6 - 10 ans</translation>
+    </message>
+    <message>
+        <source>11 - 20 years</source>
+        <translation>11 - 20 ans</translation>
+    </message>
+    <message>
+        <source>20 + years</source>
+        <translation>20 ans et plus</translation>
+    </message>
+</context>
+<context>
+    <name>serialNumDialog</name>
+    <message>
+        <source>Add New Cap Set</source>
+        <translation>Ajouter un nouveau jeu de pastilles</translation>
+    </message>
+    <message>
+        <source>Enter cap-set serial number and purchase date. Test results more than two years past purchase date are not certified and damaged, soiled or faded cap sets should be replaced.</source>
+        <translation>Saisissez le numéro de série et la date d'achat du jeu de pastilles. Les résultats obtenus plus de deux ans après la date d'achat ne sont pas certifiés ; les jeux de pastilles endommagés, salis ou décolorés doivent être remplacés.</translation>
+    </message>
+    <message>
+        <source>Serial Number</source>
+        <translation>Numéro de série</translation>
+    </message>
+    <message>
+        <source>Purchase Date</source>
+        <translation>Date d'achat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
 </TS>

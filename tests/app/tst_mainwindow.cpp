@@ -129,6 +129,23 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Veskora Scoring Software"));
     }
 
+    void qtTranslationNames_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("qtbase_de");
+        QTest::newRow("ja") << QStringLiteral("ja") << QStringLiteral("qtbase_ja");
+        QTest::newRow("pt") << QStringLiteral("pt") << QStringLiteral("qtbase_pt_BR");
+        QTest::newRow("zh_Hans") << QStringLiteral("zh_Hans") << QStringLiteral("qtbase_zh_CN");
+        QTest::newRow("zh_Hant") << QStringLiteral("zh_Hant") << QStringLiteral("qtbase_zh_TW");
+    }
+    void qtTranslationNames()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, file);
+        QCOMPARE(MainWindow::qtTranslationName(code), file);
+    }
+
     void helpAddress_data()
     {
         QTest::addColumn<QString>("code");

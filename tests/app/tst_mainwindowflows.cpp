@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
@@ -296,6 +298,58 @@ private slots:
         QCOMPARE(child<QComboBox>(newForm(w), "illuminationCombo")->currentText(),
                  QStringLiteral("D65"));
         QCOMPARE(w.preferencesDialog()->getAnalysisOptions(), s.analysisSwitches());
+    }
+
+    // --- language ---
+
+    void switchingLanguageRetranslatesInPlace()
+    {
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        MainWindow w;
+        auto *illumination = child<QComboBox>(newForm(w), "illuminationCombo");
+        illumination->setCurrentIndex(8); // "Other"
+        auto *fileMenu = child<QMenu>(&w, "menuFIle");
+        struct Shown
+        {
+            QString title, menu, newButton, save, select, graphStyle, combo;
+        };
+        auto shown = [&] {
+            return Shown{w.windowTitle(),
+                         fileMenu->title(),
+                         child<QPushButton>(&w, "NewButton")->text(),
+                         child<QPushButton>(newForm(w), "saveButton")->text(),
+                         child<QPushButton>(&w, "selectTest")->text(),
+                         child<QLabel>(analysis(w), "styleLabel")->text(),
+                         illumination->currentText()};
+        };
+        const Shown english = shown();
+        QCOMPARE(english.title, QStringLiteral("Veskora Scoring Software"));
+        QCOMPARE(english.combo, QStringLiteral("Other"));
+
+        w.setLanguageCode(QStringLiteral("de"));
+        w.loadLanguage();
+        const Shown german = shown();
+        QVERIFY(german.title != english.title);
+        QCOMPARE(german.title, QCoreApplication::translate("MainWindow", "Veskora Scoring Software"));
+        QVERIFY(german.menu != english.menu);
+        QVERIFY(german.newButton != english.newButton);
+        QVERIFY(german.save != english.save);
+        QVERIFY(german.select != english.select);
+        QVERIFY(german.graphStyle != english.graphStyle);
+        QVERIFY(german.combo != english.combo);
+        QCOMPARE(illumination->currentIndex(), 8); // the choice is kept
+
+        w.setLanguageCode(QStringLiteral("en"));
+        w.loadLanguage();
+        const Shown back = shown();
+        QCOMPARE(back.title, english.title);
+        QCOMPARE(back.menu, english.menu);
+        QCOMPARE(back.newButton, english.newButton);
+        QCOMPARE(back.save, english.save);
+        QCOMPARE(back.select, english.select);
+        QCOMPARE(back.graphStyle, english.graphStyle);
+        QCOMPARE(back.combo, english.combo);
+        QCOMPARE(illumination->currentIndex(), 8);
     }
 
     // --- clipboard ---
