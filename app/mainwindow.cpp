@@ -261,8 +261,10 @@ bool MainWindow::unsavedChangesAllowLeaving(int page)
 
 void MainWindow::newClicked()
 {
-    if (!unsavedChangesAllowLeaving(NewPage)) {
-        ui->NewButton->setChecked(true);
+    // Leaving the view page asks too: its moves would be lost at the next selection.
+    const bool newOk = unsavedChangesAllowLeaving(NewPage);
+    if (!newOk || !unsavedChangesAllowLeaving(ViewPage)) {
+        (newOk ? ui->ViewButton : ui->NewButton)->setChecked(true);
         return;
     }
     showPage(NewPage);
@@ -556,7 +558,8 @@ void MainWindow::importCSV()
     if (name.isEmpty())
         return;
     const CsvFile::ImportResult result = CsvFile::importFile(name);
-    if (!result.ok)
+    // Lines the store refused are reported even when the rest went in.
+    if (!result.ok || !result.error.isEmpty())
         reportFailure(tr("Import CSV"), result.error);
     ui->databaseWidget->displaySearchResults();
 }
@@ -592,34 +595,64 @@ void MainWindow::reportFailure(const QString &title, const QString &text)
     QMessageBox::warning(this, title, text);
 }
 
+bool MainWindow::allowSwitchingFiles()
+{
+    return unsavedChangesAllowLeaving(NewPage) && unsavedChangesAllowLeaving(ViewPage);
+}
+
+void MainWindow::databaseFileChanged()
+{
+    // Test ids and the settings belong to the file: nothing of the old one may act on the new.
+    ui->databaseWidget->forgetSelection();
+    ui->viewHueTestWidget->resetForm();
+    prefsDialog->loadSettings();
+    setTestFormDefaults();
+    setAnalysisOptions();
+    setScoring();
+    loadLanguage();
+    ui->databaseWidget->displaySearchResults();
+}
+
 void MainWindow::newDatabaseSelected()
 {
+    if (!allowSwitchingFiles())
+        return;
     const QString name = FileDialogs::saveFileName(nullptr);
     if (name.isEmpty())
         return;
     database *store = database::instance();
-    if (!store->newDatabase(FileDialogs::withExtension(name, QStringLiteral(".sqlite"))))
+    if (store->newDatabase(FileDialogs::withExtension(name, QStringLiteral(".sqlite"))))
+        databaseFileChanged();
+    else
         reportFailure(tr("New Database"), store->lastError());
 }
 
 void MainWindow::openDatabaseSelected()
 {
+    if (!allowSwitchingFiles())
+        return;
     const QString name = FileDialogs::openFileName(nullptr);
     if (name.isEmpty())
         return;
     database *store = database::instance();
-    if (!store->openDatabase(name))
+    if (store->openDatabase(name))
+        databaseFileChanged();
+    else
         reportFailure(tr("Open Database"), store->lastError());
     ui->databaseWidget->displaySearchResults();
 }
 
 void MainWindow::saveDatabase()
 {
+    if (!allowSwitchingFiles())
+        return;
     const QString name = FileDialogs::saveFileName(nullptr);
     if (name.isEmpty())
         return;
     database *store = database::instance();
-    if (!store->saveDatabaseAs(FileDialogs::withExtension(name, QStringLiteral(".sqlite"))))
+    if (store->saveDatabaseAs(FileDialogs::withExtension(name, QStringLiteral(".sqlite"))))
+        databaseFileChanged();
+    else
         reportFailure(tr("Save Database As"), store->lastError());
 }
 

@@ -96,6 +96,8 @@ private:
     void handOverToAnalysis(QList<databaseEntry> list);
     void reportFailure(const QString &title, const QString &text);
     void refreshFooterImage();
+    bool allowSwitchingFiles();
+    void databaseFileChanged();
 
     Ui::MainWindow *ui;
     QButtonGroup *pageButtons;

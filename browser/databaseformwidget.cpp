@@ -190,6 +190,14 @@ void DatabaseFormWidget::displaySearchResults()
     selectionChanged();
 }
 
+void DatabaseFormWidget::forgetSelection()
+{
+    ui->tableDisplay->clearSelection();
+    selectedRows.clear();
+    analysedRows.clear();
+    analysedTestIDs.clear();
+}
+
 void DatabaseFormWidget::sizeToContents()
 {
     QTableView *table = ui->tableDisplay;

@@ -49,6 +49,8 @@ public slots:
     void displaySearchResults();
     void viewUpdated();
     void columnClicked(int column);
+    // Another database file became current: its test ids name other tests.
+    void forgetSelection();
 
 private:
     QStringList headerLabels() const;

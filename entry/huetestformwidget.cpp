@@ -258,6 +258,8 @@ void HueTestFormWidget::showEntry(const databaseEntry &entry)
     for (int t = 0; t < all.size(); ++t)
         all.at(t)->setCapList(traySlice(caps, t));
     loaded = true;
+    // The form now shows exactly what is stored: nothing is unsaved.
+    changed = false;
 }
 
 void HueTestFormWidget::resizeTrays(int width)

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -489,7 +490,8 @@ bool database::saveDatabaseAs(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).absoluteFilePath() == QFileInfo(dbPath).absoluteFilePath())
+    // QFileInfo compares canonical paths: a link or another spelling of this file is this file.
+    if (QFileInfo(path) == QFileInfo(dbPath))
         return fail(tr("The database could not be saved"),
                     tr("it cannot be copied onto itself"));
 
@@ -503,21 +505,25 @@ bool database::saveDatabaseAs(const QString &path)
         q.prepare(QLatin1String(AllTests));
         if (!q.exec())
             return fail(tr("The database could not be read"), q.lastError().text());
-        while (q.next()) {
+        while (q.next())
             records.append(fromJoinedRow(q, ScoresAsText));
-        }
     }
     const SettingsRecord currentSettings = getSettings();
     const QList<CapSet> capSets = getSerialNums();
 
+    // The copy is built beside the target and takes its place only when complete,
+    // so a file the examiner chose to replace is replaced, never merged into,
+    // and a failed copy leaves it as it was.
+    const QString partial = path + QLatin1String(".partial");
+    QFile::remove(partial);
     const int previous = connectionNumber;
     const QString name = QString::number(previous + 1);
     bool ok = false;
     {
-        QSqlDatabase db = addConnection(name, path);
+        QSqlDatabase db = addConnection(name, partial);
         ok = createTables(db) && db.transaction();
         if (ok) {
-            connectionNumber = previous + 1; // the inserts below run on the new file
+            connectionNumber = previous + 1; // the inserts below run on the copy
             for (const databaseEntry &e : qAsConst(records)) {
                 const int userId = insertUser(e.first, e.middle, e.last, e.refNum, e.DOB,
                                               e.gender, e.location, e.industry, e.experience,
@@ -528,32 +534,34 @@ bool database::saveDatabaseAs(const QString &path)
                     break;
                 }
             }
-            const QList<CapSet> present = getSerialNums();
-            for (const CapSet &c : capSets) {
-                if (ok && !present.contains(c))
-                    ok = insertSerialNum(c.serialNum, c.purchaseDate);
-            }
-            if (ok) {
-                bool hasRow = false;
-                {
-                    QSqlQuery q(db);
-                    hasRow = q.exec(QStringLiteral("SELECT id FROM settings LIMIT 1")) && q.next();
-                }
-                ok = hasRow ? writeSettings(db, currentSettings)
-                            : insertSettingsRow(db, currentSettings);
-            }
+            for (const CapSet &c : capSets)
+                ok = ok && insertSerialNum(c.serialNum, c.purchaseDate);
+            ok = ok && insertSettingsRow(db, currentSettings);
             if (ok && !db.commit())
                 ok = fail(tr("The database could not be saved"), db.lastError().text());
             if (!ok)
                 db.rollback();
         }
+        db.close();
         db = QSqlDatabase();
     }
+    connectionNumber = previous;
+    QSqlDatabase::removeDatabase(name);
+    if (ok && QFileInfo::exists(path) && !QFile::remove(path))
+        ok = fail(tr("The database could not be saved"),
+                  tr("%1 could not be replaced").arg(path));
+    if (ok && !QFile::rename(partial, path))
+        ok = fail(tr("The database could not be saved"),
+                  tr("%1 could not be written").arg(path));
     if (!ok) {
-        connectionNumber = previous;
-        QSqlDatabase::removeDatabase(name);
+        QFile::remove(partial);
         return false;
     }
+
+    QSqlDatabase copy = addConnection(name, path);
+    if (!copy.isOpen())
+        return fail(tr("The database file could not be opened"), copy.lastError().text());
+    connectionNumber = previous + 1;
     dbPath = path;
     return true;
 }

@@ -2,6 +2,7 @@
 #include "analysisformwidget.h"
 #include "caporder.h"
 #include "clock.h"
+#include "csvformat.h"
 #include "database.h"
 #include "databaseformwidget.h"
 #include "filedialogs.h"
@@ -23,6 +24,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QtTest>
@@ -196,6 +198,56 @@ private slots:
         QCOMPARE(answers.texts.size(), 1); // page 0 is not current: no prompt for it
         QCOMPARE(stack(w)->currentIndex(), 1);
         QVERIFY(child<QPushButton>(&w, "ViewButton")->isChecked());
+    }
+
+    void leavingTheViewPageForNewAsks()
+    {
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        MainWindow w;
+        databaseEntry e = database::instance()->getAllTests().last();
+        e.scores = database::instance()->getScores(e.testID);
+        w.testSelected({e});
+        w.viewArrangeClicked();
+        moveCap(viewForm(w), 3, 7);
+        BoxAnswerer answers({QMessageBox::Cancel});
+        QTest::mouseClick(child<QPushButton>(&w, "NewButton"), Qt::LeftButton);
+        QCOMPARE(answers.texts.size(), 1);
+        QCOMPARE(stack(w)->currentIndex(), 1);
+        QVERIFY(child<QPushButton>(&w, "ViewButton")->isChecked());
+        // Showing another stored test is not an unsaved change.
+        w.testSelected({e});
+        QVERIFY(!viewForm(w)->isChanged());
+    }
+
+    void switchingFilesStartsFromTheNewFile()
+    {
+        database *store = database::instance();
+        const QString other = TestSupport::tempDir() + QLatin1String("/kinnear.sqlite");
+        QVERIFY(store->newDatabase(other));
+        SettingsRecord kinnear;
+        kinnear.scoreMode = true;
+        QVERIFY(store->updateSettings(kinnear));
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Dan"), QStringLiteral("Other")));
+
+        TestSupport::useFreshDatabase();
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Bob"), QStringLiteral("Ray")));
+        MainWindow w;
+        QVERIFY(!analysis(w)->isKinnear());
+        w.databaseViewSelected();
+        auto *table = w.findChild<QAbstractItemView *>(QStringLiteral("tableDisplay"));
+        table->selectAll();
+        databaseEntry e = store->getAllTests().last();
+        e.scores = store->getScores(e.testID);
+        viewForm(w)->showEntry(e);
+
+        FileDialogs::setResponder([other](FileDialogs::Kind, const QString &) { return other; });
+        child<QAction>(&w, "actionOpen")->trigger();
+        QCOMPARE(store->path(), other);
+        QVERIFY(analysis(w)->isKinnear());   // the new file's settings are in force
+        QVERIFY(!viewForm(w)->isLoaded());   // no Update can reach a test of the new file
+        QCOMPARE(table->model()->rowCount(), 1);
+        QCOMPARE(child<DatabaseFormWidget>(&w, "databaseWidget")->csvLines().size(), 1); // header only
     }
 
     void closingWithUnsavedChangesAsks()
@@ -486,6 +538,30 @@ private slots:
         QCOMPARE(all[1].first, QStringLiteral("Ann"));
         QCOMPARE(all[1].tes, all[0].tes);
         QCOMPARE(table->model()->rowCount(), 2); // the page was refreshed
+    }
+
+    void csvLinesTheStoreRefusesAreReported()
+    {
+        MainWindow w;
+        QSqlQuery trigger(database::instance()->currentConnection());
+        QVERIFY(trigger.exec(QStringLiteral(
+            "CREATE TRIGGER refuse BEFORE INSERT ON users WHEN NEW.first = 'Bad' "
+            "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+        const QString file = TestSupport::tempDir() + QLatin1String("/two.csv");
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QString caps = CapOrder::write(CapOrder::untouched());
+        f.write(CsvFormat::headerLine().toUtf8() + "\n");
+        for (const char *first : {"Good", "Bad"})
+            f.write(QStringLiteral("%1,M,Lee,R,01/01/1990,01/01/2020,10,c,F,,,,,,,0,%2\n")
+                        .arg(QLatin1String(first), caps)
+                        .toUtf8());
+        f.close();
+        FileDialogs::setResponder([file](FileDialogs::Kind, const QString &) { return file; });
+        BoxAnswerer answers({QMessageBox::Ok});
+        child<QAction>(&w, "actionComma_Separated_Values_CSV")->trigger();
+        QCOMPARE(storedTests(), 1);
+        QCOMPARE(answers.texts.size(), 1);
     }
 
     void unreadableImportsAreReported_data()

@@ -356,6 +356,52 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT count(*) FROM settings")), 1);
     }
 
+    void saveAsReplacesAnExistingFile()
+    {
+        database *db = database::instance();
+        const QString other = TestSupport::tempDir() + QLatin1String("/existing.sqlite");
+        QVERIFY(db->newDatabase(other));
+        storeEntry(sampleEntry(QStringLiteral("Old"), QStringLiteral("Stranger")));
+        QVERIFY(db->insertSerialNum(QStringLiteral("999"), QStringLiteral("01/01/2001")));
+
+        TestSupport::useFreshDatabase();
+        storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        QVERIFY(db->updateSettings(everySwitchOn()));
+        QVERIFY2(db->saveDatabaseAs(other), qPrintable(db->lastError()));
+
+        // The examiner chose to replace the file: nothing of its old contents is merged in.
+        const QList<databaseEntry> all = db->getAllTests();
+        QCOMPARE(all.size(), 1);
+        QCOMPARE(all[0].first, QStringLiteral("Ann"));
+        QVERIFY(db->getSerialNums().isEmpty());
+        QCOMPARE(db->getSettings(), everySwitchOn());
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM settings")), 1);
+        QVERIFY(!QFile::exists(other + QLatin1String(".partial")));
+    }
+
+    void saveAsIntoMissingFolderKeepsTheFile()
+    {
+        database *db = database::instance();
+        storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        const QString path = db->path();
+        QVERIFY(!db->saveDatabaseAs(TestSupport::tempDir() + QLatin1String("/no/such/dir/x.sqlite")));
+        QVERIFY(!db->lastError().isEmpty());
+        QCOMPARE(db->path(), path);
+        QVERIFY(storeEntry(sampleEntry(QStringLiteral("Bob"), QStringLiteral("Ray"))) > 0);
+        QCOMPARE(db->getAllTests().size(), 2);
+    }
+
+    void saveAsOntoALinkToItselfIsRefused()
+    {
+        database *db = database::instance();
+        storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        const QString link = TestSupport::tempDir() + QLatin1String("/link.sqlite");
+        QFile::remove(link);
+        QVERIFY(QFile::link(db->path(), link));
+        QVERIFY(!db->saveDatabaseAs(link));
+        QCOMPARE(db->getAllTests().size(), 1);
+    }
+
     void saveAsOntoItselfIsRefused()
     {
         database *db = database::instance();
