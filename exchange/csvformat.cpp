@@ -160,8 +160,12 @@ int readRecord(QStringView text, int pos, databaseEntry &e, int &fieldCount)
         fieldCount = index + 1;
         if (index < CapOrderField - 1)
             *targets[index] = value;
-        else if (index >= CapOrderField)
-            e.scores += value + Comma;
+        else if (index >= CapOrderField) {
+            // Two plain appends: a concatenation appended with += reserves the exact
+            // length each time, which made a line of many fields quadratic.
+            e.scores += value;
+            e.scores += Comma;
+        }
     });
     e.scores += Comma;
     return pos;

@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QSysInfo>
+#include <QTemporaryFile>
 #include <QVariant>
 
 namespace {
@@ -121,6 +122,16 @@ void bindSubject(QSqlQuery &q, const QStringList &values)
                                         ":experience", ":job"};
     for (int i = 0; i < 10; ++i)
         q.bindValue(QLatin1String(names[i]), t(values.value(i)));
+}
+
+// A name of a new, empty file beside the given one; empty when the folder refuses it.
+QString uniqueNameBeside(const QString &path, const QString &purpose)
+{
+    QTemporaryFile file(path + QLatin1Char('.') + purpose + QLatin1String("-XXXXXX"));
+    file.setAutoRemove(false);
+    if (!file.open())
+        return QString();
+    return file.fileName();
 }
 
 } // namespace
@@ -494,6 +505,8 @@ bool database::saveDatabaseAs(const QString &path)
     if (QFileInfo(path) == QFileInfo(dbPath))
         return fail(tr("The database could not be saved"),
                     tr("it cannot be copied onto itself"));
+    if (QFileInfo(path).isDir())
+        return fail(tr("The database could not be saved"), tr("%1 is a folder").arg(path));
 
     // Everything the examiner has in the current file: tests with their
     // arrangements, the settings row and the cap-set register.
@@ -514,8 +527,10 @@ bool database::saveDatabaseAs(const QString &path)
     // The copy is built beside the target and takes its place only when complete,
     // so a file the examiner chose to replace is replaced, never merged into,
     // and a failed copy leaves it as it was.
-    const QString partial = path + QLatin1String(".partial");
-    QFile::remove(partial);
+    const QString partial = uniqueNameBeside(path, QStringLiteral("partial"));
+    if (partial.isEmpty())
+        return fail(tr("The database could not be saved"),
+                    tr("%1 could not be written").arg(path));
     const int previous = connectionNumber;
     const QString name = QString::number(previous + 1);
     bool ok = false;
@@ -547,16 +562,25 @@ bool database::saveDatabaseAs(const QString &path)
     }
     connectionNumber = previous;
     QSqlDatabase::removeDatabase(name);
-    if (ok && QFileInfo::exists(path) && !QFile::remove(path))
-        ok = fail(tr("The database could not be saved"),
-                  tr("%1 could not be replaced").arg(path));
-    if (ok && !QFile::rename(partial, path))
-        ok = fail(tr("The database could not be saved"),
-                  tr("%1 could not be written").arg(path));
+    // The replaced file is moved aside first and comes back if the copy cannot take its place.
+    QString replaced;
+    if (ok && QFileInfo::exists(path)) {
+        replaced = uniqueNameBeside(path, QStringLiteral("replaced"));
+        if (replaced.isEmpty() || !QFile::remove(replaced) || !QFile::rename(path, replaced))
+            ok = fail(tr("The database could not be saved"),
+                      tr("%1 could not be replaced").arg(path));
+    }
+    if (ok && !QFile::rename(partial, path)) {
+        ok = fail(tr("The database could not be saved"), tr("%1 could not be written").arg(path));
+        if (!replaced.isEmpty())
+            QFile::rename(replaced, path);
+    }
     if (!ok) {
         QFile::remove(partial);
         return false;
     }
+    if (!replaced.isEmpty())
+        QFile::remove(replaced);
 
     QSqlDatabase copy = addConnection(name, path);
     if (!copy.isOpen())

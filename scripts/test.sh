@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer
-# and runs every test headless through CTest.
+# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
+# runs every test headless through CTest, then runs each fuzzer for a bounded time.
+#   scripts/test.sh [seconds per fuzzer, default 60; 0 skips fuzzing]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+fuzz_seconds=${1:-60}
 "$root/scripts/install-deps.sh"
 build="$root/build/test"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVK_SANITIZE=ON \
       -DVK_BUILD_TESTS=ON
 cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen
-cd "$build"
-ctest --output-on-failure -j "$(nproc)"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+(cd "$build" && ctest --output-on-failure -j "$(nproc)") 2>&1 | tee "$log"
+if [[ "$fuzz_seconds" != 0 ]]; then
+    "$root/scripts/fuzz.sh" "$fuzz_seconds"
+fi
+# CTest's verdict closes the run, after the fuzzers' output.
+grep -E 'tests passed|tests failed' "$log" | tail -n 1

@@ -1,0 +1,36 @@
+// Property-list files of the second database version.
+#include "fuzzcheck.h"
+#include "vktreader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    const VktReader::Content content = VktReader::read(bytes);
+
+    // A test comes only from a dictionary that was closed.
+    const QStringList lines = VktReader::splitLines(QString::fromUtf8(bytes));
+    int closings = 0;
+    for (int i = VktReader::HeaderLines; i < lines.size(); ++i) {
+        if (QString(lines.at(i)).remove(QLatin1Char('\t')) == QLatin1String("</dict>"))
+            ++closings;
+    }
+    FUZZ_CHECK(content.tests.size() <= closings);
+    FUZZ_CHECK(content.capSets.size() <= closings);
+
+    // Cap sets: each serial number once, in ascending text order, with a date.
+    for (int i = 0; i < content.capSets.size(); ++i) {
+        FUZZ_CHECK(!content.capSets.at(i).serialNum.isEmpty());
+        FUZZ_CHECK(!content.capSets.at(i).purchaseDate.isEmpty());
+        if (i > 0)
+            FUZZ_CHECK(content.capSets.at(i - 1).serialNum < content.capSets.at(i).serialNum);
+    }
+
+    // Coded fields hold a word of their table or nothing.
+    static const QStringList genders{QStringLiteral("Unspecified"), QStringLiteral("Female"),
+                                     QStringLiteral("Male")};
+    for (const databaseEntry &e : content.tests) {
+        FUZZ_CHECK(e.gender.isEmpty() || genders.contains(e.gender));
+        FUZZ_CHECK(e.testID.isEmpty() && e.tes.isEmpty());
+    }
+    return 0;
+}
