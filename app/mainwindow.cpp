@@ -481,6 +481,18 @@ void MainWindow::refreshFooterImage()
     hasFooterImage = !footerImagePath.isEmpty();
 }
 
+ReportContent MainWindow::reportContent(const QSizeF &page, const QImage &watermark) const
+{
+    ReportContent content;
+    content.chart = ui->analysisWidget->polarScene();
+    content.leftText = ui->analysisWidget->reportTextPart1();
+    content.rightText = ui->analysisWidget->reportTextPart2();
+    content.watermark = watermark;
+    content.footerLogo = ReportPainter::footerLogoFor(footerImagePath, page);
+    content.footerText = prefsDialog->getFooterText();
+    return content;
+}
+
 void MainWindow::printClicked()
 {
     refreshFooterImage();
@@ -493,15 +505,9 @@ void MainWindow::printClicked()
         return;
     }
     const QSizeF page = printer->pageLayout().paintRectPixels(printer->resolution()).size();
-    ReportContent content;
-    content.chart = ui->analysisWidget->polarScene();
-    content.leftText = ui->analysisWidget->reportTextPart1();
-    content.rightText = ui->analysisWidget->reportTextPart2();
-    content.watermark = QImage(QStringLiteral(":/Images/zeltaWatermark.png"))
-                            .scaledToWidth(int(0.12 * page.width()), Qt::FastTransformation);
-    content.footerLogo = ReportPainter::footerLogoFor(footerImagePath, page);
-    content.footerText = prefsDialog->getFooterText();
-    ReportPainter::draw(painter, page, content);
+    const QImage watermark = QImage(QStringLiteral(":/Images/zeltaWatermark.png"))
+                                 .scaledToWidth(int(0.12 * page.width()), Qt::FastTransformation);
+    ReportPainter::draw(painter, page, reportContent(page, watermark));
 }
 
 bool MainWindow::writeReportPdf(const QString &fileName)
@@ -513,17 +519,12 @@ bool MainWindow::writeReportPdf(const QString &fileName)
     if (!painter.begin(&writer))
         return false;
     const QSizeF page(writer.width(), writer.height());
-    ReportContent content;
-    content.chart = ui->analysisWidget->polarScene();
-    content.leftText = ui->analysisWidget->reportTextPart1();
-    content.rightText = ui->analysisWidget->reportTextPart2();
-    content.watermark = QImage(QStringLiteral(":/Images/zeltaWatermark.png"))
-                            .scaledToWidth(int(0.12 * page.width()), Qt::FastTransformation)
-                            .scaled(QSize(int(0.20 * page.width()), int(0.15 * page.height())),
-                                    Qt::KeepAspectRatio, Qt::FastTransformation);
-    content.footerLogo = ReportPainter::footerLogoFor(footerImagePath, page);
+    const QImage watermark = QImage(QStringLiteral(":/Images/zeltaWatermark.png"))
+                                 .scaledToWidth(int(0.12 * page.width()), Qt::FastTransformation)
+                                 .scaled(QSize(int(0.20 * page.width()), int(0.15 * page.height())),
+                                         Qt::KeepAspectRatio, Qt::FastTransformation);
+    ReportContent content = reportContent(page, watermark);
     content.drawFooterLogo = hasFooterImage;
-    content.footerText = prefsDialog->getFooterText();
     ReportPainter::draw(painter, page, content);
     return painter.end();
 }

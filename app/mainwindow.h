@@ -1,6 +1,7 @@
 #pragma once
 
 #include "databaseentry.h"
+#include "reportpainter.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -96,6 +97,7 @@ private:
     void handOverToAnalysis(QList<databaseEntry> list);
     void reportFailure(const QString &title, const QString &text);
     void refreshFooterImage();
+    ReportContent reportContent(const QSizeF &page, const QImage &watermark) const;
     bool allowSwitchingFiles();
     void databaseFileChanged();
 

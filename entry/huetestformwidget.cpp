@@ -322,24 +322,32 @@ bool HueTestFormWidget::storeNewTest(const QString &scores)
                        ui->referenceNumber->text(), ui->dob->text(), ui->gender->text(),
                        ui->locationCombo->currentText(), ui->industryCombo->currentText(),
                        ui->experienceCombo->currentText(), ui->jobCombo->currentText());
-    bool stored = userId > 0 && db->insertTest(userId, ui->illuminationCombo->currentText(),
+    const bool stored = userId > 0 && db->insertTest(userId, ui->illuminationCombo->currentText(),
                                                testDate, ui->comments->toPlainText(), scores,
                                                ui->serialCombo->currentText(), ui->time->text());
-    QString why = stored ? QString() : db->lastError();
+    if (!finishWrite(connection, inTransaction, stored, tr("The test could not be saved.")))
+        return false;
+    changed = false;
+    emit savedNewTest();
+    resetForm();
+    return true;
+}
+
+bool HueTestFormWidget::finishWrite(QSqlDatabase &connection, bool inTransaction, bool stored,
+                                    const QString &failure)
+{
+    QString why = stored ? QString() : database::instance()->lastError();
     if (stored && inTransaction && !connection.commit()) {
         stored = false;
         why = connection.lastError().text();
     }
     if (!stored) {
+        // Subject and test go in together or not at all.
         if (inTransaction)
             connection.rollback();
-        showProblem(tr("The test could not be saved."), why);
-        return false;
+        showProblem(failure, why);
     }
-    changed = false;
-    emit savedNewTest();
-    resetForm();
-    return true;
+    return stored;
 }
 
 bool HueTestFormWidget::updateStoredTest(const QString &scores)
@@ -351,7 +359,7 @@ bool HueTestFormWidget::updateStoredTest(const QString &scores)
     database *db = database::instance();
     QSqlDatabase connection = db->currentConnection();
     const bool inTransaction = connection.transaction();
-    bool stored =
+    const bool stored =
         db->updateUser(ui->firstName->text(), ui->middleName->text(), ui->lastName->text(),
                        ui->referenceNumber->text(), ui->dob->text(), ui->gender->text(),
                        ui->locationCombo->currentText(), ui->industryCombo->currentText(),
@@ -362,17 +370,8 @@ bool HueTestFormWidget::updateStoredTest(const QString &scores)
                        ui->testDate->text(), ui->comments->toPlainText(), scores,
                        ui->serialCombo->currentText(), ui->time->text(), loadedRecord.illumination,
                        loadedRecord.testDate, loadedRecord.scores, loadedRecord.serialNum);
-    QString why = stored ? QString() : db->lastError();
-    if (stored && inTransaction && !connection.commit()) {
-        stored = false;
-        why = connection.lastError().text();
-    }
-    if (!stored) {
-        if (inTransaction)
-            connection.rollback();
-        showProblem(tr("The test could not be updated."), why);
+    if (!finishWrite(connection, inTransaction, stored, tr("The test could not be updated.")))
         return false;
-    }
 
     const databaseEntry asLoaded = loadedRecord;
     // The stored rows now hold the edits; the next update has to find them by these.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSqlDatabase>
+
 #include "databaseentry.h"
 
 #include <QString>
@@ -98,6 +100,9 @@ private:
     void showProblem(const QString &text, const QString &detail = QString());
     bool storeNewTest(const QString &scores);
     bool updateStoredTest(const QString &scores);
+    // Commits a write begun in a transaction, or rolls it back and tells the examiner why.
+    bool finishWrite(QSqlDatabase &connection, bool inTransaction, bool stored,
+                     const QString &failure);
 
     Ui::HueTestFormWidget *ui;
     QStringList serialNumbers;

@@ -13,18 +13,6 @@ QVector<int> tes4(int position)
     return TestSupport::swapped(CapOrder::untouched(), position, position + 1);
 }
 
-// 1..22, 85, 23..84: TES 207, cap 85 scoring 125 at position 22.
-QVector<int> cap85AtFirstOfTray2()
-{
-    QVector<int> caps;
-    for (int cap = 1; cap <= 22; ++cap)
-        caps << cap;
-    caps << 85;
-    for (int cap = 23; cap <= 84; ++cap)
-        caps << cap;
-    return caps;
-}
-
 } // namespace
 
 class TestScoredSelection : public QObject
@@ -56,18 +44,18 @@ private slots:
         QTest::addColumn<int>("furtherCount");
         QTest::addColumn<int>("leftOut");
 
-        QTest::newRow("alone") << cap85AtFirstOfTray2() << QVector<QVector<int>>{} << 207 << 0 << 0;
+        QTest::newRow("alone") << TestSupport::cap85InTray2() << QVector<QVector<int>>{} << 207 << 0 << 0;
         QTest::newRow("0 and 207") << CapOrder::untouched()
-                                   << QVector<QVector<int>>{cap85AtFirstOfTray2()} << 103 << 1 << 0;
+                                   << QVector<QVector<int>>{TestSupport::cap85InTray2()} << 103 << 1 << 0;
         QTest::newRow("4, 4, 4 and 207")
-            << tes4(30) << QVector<QVector<int>>{tes4(50), tes4(60), cap85AtFirstOfTray2()}
+            << tes4(30) << QVector<QVector<int>>{tes4(50), tes4(60), TestSupport::cap85InTray2()}
             << (4 + 4 + 4 + 207) / 4 << 3 << 0;
         // Unscorable further tests are left out of the count as well as the sum.
         QVector<int> junk = CapOrder::untouched();
         junk[84] = -9;
         QTest::newRow("short and junk further")
             << tes4(30)
-            << QVector<QVector<int>>{QVector<int>(), cap85AtFirstOfTray2(), junk,
+            << QVector<QVector<int>>{QVector<int>(), TestSupport::cap85InTray2(), junk,
                                      CapOrder::untouched().mid(0, 80)}
             << (4 + 207) / 2 << 1 << 3;
     }
@@ -112,7 +100,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(double, expected);
         const std::optional<ScoredSelection> s =
-            ScoredSelection::build(CapOrder::untouched(), {cap85AtFirstOfTray2()});
+            ScoredSelection::build(CapOrder::untouched(), {TestSupport::cap85InTray2()});
         QVERIFY(s);
         const QVector<double> mean = s->averagedCurve(kinnear, filter);
         QCOMPARE(mean.size(), 85);
@@ -123,7 +111,7 @@ private slots:
 
     void averageOfOneIsTheCurve()
     {
-        const std::optional<ScoredSelection> s = ScoredSelection::build(cap85AtFirstOfTray2());
+        const std::optional<ScoredSelection> s = ScoredSelection::build(TestSupport::cap85InTray2());
         QVERIFY(s);
         for (bool kinnear : {false, true}) {
             for (bool filter : {false, true})

@@ -13,25 +13,6 @@ using PositionMap = QMap<int, int>;
 
 namespace {
 
-QVector<int> ascending()
-{
-    QVector<int> caps(85);
-    std::iota(caps.begin(), caps.end(), 1);
-    return caps;
-}
-
-// 1..22 in tray 1, cap 85 first in tray 2, 23..84 after it.
-QVector<int> cap85AtFirstOfTray2()
-{
-    QVector<int> caps;
-    for (int cap = 1; cap <= 22; ++cap)
-        caps << cap;
-    caps << 85;
-    for (int cap = 23; cap <= 84; ++cap)
-        caps << cap;
-    return caps;
-}
-
 // Every position scores 2 except the listed ones.
 QVector<int> scoresWith(const PositionMap &raised)
 {
@@ -43,7 +24,7 @@ QVector<int> scoresWith(const PositionMap &raised)
 
 QVector<int> randomPermutation(QRandomGenerator &rng)
 {
-    QVector<int> caps = ascending();
+    QVector<int> caps = TestSupport::ascending();
     for (int i = caps.size() - 1; i > 0; --i)
         std::swap(caps[i], caps[rng.bounded(i + 1)]);
     return caps;
@@ -81,7 +62,7 @@ private slots:
 
         const QVector<int> untouched = CapOrder::untouched();
         QTest::newRow("untouched") << untouched << scoresWith({}) << 0;
-        QTest::newRow("1 to 85") << ascending() << scoresWith({}) << 0;
+        QTest::newRow("1 to 85") << TestSupport::ascending() << scoresWith({}) << 0;
         QTest::newRow("swap 30/31") << TestSupport::swapped(untouched, 30, 31)
                                     << scoresWith({{29, 3}, {30, 3}, {31, 3}, {32, 3}}) << 4;
         QTest::newRow("swap 0/1") << TestSupport::swapped(untouched, 0, 1)
@@ -90,16 +71,16 @@ private slots:
         QTest::newRow("swap 21/22") << TestSupport::swapped(untouched, 21, 22)
                                     << scoresWith({{20, 3}, {21, 3}, {22, 3}, {23, 3}}) << 4;
         QTest::newRow("cap 85 first in tray 2")
-            << cap85AtFirstOfTray2() << scoresWith({{0, 3}, {21, 23}, {22, 125}, {23, 63}, {84, 3}})
+            << TestSupport::cap85InTray2() << scoresWith({{0, 3}, {21, 23}, {22, 125}, {23, 63}, {84, 3}})
             << 207;
         // Inside tray 1 cap 85 counts as 0 wherever it lies: next to cap 1 it is one step.
-        QVector<int> inTray1 = ascending();
+        QVector<int> inTray1 = TestSupport::ascending();
         inTray1.removeLast();
         inTray1.insert(10, 85); // ... 9, 10, 85, 11 ...
         QTest::newRow("cap 85 inside tray 1")
             << inTray1 << scoresWith({{0, 3}, {9, 11}, {10, 21}, {11, 12}, {84, 3}}) << 40;
         // The same cap in tray 3 counts as 85.
-        QVector<int> inTray3 = ascending();
+        QVector<int> inTray3 = TestSupport::ascending();
         inTray3.removeLast();
         inTray3.insert(50, 85); // ... 49, 50, 85, 51 ...
         QTest::newRow("cap 85 inside tray 3")
@@ -134,7 +115,7 @@ private slots:
 
         QTest::newRow("untouched") << CapOrder::untouched() << PositionMap{};
         QTest::newRow("cap 85 first in tray 2")
-            << cap85AtFirstOfTray2() << PositionMap{{1, 3}, {22, 23}, {85, 125}, {23, 63}, {84, 3}};
+            << TestSupport::cap85InTray2() << PositionMap{{1, 3}, {22, 23}, {85, 125}, {23, 63}, {84, 3}};
         QTest::newRow("swap 30/31") << TestSupport::swapped(CapOrder::untouched(), 30, 31)
                                     << PositionMap{{29, 3}, {30, 3}, {31, 3}, {32, 3}};
         // Cap 4 lies at positions 4 and 5 and cap 5 nowhere: the later position
@@ -333,7 +314,7 @@ private slots:
         QFETCH(bool, filter);
         QFETCH(int, peakIndex);
         QFETCH(double, peak);
-        const Scoring::TestScores t = *Scoring::score(cap85AtFirstOfTray2());
+        const Scoring::TestScores t = *Scoring::score(TestSupport::cap85InTray2());
         const QVector<double> curve = t.plotted(kinnear, filter);
         QCOMPARE(curve.size(), 85);
         QCOMPARE(curve[peakIndex], peak);

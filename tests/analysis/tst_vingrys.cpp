@@ -2,6 +2,8 @@
 #include "vingrys.h"
 
 #include <QRandomGenerator>
+#include "testsupport.h"
+
 #include <QtTest>
 #include <algorithm>
 #include <climits>
@@ -11,13 +13,6 @@
 Q_DECLARE_METATYPE(Vingrys::Diagnosis)
 
 namespace {
-
-QVector<int> ascending()
-{
-    QVector<int> caps(85);
-    std::iota(caps.begin(), caps.end(), 1);
-    return caps;
-}
 
 QVector<int> tray2Reversed()
 {
@@ -50,7 +45,7 @@ private slots:
                                   QStringLiteral("1.28")};
         QTest::newRow("untouched") << CapOrder::untouched() << 54.149 << 0.001 << 0.99994 << 0.00001
                                    << 1.2842 << 0.0001 << perfect;
-        QTest::newRow("1 to 85") << ascending() << 54.149 << 0.001 << 0.99994 << 0.00001 << 1.2842
+        QTest::newRow("1 to 85") << TestSupport::ascending() << 54.149 << 0.001 << 0.99994 << 0.00001 << 1.2842
                                  << 0.0001 << perfect;
         QTest::newRow("tray 2 reversed")
             << tray2Reversed() << 46.684 << 0.001 << 3.7558 << 0.0001 << 4.7978 << 0.0001
@@ -234,7 +229,7 @@ private slots:
     void randomPermutations()
     {
         QRandomGenerator rng(77);
-        QVector<int> caps = ascending();
+        QVector<int> caps = TestSupport::ascending();
         for (int round = 0; round < 2000; ++round) {
             for (int i = caps.size() - 1; i > 0; --i)
                 std::swap(caps[i], caps[rng.bounded(i + 1)]);

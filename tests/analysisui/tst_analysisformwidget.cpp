@@ -25,18 +25,6 @@ QVector<int> twoSwapped()
     return TestSupport::swapped(CapOrder::untouched(), 30, 31);
 }
 
-// 1..22 in tray 1, cap 85 first in tray 2, 23..84 after it: TES 207.
-QVector<int> cap85InTray2()
-{
-    QVector<int> caps;
-    for (int cap = 1; cap <= 22; ++cap)
-        caps << cap;
-    caps << 85;
-    for (int cap = 23; cap <= 84; ++cap)
-        caps << cap;
-    return caps;
-}
-
 databaseEntry entry(const QString &first, const QVector<int> &caps)
 {
     return TestSupport::sampleEntry(first, QStringLiteral("Lee"), caps);
@@ -247,7 +235,7 @@ void tst_AnalysisFormWidget::shortArrangementChangesNothing()
 {
     AnalysisFormWidget page;
     page.setAnalysisSwitches(all(true));
-    page.setCurrentTest(entry(QStringLiteral("Ann"), cap85InTray2()));
+    page.setCurrentTest(entry(QStringLiteral("Ann"), TestSupport::cap85InTray2()));
     const QString text = child<QPlainTextEdit>(page, "analysisInfoBox")->toPlainText();
     const QString tes = child<QLabel>(page, "TESDisplay")->text();
     const QString cls = child<QLabel>(page, "classificationDisplay")->text();
@@ -281,14 +269,14 @@ void tst_AnalysisFormWidget::selectionOfThreeShowsThreeCurves()
     page.setCurrentTest(entry(QStringLiteral("A"), twoSwapped()));
     QCOMPARE(page.polarView()->curves().size(), 1);
     page.setOtherTests({entry(QStringLiteral("B"), CapOrder::untouched()),
-                        entry(QStringLiteral("C"), cap85InTray2())});
+                        entry(QStringLiteral("C"), TestSupport::cap85InTray2())});
     const auto curves = page.polarView()->curves();
     QCOMPARE(curves.size(), 3);
     QCOMPARE(page.linearView()->curves().size(), 3);
     // The current test first, in the first colour.
     QCOMPARE(curves.at(0), twosWithThreesAt({28, 29, 30, 31}));
     QCOMPARE(curves.at(1), QVector<double>(85, 2.0));
-    QCOMPARE(curves.at(2), toDoubles(Scoring::capScores(cap85InTray2())));
+    QCOMPARE(curves.at(2), toDoubles(Scoring::capScores(TestSupport::cap85InTray2())));
 
     // A new current test starts a new selection.
     page.setCurrentTest(entry(QStringLiteral("D"), CapOrder::untouched()));
@@ -308,7 +296,7 @@ void tst_AnalysisFormWidget::averageAndFilterAverageTheChosenSequences()
 {
     AnalysisFormWidget page;
     const QVector<QVector<int>> arrangements = {twoSwapped(), CapOrder::untouched(),
-                                                cap85InTray2()};
+                                                TestSupport::cap85InTray2()};
     page.setCurrentTest(entry(QStringLiteral("A"), arrangements[0]));
     page.setOtherTests(
         {entry(QStringLiteral("B"), arrangements[1]), entry(QStringLiteral("C"), arrangements[2])});
@@ -346,7 +334,7 @@ void tst_AnalysisFormWidget::averageLabelsShowTheAveragedTes()
 {
     AnalysisFormWidget page;
     page.setCurrentTest(entry(QStringLiteral("A"), twoSwapped()));
-    page.setOtherTests({entry(QStringLiteral("B"), cap85InTray2())});
+    page.setOtherTests({entry(QStringLiteral("B"), TestSupport::cap85InTray2())});
     child<QCheckBox>(page, "averageCheckbox")->setChecked(true);
     // (4 + 207) / 2 = 105
     QCOMPARE(child<QLabel>(page, "TESDisplay")->text(),
@@ -366,7 +354,7 @@ void tst_AnalysisFormWidget::averageLabelsShowTheAveragedTes()
 void tst_AnalysisFormWidget::numberOfSteps()
 {
     AnalysisFormWidget page;
-    page.setCurrentTest(entry(QStringLiteral("A"), cap85InTray2()));
+    page.setCurrentTest(entry(QStringLiteral("A"), TestSupport::cap85InTray2()));
     auto *manual = child<QRadioButton>(page, "manualCheckbox");
     auto *automatic = child<QRadioButton>(page, "autoCheckbox");
     auto *value = child<QLineEdit>(page, "scaleValue");
@@ -499,7 +487,7 @@ void tst_AnalysisFormWidget::retranslateResetsBadgeAndClass()
     QCOMPARE(child<QLabel>(page, "analysisLabel")->text(), QStringLiteral("User Analysis Info"));
 
     // With a test loaded the recompute fills the labels again.
-    page.setCurrentTest(entry(QStringLiteral("A"), cap85InTray2()));
+    page.setCurrentTest(entry(QStringLiteral("A"), TestSupport::cap85InTray2()));
     page.retranslate();
     QCOMPARE(page.discriminationDisplay()->word(), QStringLiteral("Low"));
     QCOMPARE(child<QLabel>(page, "TESDisplay")->text(),

@@ -18,18 +18,6 @@ QVector<int> twoSwapped()
     return TestSupport::swapped(CapOrder::untouched(), 30, 31);
 }
 
-// 1..22 in tray 1, cap 85 first in tray 2, 23..84 after it: TES 207.
-QVector<int> cap85InTray2()
-{
-    QVector<int> caps;
-    for (int cap = 1; cap <= 22; ++cap)
-        caps << cap;
-    caps << 85;
-    for (int cap = 23; cap <= 84; ++cap)
-        caps << cap;
-    return caps;
-}
-
 // TES 12: three separate exchanges of neighbours.
 QVector<int> threeSwapped()
 {
@@ -265,7 +253,7 @@ void tst_AnalysisText::averageFormWithTwoFurtherTests()
 {
     AnalysisText t = loaded(all(true));
     // (4 + 207 + 12) / 3 = 74.33, truncated.
-    t.setFurther({cap85InTray2(), threeSwapped()});
+    t.setFurther({TestSupport::cap85InTray2(), threeSwapped()});
     t.setAverage(true);
     QCOMPARE(t.figures().averagedTes, std::optional<int>(74));
     QCOMPARE(t.analysisText(),

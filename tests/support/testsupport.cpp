@@ -5,6 +5,7 @@
 
 #include <QSqlQuery>
 #include <QVariant>
+#include <numeric>
 #include <utility>
 
 namespace TestSupport {
@@ -80,6 +81,24 @@ int storeEntry(const databaseEntry &e)
     if (q.exec(QStringLiteral("SELECT max(id) FROM tests")) && q.next())
         return q.value(0).toInt();
     return 0;
+}
+
+QVector<int> ascending()
+{
+    QVector<int> caps(85);
+    std::iota(caps.begin(), caps.end(), 1);
+    return caps;
+}
+
+QVector<int> cap85InTray2()
+{
+    QVector<int> caps;
+    for (int cap = 1; cap <= 22; ++cap)
+        caps << cap;
+    caps << 85;
+    for (int cap = 23; cap <= 84; ++cap)
+        caps << cap;
+    return caps;
 }
 
 QVector<int> swapped(QVector<int> caps, int a, int b)

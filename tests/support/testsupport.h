@@ -23,6 +23,13 @@ databaseEntry sampleEntry(const QString &first, const QString &last,
 // Stores a record through the store's own insert operations; returns the new test id.
 int storeEntry(const databaseEntry &e);
 
+// 1, 2, ..., 85: scores like the untouched order.
+QVector<int> ascending();
+
+// 1..22 in tray 1, cap 85 first in tray 2, 23..84 after it: TES 207, since cap 85
+// counts as 85 outside tray 1.
+QVector<int> cap85InTray2();
+
 // Same arrangement with the caps at two positions exchanged.
 QVector<int> swapped(QVector<int> caps, int a, int b);
 
