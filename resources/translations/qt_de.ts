@@ -189,43 +189,43 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>80%</source>
-        <translation>80 %</translation>
+        <translation>80&#xa0;%</translation>
     </message>
     <message>
         <source>70%</source>
-        <translation>70 %</translation>
+        <translation>70&#xa0;%</translation>
     </message>
     <message>
         <source>60%</source>
-        <translation>60 %</translation>
+        <translation>60&#xa0;%</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation>50 %</translation>
+        <translation>50&#xa0;%</translation>
     </message>
     <message>
         <source>40%</source>
-        <translation>40 %</translation>
+        <translation>40&#xa0;%</translation>
     </message>
     <message>
         <source>30%</source>
-        <translation>30 %</translation>
+        <translation>30&#xa0;%</translation>
     </message>
     <message>
         <source>20%</source>
-        <translation>20 %</translation>
+        <translation>20&#xa0;%</translation>
     </message>
     <message>
         <source>10%</source>
-        <translation>10 %</translation>
+        <translation>10&#xa0;%</translation>
     </message>
     <message>
         <source>0%</source>
-        <translation>0 %</translation>
+        <translation>0&#xa0;%</translation>
     </message>
     <message>
         <source>Superior Discrimination</source>
@@ -571,7 +571,7 @@
         <translation>Möbel</translation>
     </message>
     <message>
-        <source>Gov't</source>
+        <source>Gov&apos;t</source>
         <translation>Öffentlicher Dienst</translation>
     </message>
     <message>
@@ -951,7 +951,7 @@ Software: Veskora Scoring Team</translation>
         <translation>Möbel</translation>
     </message>
     <message>
-        <source>Gov't</source>
+        <source>Gov&apos;t</source>
         <translation>Öffentlicher Dienst</translation>
     </message>
     <message>
@@ -1274,6 +1274,18 @@ Version %1</translation>
         <source>The cap set could not be removed</source>
         <translation>Der Kappensatz konnte nicht entfernt werden</translation>
     </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced</source>
+        <translation>%1 konnte nicht ersetzt werden</translation>
+    </message>
 </context>
 <context>
     <name>labelImageDisplay</name>
@@ -1493,7 +1505,7 @@ Version %1</translation>
         <translation>Möbel</translation>
     </message>
     <message>
-        <source>Gov't</source>
+        <source>Gov&apos;t</source>
         <translation>Öffentlicher Dienst</translation>
     </message>
     <message>

@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>User Analysis Info</source>
-        <translation>Informations d'analyse</translation>
+        <translation>Informations d&apos;analyse</translation>
     </message>
     <message>
         <source>Total Error Score (TES): </source>
-        <translation>Score d'erreur total (TES) : </translation>
+        <translation>Score d&apos;erreur total (TES)&#xa0;: </translation>
     </message>
     <message>
         <source>Classification: </source>
-        <translation>Classification : </translation>
+        <translation>Classification&#xa0;: </translation>
     </message>
     <message>
         <source>Graph Style</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Show Confusion Axis</source>
-        <translation>Afficher l'axe de confusion</translation>
+        <translation>Afficher l&apos;axe de confusion</translation>
     </message>
     <message>
         <source>Linear</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Subject: </source>
-        <translation>Sujet : </translation>
+        <translation>Sujet&#xa0;: </translation>
     </message>
     <message>
         <source>Vingrys Analysis</source>
@@ -73,27 +73,27 @@
     </message>
     <message>
         <source>Angle: </source>
-        <translation>Angle : </translation>
+        <translation>Angle&#xa0;: </translation>
     </message>
     <message>
         <source>C-Index: </source>
-        <translation>Indice C : </translation>
+        <translation>Indice C&#xa0;: </translation>
     </message>
     <message>
         <source>S-Index: </source>
-        <translation>Indice S : </translation>
+        <translation>Indice S&#xa0;: </translation>
     </message>
     <message>
         <source>Subject: Averaged Results</source>
-        <translation>Sujet : résultats moyennés</translation>
+        <translation>Sujet&#xa0;: résultats moyennés</translation>
     </message>
     <message>
         <source>Total Error Score (totalScores): </source>
-        <translation>Score d'erreur total (totalScores) : </translation>
+        <translation>Score d&apos;erreur total (totalScores)&#xa0;: </translation>
     </message>
     <message>
         <source>Sqrt Total Error Score (TES): </source>
-        <translation>Racine carrée du score d'erreur total (TES) : </translation>
+        <translation>Racine carrée du score d&apos;erreur total (TES)&#xa0;: </translation>
     </message>
     <message>
         <source>Percentile</source>
@@ -105,35 +105,35 @@
     </message>
     <message>
         <source>In Plant: </source>
-        <translation>En entreprise : </translation>
+        <translation>En entreprise&#xa0;: </translation>
     </message>
     <message>
         <source>Experienced: </source>
-        <translation>Expérimentés : </translation>
+        <translation>Expérimentés&#xa0;: </translation>
     </message>
     <message>
         <source>Reference: </source>
-        <translation>Référence : </translation>
+        <translation>Référence&#xa0;: </translation>
     </message>
     <message>
         <source>Date of Birth: </source>
-        <translation>Date de naissance : </translation>
+        <translation>Date de naissance&#xa0;: </translation>
     </message>
     <message>
         <source>Date of Test: </source>
-        <translation>Date du test : </translation>
+        <translation>Date du test&#xa0;: </translation>
     </message>
     <message>
         <source>Comments: </source>
-        <translation>Commentaires : </translation>
+        <translation>Commentaires&#xa0;: </translation>
     </message>
     <message>
         <source>Test Duration: </source>
-        <translation>Durée du test : </translation>
+        <translation>Durée du test&#xa0;: </translation>
     </message>
     <message>
         <source>Unselected: </source>
-        <translation>Population non sélectionnée : </translation>
+        <translation>Population non sélectionnée&#xa0;: </translation>
     </message>
     <message>
         <source> (mins)</source>
@@ -141,39 +141,39 @@
     </message>
     <message>
         <source>Gender: </source>
-        <translation>Sexe : </translation>
+        <translation>Sexe&#xa0;: </translation>
     </message>
     <message>
         <source>Geographic Location: </source>
-        <translation>Région géographique : </translation>
+        <translation>Région géographique&#xa0;: </translation>
     </message>
     <message>
         <source>Industry Type: </source>
-        <translation>Secteur d'activité : </translation>
+        <translation>Secteur d&apos;activité&#xa0;: </translation>
     </message>
     <message>
         <source>Primary Job Function: </source>
-        <translation>Fonction principale : </translation>
+        <translation>Fonction principale&#xa0;: </translation>
     </message>
     <message>
         <source>Years of Experience: </source>
-        <translation>Années d'expérience : </translation>
+        <translation>Années d&apos;expérience&#xa0;: </translation>
     </message>
     <message>
         <source>Illumination Type: </source>
-        <translation>Illuminant : </translation>
+        <translation>Illuminant&#xa0;: </translation>
     </message>
     <message>
         <source>Square Root Total Error Score: </source>
-        <translation>Racine carrée du score d'erreur total : </translation>
+        <translation>Racine carrée du score d&apos;erreur total&#xa0;: </translation>
     </message>
     <message>
         <source>Test Serial Number: </source>
-        <translation>Numéro de série du test : </translation>
+        <translation>Numéro de série du test&#xa0;: </translation>
     </message>
     <message>
         <source>Cap Order: </source>
-        <translation>Ordre des pastilles : </translation>
+        <translation>Ordre des pastilles&#xa0;: </translation>
     </message>
     <message>
         <source>Veskora results not certified (No Serial Number)</source>
@@ -189,43 +189,43 @@
     </message>
     <message>
         <source>90%</source>
-        <translation>90 %</translation>
+        <translation>90&#xa0;%</translation>
     </message>
     <message>
         <source>80%</source>
-        <translation>80 %</translation>
+        <translation>80&#xa0;%</translation>
     </message>
     <message>
         <source>70%</source>
-        <translation>70 %</translation>
+        <translation>70&#xa0;%</translation>
     </message>
     <message>
         <source>60%</source>
-        <translation>60 %</translation>
+        <translation>60&#xa0;%</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation>50 %</translation>
+        <translation>50&#xa0;%</translation>
     </message>
     <message>
         <source>40%</source>
-        <translation>40 %</translation>
+        <translation>40&#xa0;%</translation>
     </message>
     <message>
         <source>30%</source>
-        <translation>30 %</translation>
+        <translation>30&#xa0;%</translation>
     </message>
     <message>
         <source>20%</source>
-        <translation>20 %</translation>
+        <translation>20&#xa0;%</translation>
     </message>
     <message>
         <source>10%</source>
-        <translation>10 %</translation>
+        <translation>10&#xa0;%</translation>
     </message>
     <message>
         <source>0%</source>
-        <translation>0 %</translation>
+        <translation>0&#xa0;%</translation>
     </message>
     <message>
         <source>Superior Discrimination</source>
@@ -268,25 +268,25 @@
     <name>CsvFile</name>
     <message>
         <source>The file %1 could not be written: %2</source>
-        <translation>Le fichier %1 n'a pas pu être écrit : %2</translation>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>The file %1 could not be read: %2</source>
-        <translation>Le fichier %1 n'a pas pu être lu : %2</translation>
+        <translation>Le fichier %1 n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>The database is not open: %1</source>
-        <translation>La base de données n'est pas ouverte : %1</translation>
+        <translation>La base de données n&apos;est pas ouverte&#xa0;: %1</translation>
     </message>
     <message>
         <source>The imported tests could not be stored: %1</source>
-        <translation>Les tests importés n'ont pas pu être enregistrés : %1</translation>
+        <translation>Les tests importés n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) could not be stored: %1</source>
         <translation>
-            <numerusform>%n ligne n'a pas pu être enregistrée : %1</numerusform>
-            <numerusform>%n lignes n'ont pas pu être enregistrées : %1</numerusform>
+            <numerusform>%n ligne n&apos;a pas pu être enregistrée&#xa0;: %1</numerusform>
+            <numerusform>%n lignes n&apos;ont pas pu être enregistrées&#xa0;: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>Industry</source>
-        <translation>Secteur d'activité</translation>
+        <translation>Secteur d&apos;activité</translation>
     </message>
     <message>
         <source>Job</source>
@@ -456,7 +456,7 @@
     </message>
     <message>
         <source>Industry</source>
-        <translation>Secteur d'activité</translation>
+        <translation>Secteur d&apos;activité</translation>
     </message>
     <message>
         <source>Test Information</source>
@@ -571,7 +571,7 @@
         <translation>Ameublement</translation>
     </message>
     <message>
-        <source>Gov't</source>
+        <source>Gov&apos;t</source>
         <translation>Administration publique</translation>
     </message>
     <message>
@@ -696,33 +696,33 @@
     </message>
     <message>
         <source>The test could not be saved.</source>
-        <translation>Le test n'a pas pu être enregistré.</translation>
+        <translation>Le test n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>The test could not be updated.</source>
-        <translation>Le test n'a pas pu être mis à jour.</translation>
+        <translation>Le test n&apos;a pas pu être mis à jour.</translation>
     </message>
 </context>
 <context>
     <name>LegacyImport</name>
     <message>
         <source>The file %1 could not be read.</source>
-        <translation>Le fichier %1 n'a pas pu être lu.</translation>
+        <translation>Le fichier %1 n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>The database could not be written: %1</source>
-        <translation>La base de données n'a pas pu être écrite : %1</translation>
+        <translation>La base de données n&apos;a pas pu être écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>Nothing was imported: %1</source>
-        <translation>Rien n'a été importé : %1</translation>
+        <translation>Rien n&apos;a été importé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Veskora Scoring Software</source>
-        <translation>Logiciel d'évaluation Veskora</translation>
+        <translation>Logiciel d&apos;évaluation Veskora</translation>
     </message>
     <message>
         <source>New Hue Test</source>
@@ -834,7 +834,7 @@
     </message>
     <message>
         <source>Copy Name and Analysis</source>
-        <translation>Copier le nom et l'analyse</translation>
+        <translation>Copier le nom et l&apos;analyse</translation>
     </message>
     <message>
         <source>Copy Graph</source>
@@ -854,7 +854,7 @@
     </message>
     <message>
         <source>About Application</source>
-        <translation>À propos de l'application</translation>
+        <translation>À propos de l&apos;application</translation>
     </message>
     <message>
         <source>About Qt</source>
@@ -878,7 +878,7 @@
     </message>
     <message>
         <source>Veskora Test Scoring Software</source>
-        <translation>Logiciel d'évaluation des tests Veskora</translation>
+        <translation>Logiciel d&apos;évaluation des tests Veskora</translation>
     </message>
     <message>
         <source>Veskora Results</source>
@@ -893,10 +893,10 @@
 Veskora Colour Science Laboratory
 Department of Visual Psychophysics
 Software: Veskora Scoring Team</source>
-        <translation>Test développé par :
+        <translation>Test développé par&#xa0;:
 Veskora Colour Science Laboratory
 Department of Visual Psychophysics
-Logiciel : Veskora Scoring Team</translation>
+Logiciel&#xa0;: Veskora Scoring Team</translation>
     </message>
     <message>
         <source>Unspecified</source>
@@ -951,7 +951,7 @@ Logiciel : Veskora Scoring Team</translation>
         <translation>Ameublement</translation>
     </message>
     <message>
-        <source>Gov't</source>
+        <source>Gov&apos;t</source>
         <translation>Administration publique</translation>
     </message>
     <message>
@@ -1112,15 +1112,15 @@ Logiciel : Veskora Scoring Team</translation>
     </message>
     <message>
         <source>There are unsaved changes.</source>
-        <translation>Des modifications n'ont pas été enregistrées.</translation>
+        <translation>Des modifications n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>Do you want to save your changes?</source>
-        <translation>Voulez-vous enregistrer vos modifications ?</translation>
+        <translation>Voulez-vous enregistrer vos modifications&#xa0;?</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation>L'imprimante n'a pas pu être démarrée.</translation>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée.</translation>
     </message>
     <message>
         <source>Save File</source>
@@ -1132,7 +1132,7 @@ Logiciel : Veskora Scoring Team</translation>
     </message>
     <message>
         <source>The file %1 could not be written.</source>
-        <translation>Le fichier %1 n'a pas pu être écrit.</translation>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Export CSV</source>
@@ -1158,7 +1158,7 @@ Logiciel : Veskora Scoring Team</translation>
         <source>Developed by the Veskora Scoring Team
 for examiners of colour discrimination.
 Version %1</source>
-        <translation>Développé par l'équipe Veskora Scoring
+        <translation>Développé par l&apos;équipe Veskora Scoring
 pour les examinateurs de la discrimination chromatique.
 Version %1</translation>
     </message>
@@ -1178,7 +1178,7 @@ Version %1</translation>
     </message>
     <message>
         <source>Discrimination:</source>
-        <translation>Discrimination :</translation>
+        <translation>Discrimination&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1189,42 +1189,42 @@ Version %1</translation>
     </message>
     <message>
         <source>Error Scores</source>
-        <translation>Scores d'erreur</translation>
+        <translation>Scores d&apos;erreur</translation>
     </message>
 </context>
 <context>
     <name>database</name>
     <message>
         <source>The database file could not be opened</source>
-        <translation>Le fichier de base de données n'a pas pu être ouvert</translation>
+        <translation>Le fichier de base de données n&apos;a pas pu être ouvert</translation>
     </message>
     <message>
         <source>The file is not a readable database</source>
-        <translation>Le fichier n'est pas une base de données lisible</translation>
+        <translation>Le fichier n&apos;est pas une base de données lisible</translation>
     </message>
     <message>
         <source>The database tables could not be created</source>
-        <translation>Les tables de la base de données n'ont pas pu être créées</translation>
+        <translation>Les tables de la base de données n&apos;ont pas pu être créées</translation>
     </message>
     <message>
         <source>The settings could not be stored</source>
-        <translation>Les paramètres n'ont pas pu être enregistrés</translation>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés</translation>
     </message>
     <message>
         <source>The settings could not be read</source>
-        <translation>Les paramètres n'ont pas pu être lus</translation>
+        <translation>Les paramètres n&apos;ont pas pu être lus</translation>
     </message>
     <message>
         <source>The subject could not be stored</source>
-        <translation>Le sujet n'a pas pu être enregistré</translation>
+        <translation>Le sujet n&apos;a pas pu être enregistré</translation>
     </message>
     <message>
         <source>The test could not be stored</source>
-        <translation>Le test n'a pas pu être enregistré</translation>
+        <translation>Le test n&apos;a pas pu être enregistré</translation>
     </message>
     <message>
         <source>The subject could not be updated</source>
-        <translation>Le sujet n'a pas pu être mis à jour</translation>
+        <translation>Le sujet n&apos;a pas pu être mis à jour</translation>
     </message>
     <message>
         <source>no stored subject matched</source>
@@ -1232,7 +1232,7 @@ Version %1</translation>
     </message>
     <message>
         <source>The test could not be updated</source>
-        <translation>Le test n'a pas pu être mis à jour</translation>
+        <translation>Le test n&apos;a pas pu être mis à jour</translation>
     </message>
     <message>
         <source>no stored test matched</source>
@@ -1240,19 +1240,19 @@ Version %1</translation>
     </message>
     <message>
         <source>The test could not be deleted</source>
-        <translation>Le test n'a pas pu être supprimé</translation>
+        <translation>Le test n&apos;a pas pu être supprimé</translation>
     </message>
     <message>
         <source>The subject could not be deleted</source>
-        <translation>Le sujet n'a pas pu être supprimé</translation>
+        <translation>Le sujet n&apos;a pas pu être supprimé</translation>
     </message>
     <message>
         <source>%1 does not exist</source>
-        <translation>%1 n'existe pas</translation>
+        <translation>%1 n&apos;existe pas</translation>
     </message>
     <message>
         <source>The database could not be saved</source>
-        <translation>La base de données n'a pas pu être enregistrée</translation>
+        <translation>La base de données n&apos;a pas pu être enregistrée</translation>
     </message>
     <message>
         <source>it cannot be copied onto itself</source>
@@ -1260,26 +1260,38 @@ Version %1</translation>
     </message>
     <message>
         <source>The database could not be read</source>
-        <translation>La base de données n'a pas pu être lue</translation>
+        <translation>La base de données n&apos;a pas pu être lue</translation>
     </message>
     <message>
         <source>The cap set could not be stored</source>
-        <translation>Le jeu de pastilles n'a pas pu être enregistré</translation>
+        <translation>Le jeu de pastilles n&apos;a pas pu être enregistré</translation>
     </message>
     <message>
         <source>The cap set could not be updated</source>
-        <translation>Le jeu de pastilles n'a pas pu être mis à jour</translation>
+        <translation>Le jeu de pastilles n&apos;a pas pu être mis à jour</translation>
     </message>
     <message>
         <source>The cap set could not be removed</source>
-        <translation>Le jeu de pastilles n'a pas pu être retiré</translation>
+        <translation>Le jeu de pastilles n&apos;a pas pu être retiré</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced</source>
+        <translation>%1 n&apos;a pas pu être remplacé</translation>
     </message>
 </context>
 <context>
     <name>labelImageDisplay</name>
     <message>
         <source>Select Logo Image</source>
-        <translation>Sélectionner l'image du logo</translation>
+        <translation>Sélectionner l&apos;image du logo</translation>
     </message>
     <message>
         <source>Open File</source>
@@ -1294,7 +1306,7 @@ Version %1</translation>
     </message>
     <message>
         <source>Scoring Mode</source>
-        <translation>Méthode d'évaluation</translation>
+        <translation>Méthode d&apos;évaluation</translation>
     </message>
     <message>
         <source>Standard</source>
@@ -1306,11 +1318,11 @@ Version %1</translation>
     </message>
     <message>
         <source>Analysis Options</source>
-        <translation>Options d'analyse</translation>
+        <translation>Options d&apos;analyse</translation>
     </message>
     <message>
         <source>In App</source>
-        <translation>Dans l'application</translation>
+        <translation>Dans l&apos;application</translation>
     </message>
     <message>
         <source>On Report</source>
@@ -1322,11 +1334,11 @@ Version %1</translation>
     </message>
     <message>
         <source>Total Error Score (TES)</source>
-        <translation>Score d'erreur total (TES)</translation>
+        <translation>Score d&apos;erreur total (TES)</translation>
     </message>
     <message>
         <source>Sqrt Total Error Score (TES)</source>
-        <translation>Racine carrée du score d'erreur total (TES)</translation>
+        <translation>Racine carrée du score d&apos;erreur total (TES)</translation>
     </message>
     <message>
         <source>Vingrys Analysis</source>
@@ -1350,7 +1362,7 @@ Version %1</translation>
     </message>
     <message>
         <source>User Interface Options</source>
-        <translation>Options de l'interface</translation>
+        <translation>Options de l&apos;interface</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1374,7 +1386,7 @@ Version %1</translation>
     </message>
     <message>
         <source>Industry</source>
-        <translation>Secteur d'activité</translation>
+        <translation>Secteur d&apos;activité</translation>
     </message>
     <message>
         <source>Job Function</source>
@@ -1406,7 +1418,7 @@ Version %1</translation>
     </message>
     <message>
         <source>Purchase Date</source>
-        <translation>Date d'achat</translation>
+        <translation>Date d&apos;achat</translation>
     </message>
     <message>
         <source>Add a cap set</source>
@@ -1493,7 +1505,7 @@ Version %1</translation>
         <translation>Ameublement</translation>
     </message>
     <message>
-        <source>Gov't</source>
+        <source>Gov&apos;t</source>
         <translation>Administration publique</translation>
     </message>
     <message>
@@ -1617,7 +1629,7 @@ Version %1</translation>
     </message>
     <message>
         <source>Enter cap-set serial number and purchase date. Test results more than two years past purchase date are not certified and damaged, soiled or faded cap sets should be replaced.</source>
-        <translation>Saisissez le numéro de série et la date d'achat du jeu de pastilles. Les résultats obtenus plus de deux ans après la date d'achat ne sont pas certifiés ; les jeux de pastilles endommagés, salis ou décolorés doivent être remplacés.</translation>
+        <translation>Saisissez le numéro de série et la date d&apos;achat du jeu de pastilles. Les résultats obtenus plus de deux ans après la date d&apos;achat ne sont pas certifiés ; les jeux de pastilles endommagés, salis ou décolorés doivent être remplacés.</translation>
     </message>
     <message>
         <source>Serial Number</source>
@@ -1625,7 +1637,7 @@ Version %1</translation>
     </message>
     <message>
         <source>Purchase Date</source>
-        <translation>Date d'achat</translation>
+        <translation>Date d&apos;achat</translation>
     </message>
     <message>
         <source>Cancel</source>

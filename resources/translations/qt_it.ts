@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>User Analysis Info</source>
-        <translation>Informazioni sull'analisi</translation>
+        <translation>Informazioni sull&apos;analisi</translation>
     </message>
     <message>
         <source>Total Error Score (TES): </source>
@@ -571,7 +571,7 @@
         <translation>Arredamento</translation>
     </message>
     <message>
-        <source>Gov't</source>
+        <source>Gov&apos;t</source>
         <translation>Pubblica amministrazione</translation>
     </message>
     <message>
@@ -854,7 +854,7 @@
     </message>
     <message>
         <source>About Application</source>
-        <translation>Informazioni sull'applicazione</translation>
+        <translation>Informazioni sull&apos;applicazione</translation>
     </message>
     <message>
         <source>About Qt</source>
@@ -951,7 +951,7 @@ Software: Veskora Scoring Team</translation>
         <translation>Arredamento</translation>
     </message>
     <message>
-        <source>Gov't</source>
+        <source>Gov&apos;t</source>
         <translation>Pubblica amministrazione</translation>
     </message>
     <message>
@@ -1274,12 +1274,24 @@ Versione %1</translation>
         <source>The cap set could not be removed</source>
         <translation>Impossibile rimuovere il set di pastiglie</translation>
     </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 è una cartella</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>Impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced</source>
+        <translation>Impossibile sostituire %1</translation>
+    </message>
 </context>
 <context>
     <name>labelImageDisplay</name>
     <message>
         <source>Select Logo Image</source>
-        <translation>Seleziona l'immagine del logo</translation>
+        <translation>Seleziona l&apos;immagine del logo</translation>
     </message>
     <message>
         <source>Open File</source>
@@ -1310,7 +1322,7 @@ Versione %1</translation>
     </message>
     <message>
         <source>In App</source>
-        <translation>Nell'applicazione</translation>
+        <translation>Nell&apos;applicazione</translation>
     </message>
     <message>
         <source>On Report</source>
@@ -1350,7 +1362,7 @@ Versione %1</translation>
     </message>
     <message>
         <source>User Interface Options</source>
-        <translation>Opzioni dell'interfaccia</translation>
+        <translation>Opzioni dell&apos;interfaccia</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1493,7 +1505,7 @@ Versione %1</translation>
         <translation>Arredamento</translation>
     </message>
     <message>
-        <source>Gov't</source>
+        <source>Gov&apos;t</source>
         <translation>Pubblica amministrazione</translation>
     </message>
     <message>

@@ -1273,6 +1273,18 @@ Version %1</source>
         <source>The cap set could not be removed</source>
         <translation>キャップセットを削除できませんでした</translation>
     </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 はフォルダーです</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced</source>
+        <translation>%1 を置き換えられませんでした</translation>
+    </message>
 </context>
 <context>
     <name>labelImageDisplay</name>

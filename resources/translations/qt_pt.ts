@@ -1274,6 +1274,18 @@ Versão %1</translation>
         <source>The cap set could not be removed</source>
         <translation>Não foi possível remover o conjunto de pastilhas</translation>
     </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 é uma pasta</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>Não foi possível gravar %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced</source>
+        <translation>Não foi possível substituir %1</translation>
+    </message>
 </context>
 <context>
     <name>labelImageDisplay</name>

@@ -1273,6 +1273,18 @@ Version %1</source>
         <source>The cap set could not be removed</source>
         <translation>无法删除色相子套组</translation>
     </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 是一个文件夹</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced</source>
+        <translation>无法替换 %1</translation>
+    </message>
 </context>
 <context>
     <name>labelImageDisplay</name>

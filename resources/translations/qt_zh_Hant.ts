@@ -1273,6 +1273,18 @@ Version %1</source>
         <source>The cap set could not be removed</source>
         <translation>無法移除色相子組</translation>
     </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 是一個資料夾</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>無法寫入 %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be replaced</source>
+        <translation>無法取代 %1</translation>
+    </message>
 </context>
 <context>
     <name>labelImageDisplay</name>
