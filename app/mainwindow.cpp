@@ -546,7 +546,7 @@ void MainWindow::exportCSV()
     const QString chosen = FileDialogs::saveFileName(this, tr("Save File"));
     if (chosen.isEmpty())
         return; // a cancelled dialog writes nothing
-    const CsvFile::WriteResult result = CsvFile::writeLines(chosen, ui->databaseWidget->csvLines());
+    const CsvFile::WriteResult result = ui->databaseWidget->exportCsv(chosen);
     if (!result.ok)
         reportFailure(tr("Export CSV"), result.error);
 }

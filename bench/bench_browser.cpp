@@ -238,6 +238,37 @@ void BM_exportLines(benchmark::State &state)
 }
 BENCHMARK(BM_exportLines)->Unit(benchmark::kMillisecond);
 
+// A refill keeps the selection by test id: with every row selected it must not
+// cost more than the fill itself.
+void BM_refillWithAllSelected(benchmark::State &state)
+{
+    DatabaseFormWidget &w = page();
+    setSearch(w, QStringLiteral("Last"), QStringLiteral("Contains"), QString());
+    w.displaySearchResults();
+    w.findChild<QTableView *>(QStringLiteral("tableDisplay"))->selectAll();
+    for (auto _ : state) {
+        w.displaySearchResults();
+        if (w.selectedRowList().size() != Tests)
+            state.SkipWithError("selection lost");
+    }
+}
+BENCHMARK(BM_refillWithAllSelected)->Unit(benchmark::kMillisecond);
+
+// The whole export as the window runs it: selected rows straight to the file.
+void BM_exportFile(benchmark::State &state)
+{
+    DatabaseFormWidget &w = page();
+    setSearch(w, QStringLiteral("Last"), QStringLiteral("Contains"), QString());
+    w.displaySearchResults();
+    w.findChild<QTableView *>(QStringLiteral("tableDisplay"))->selectAll();
+    const QString name = dir().filePath(QStringLiteral("selected.csv"));
+    for (auto _ : state) {
+        if (!w.exportCsv(name).ok)
+            state.SkipWithError("export failed");
+    }
+}
+BENCHMARK(BM_exportFile)->Unit(benchmark::kMillisecond);
+
 // The lines alone, from records already at hand.
 void BM_formatLines(benchmark::State &state)
 {

@@ -256,15 +256,32 @@ QList<int> DatabaseFormWidget::selectTests(const QStringList &testIDs)
         return rows;
     const QHash<QString, int> found =
         model->rowsOfTests(QSet<QString>(testIDs.begin(), testIDs.end()));
+    // Rows that follow each other in the given order become one range: selecting
+    // every row of a large table stays one range instead of a hundred thousand.
     QItemSelection selection;
+    QSet<int> taken;
+    int first = -1;
+    int last = -1;
+    const auto closeRange = [&] {
+        if (first >= 0)
+            selection.append(QItemSelectionRange(
+                model->index(first, 0), model->index(last, TestTableModel::ColumnCount - 1)));
+    };
     for (const QString &id : testIDs) {
         const auto it = found.constFind(id);
-        if (it == found.constEnd() || rows.contains(*it))
+        if (it == found.constEnd() || taken.contains(*it))
             continue;
-        rows.append(*it);
-        selection.append(QItemSelectionRange(model->index(*it, 0),
-                                             model->index(*it, TestTableModel::ColumnCount - 1)));
+        const int row = *it;
+        taken.insert(row);
+        rows.append(row);
+        if (first >= 0 && row == last + 1) {
+            last = row;
+        } else {
+            closeRange();
+            first = last = row;
+        }
     }
+    closeRange();
     if (!selection.isEmpty())
         ui->tableDisplay->selectionModel()->select(selection, QItemSelectionModel::Select);
     return rows;
@@ -350,21 +367,44 @@ void DatabaseFormWidget::columnClicked(int column)
     ui->tableDisplay->sortByColumn(column, order);
 }
 
-QStringList DatabaseFormWidget::csvLines() const
+std::function<QString(int)> DatabaseFormWidget::csvLineSource(int *count) const
 {
-    QStringList lines{CsvFormat::headerLine()};
-    database *store = database::instance();
+    QList<int> rows;
+    rows.reserve(selectedRows.size());
+    for (int r : selectedRows) {
+        if (r >= 0 && r < model->rowCount())
+            rows.append(r);
+    }
+    *count = rows.size() + 1;
     // A large selection reads every cap order in one pass instead of one query per row.
-    const bool bulk = selectedRows.size() > BulkScoresThreshold;
+    database *store = database::instance();
+    const bool bulk = rows.size() > BulkScoresThreshold;
     const QHash<QString, QString> allScores =
         bulk ? scoresByTestId(store->currentConnection()) : QHash<QString, QString>();
-    lines.reserve(selectedRows.size() + 1);
-    for (int r : selectedRows) {
-        if (r < 0 || r >= model->rowCount())
-            continue;
-        databaseEntry e = model->entry(r);
+    const TestTableModel *table = model;
+    return [rows, allScores, bulk, store, table](int i) {
+        if (i == 0)
+            return CsvFormat::headerLine();
+        databaseEntry e = table->entry(rows.at(i - 1));
         e.scores = bulk ? allScores.value(e.testID) : store->getScores(e.testID);
-        lines.append(CsvFormat::recordLine(e, e.tes));
-    }
+        return CsvFormat::recordLine(e, e.tes);
+    };
+}
+
+QStringList DatabaseFormWidget::csvLines() const
+{
+    int count = 0;
+    const std::function<QString(int)> lineAt = csvLineSource(&count);
+    QStringList lines;
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i)
+        lines.append(lineAt(i));
     return lines;
+}
+
+CsvFile::WriteResult DatabaseFormWidget::exportCsv(const QString &chosen) const
+{
+    int count = 0;
+    const std::function<QString(int)> lineAt = csvLineSource(&count);
+    return CsvFile::writeLines(chosen, count, lineAt);
 }

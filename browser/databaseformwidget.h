@@ -1,10 +1,12 @@
 #pragma once
 
+#include "csvfile.h"
 #include "databaseentry.h"
 
 #include <QList>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 namespace Ui {
 class DatabaseFormWidget;
@@ -24,6 +26,8 @@ public:
 
     // The header line, then the CSV line of each entry of selectedRows in that order.
     QStringList csvLines() const;
+    // Writes the same lines to a file chosen by the examiner, one at a time.
+    CsvFile::WriteResult exportCsv(const QString &chosen) const;
 
     // Fixed texts, combo entries (in place, choices kept) and column headers.
     void retranslate();
@@ -53,6 +57,9 @@ public slots:
     void forgetSelection();
 
 private:
+    // The header and the lines of the selected rows, made one at a time.
+    std::function<QString(int)> csvLineSource(int *count) const;
+
     QStringList headerLabels() const;
     int criterionIndex() const;
     int methodIndex() const;

@@ -31,28 +31,32 @@ QString CsvFile::exportFileName(const QString &chosen)
 
 CsvFile::WriteResult CsvFile::writeLines(const QString &chosen, const QStringList &lines)
 {
+    return writeLines(chosen, lines.size(), [&lines](int i) { return lines.at(i); });
+}
+
+CsvFile::WriteResult CsvFile::writeLines(const QString &chosen, int count,
+                                         const std::function<QString(int)> &lineAt)
+{
     WriteResult result;
     result.fileName = exportFileName(chosen);
     if (result.fileName.isEmpty())
         return result;
 
-    QByteArray bytes;
-    int size = 0;
-    for (const QString &line : lines)
-        size += line.size() + 1;
-    bytes.reserve(size + size / 8);
-    for (const QString &line : lines) {
-        bytes += line.toUtf8();
-        bytes += '\n';
-    }
-
     QSaveFile file(result.fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error =
-            tr("The file %1 could not be written: %2").arg(result.fileName, file.errorString());
-        return result;
+    bool written = file.open(QIODevice::WriteOnly);
+    // Lines go out in blocks of about a megabyte through one reused buffer.
+    constexpr int BlockSize = 1 << 20;
+    QByteArray block;
+    block.reserve(BlockSize + 4096);
+    for (int i = 0; written && i < count; ++i) {
+        block += lineAt(i).toUtf8();
+        block += '\n';
+        if (block.size() >= BlockSize || i == count - 1) {
+            written = file.write(block) == block.size();
+            block.resize(0);
+        }
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!written || !file.commit()) {
         result.error =
             tr("The file %1 could not be written: %2").arg(result.fileName, file.errorString());
         file.cancelWriting();

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // CSV files on disk: writing the exported lines and importing a file into the store.
 class CsvFile
@@ -31,6 +32,11 @@ public:
     // name writes nothing and reports no error. The previous content of the file
     // is replaced only once the whole text has been written.
     static WriteResult writeLines(const QString &chosen, const QStringList &lines);
+
+    // The same for `count` lines made one at a time by lineAt(0 .. count-1), so a
+    // large export never holds all its lines in memory at once.
+    static WriteResult writeLines(const QString &chosen, int count,
+                                  const std::function<QString(int)> &lineAt);
 
     // Adds one subject and one test to the open store for every line after the
     // first, all in one transaction. Lines with fewer than 15 fields are skipped;
