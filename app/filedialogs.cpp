@@ -10,7 +10,10 @@ FileDialogs::Responder &responder()
 }
 } // namespace
 
-void FileDialogs::setResponder(Responder r) { responder() = std::move(r); }
+void FileDialogs::setResponder(Responder r)
+{
+    responder() = std::move(r);
+}
 
 QString FileDialogs::openFileName(QWidget *parent, const QString &caption, const QString &filter)
 {

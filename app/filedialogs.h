@@ -10,7 +10,11 @@ class QWidget;
 class FileDialogs
 {
 public:
-    enum Kind { Open, Save };
+    enum Kind
+    {
+        Open,
+        Save
+    };
 
     // Answers in place of the dialogs while set; an empty function restores them.
     using Responder = std::function<QString(Kind kind, const QString &caption)>;

@@ -37,7 +37,13 @@
 
 namespace {
 
-enum Page { NewPage = 0, ViewPage = 1, AnalysisPage = 2, DatabasePage = 3 };
+enum Page
+{
+    NewPage = 0,
+    ViewPage = 1,
+    AnalysisPage = 2,
+    DatabasePage = 3
+};
 
 struct PageIcons
 {
@@ -117,8 +123,7 @@ MainWindow::MainWindow(QWidget *parent)
             &MainWindow::updateAnalysis);
     connect(ui->newHueTestWidget, &HueTestFormWidget::savedNewTest, this,
             &MainWindow::newTestSavedSlot);
-    connect(ui->databaseWidget, &DatabaseFormWidget::testSelected, this,
-            &MainWindow::testSelected);
+    connect(ui->databaseWidget, &DatabaseFormWidget::testSelected, this, &MainWindow::testSelected);
 
     ui->newHueTestWidget->setMode(QStringLiteral("newView"));
     ui->newHueTestWidget->setSaveButtonText(tr("Save"));
@@ -166,15 +171,15 @@ void MainWindow::loadLanguage()
     QApplication::removeTranslator(translator);
     const QString file = QLatin1String("qt_") + langCode + QLatin1String(".qm");
     // English is the source language: it runs with no translator at all.
-    if (file != QLatin1String("qt_en.qm")
-        && translator->load(file, QStringLiteral(":/translations")))
+    if (file != QLatin1String("qt_en.qm") &&
+        translator->load(file, QStringLiteral(":/translations")))
         QApplication::installTranslator(translator);
 
     // The standard Save, Discard and Cancel buttons and Qt's dialogs speak the same language.
     QApplication::removeTranslator(qtTranslator);
-    if (langCode != QLatin1String("en")
-        && qtTranslator->load(qtTranslationName(langCode),
-                              QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+    if (langCode != QLatin1String("en") &&
+        qtTranslator->load(qtTranslationName(langCode),
+                           QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qtTranslator);
 
     ui->retranslateUi(this);
@@ -400,7 +405,10 @@ void MainWindow::setScoring()
     ui->analysisWidget->setScoreMode(prefsDialog->getScoringMode() != QLatin1String("Standard"));
 }
 
-void MainWindow::preferencesClicked() { prefsDialog->exec(); }
+void MainWindow::preferencesClicked()
+{
+    prefsDialog->exec();
+}
 
 // --- window events ----------------------------------------------------------------
 
@@ -441,16 +449,32 @@ void MainWindow::exitClicked()
 
 // --- edit menu --------------------------------------------------------------------
 
-void MainWindow::copy() { copyOperations::instance()->copy(); }
-void MainWindow::cut() { copyOperations::instance()->cut(); }
-void MainWindow::paste() { copyOperations::instance()->paste(); }
-void MainWindow::clear() { copyOperations::instance()->clear(); }
-void MainWindow::selectAll() { copyOperations::instance()->selectAll(); }
+void MainWindow::copy()
+{
+    copyOperations::instance()->copy();
+}
+void MainWindow::cut()
+{
+    copyOperations::instance()->cut();
+}
+void MainWindow::paste()
+{
+    copyOperations::instance()->paste();
+}
+void MainWindow::clear()
+{
+    copyOperations::instance()->clear();
+}
+void MainWindow::selectAll()
+{
+    copyOperations::instance()->selectAll();
+}
 
 void MainWindow::copyGraph()
 {
-    QGraphicsScene *scene = ui->analysisWidget->isPolarSelected() ? ui->analysisWidget->polarScene()
-                                                                  : ui->analysisWidget->linearScene();
+    QGraphicsScene *scene = ui->analysisWidget->isPolarSelected()
+                                ? ui->analysisWidget->polarScene()
+                                : ui->analysisWidget->linearScene();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -671,8 +695,8 @@ QString MainWindow::helpAddress(const QString &appDir, const QString &languageCo
                                                                : QStringLiteral("English");
     // fromLocalFile gives "file:///C:/..." on Windows and "file:///opt/..." on Unix, where
     // gluing "file:///" to an absolute path would make four slashes.
-    return QUrl::fromLocalFile(appDir + QLatin1String("/Help/") + folder
-                               + QLatin1String("/html/index.htm"))
+    return QUrl::fromLocalFile(appDir + QLatin1String("/Help/") + folder +
+                               QLatin1String("/html/index.htm"))
         .toString();
 }
 

@@ -23,13 +23,34 @@ QFont reportFont(bool bold)
 
 } // namespace
 
-QRectF ReportPainter::titleBox(const QSizeF &p) { return box(p, 0.60, 0.01, 0.40, 0.10); }
-QRectF ReportPainter::chartBox(const QSizeF &p) { return box(p, 0.15, 0.06, 0.70, 0.50); }
-QRectF ReportPainter::headingBox(const QSizeF &p) { return box(p, 0.05, 0.54, 0.45, 0.03); }
-QRectF ReportPainter::leftColumnBox(const QSizeF &p) { return box(p, 0.05, 0.57, 0.45, 0.32); }
-QRectF ReportPainter::rightColumnBox(const QSizeF &p) { return box(p, 0.50, 0.57, 0.45, 0.32); }
-QRectF ReportPainter::footerTextBox(const QSizeF &p) { return box(p, 0.17, 0.90, 0.25, 0.10); }
-QRectF ReportPainter::creditsBox(const QSizeF &p) { return box(p, 0.50, 0.90, 0.45, 0.10); }
+QRectF ReportPainter::titleBox(const QSizeF &p)
+{
+    return box(p, 0.60, 0.01, 0.40, 0.10);
+}
+QRectF ReportPainter::chartBox(const QSizeF &p)
+{
+    return box(p, 0.15, 0.06, 0.70, 0.50);
+}
+QRectF ReportPainter::headingBox(const QSizeF &p)
+{
+    return box(p, 0.05, 0.54, 0.45, 0.03);
+}
+QRectF ReportPainter::leftColumnBox(const QSizeF &p)
+{
+    return box(p, 0.05, 0.57, 0.45, 0.32);
+}
+QRectF ReportPainter::rightColumnBox(const QSizeF &p)
+{
+    return box(p, 0.50, 0.57, 0.45, 0.32);
+}
+QRectF ReportPainter::footerTextBox(const QSizeF &p)
+{
+    return box(p, 0.17, 0.90, 0.25, 0.10);
+}
+QRectF ReportPainter::creditsBox(const QSizeF &p)
+{
+    return box(p, 0.50, 0.90, 0.45, 0.10);
+}
 QPointF ReportPainter::watermarkOrigin(const QSizeF &p)
 {
     return QPointF(0.05 * p.width(), 0.02 * p.height());
@@ -53,15 +74,17 @@ QString ReportPainter::title()
     return QCoreApplication::translate("MainWindow", "Veskora Results");
 }
 
-QString ReportPainter::heading() { return QCoreApplication::translate("MainWindow", "Results"); }
+QString ReportPainter::heading()
+{
+    return QCoreApplication::translate("MainWindow", "Results");
+}
 
 QString ReportPainter::credits()
 {
-    return QCoreApplication::translate("MainWindow",
-                                       "Test developed by:\n"
-                                       "Veskora Colour Science Laboratory\n"
-                                       "Department of Visual Psychophysics\n"
-                                       "Software: Veskora Scoring Team");
+    return QCoreApplication::translate("MainWindow", "Test developed by:\n"
+                                                     "Veskora Colour Science Laboratory\n"
+                                                     "Department of Visual Psychophysics\n"
+                                                     "Software: Veskora Scoring Team");
 }
 
 void ReportPainter::draw(QPainter &painter, const QSizeF &page, const ReportContent &c)

@@ -27,11 +27,10 @@ void fill(database *db)
             std::swap(caps[p], caps[p + 1]);
         }
         const QString n = QString::number(i);
-        const int user = db->insertUser(QLatin1String("First") + n, QStringLiteral("M"),
-                                        QLatin1String("Last") + n, n, QStringLiteral("01/02/1980"),
-                                        QStringLiteral("Female"), QStringLiteral("Europe"),
-                                        QStringLiteral("Food"), QStringLiteral("3 - 5 years"),
-                                        QStringLiteral("Creative"));
+        const int user = db->insertUser(
+            QLatin1String("First") + n, QStringLiteral("M"), QLatin1String("Last") + n, n,
+            QStringLiteral("01/02/1980"), QStringLiteral("Female"), QStringLiteral("Europe"),
+            QStringLiteral("Food"), QStringLiteral("3 - 5 years"), QStringLiteral("Creative"));
         db->insertTest(user, QStringLiteral("D65"), QStringLiteral("03/04/2025"),
                        QStringLiteral("comment"), CapOrder::write(caps), QStringLiteral("1234"),
                        QStringLiteral("12"));

@@ -8,6 +8,8 @@ struct Rgb
     int r, g, b;
 };
 
+// One colour per line, key 0 first, so a line number gives the key.
+// clang-format off
 constexpr Rgb Table[Count] = {
     {255, 160, 149},
     {255, 160, 145},
@@ -95,6 +97,7 @@ constexpr Rgb Table[Count] = {
     {255, 158, 166},
     {255, 156, 157},
     {255, 159, 153}};
+// clang-format on
 } // namespace
 
 QColor colour(int key)

@@ -322,9 +322,10 @@ bool HueTestFormWidget::storeNewTest(const QString &scores)
                        ui->referenceNumber->text(), ui->dob->text(), ui->gender->text(),
                        ui->locationCombo->currentText(), ui->industryCombo->currentText(),
                        ui->experienceCombo->currentText(), ui->jobCombo->currentText());
-    const bool stored = userId > 0 && db->insertTest(userId, ui->illuminationCombo->currentText(),
-                                               testDate, ui->comments->toPlainText(), scores,
-                                               ui->serialCombo->currentText(), ui->time->text());
+    const bool stored =
+        userId > 0 && db->insertTest(userId, ui->illuminationCombo->currentText(), testDate,
+                                     ui->comments->toPlainText(), scores,
+                                     ui->serialCombo->currentText(), ui->time->text());
     if (!finishWrite(connection, inTransaction, stored, tr("The test could not be saved.")))
         return false;
     changed = false;

@@ -27,12 +27,24 @@ QVector<int> untouched();
 
 QString write(const QVector<int> &caps);
 QVector<int> read(QStringView text);
-inline QVector<int> read(const QString &text) { return read(QStringView(text)); }
+inline QVector<int> read(const QString &text)
+{
+    return read(QStringView(text));
+}
 
-inline bool isComplete(const QVector<int> &caps) { return caps.size() >= Positions; }
+inline bool isComplete(const QVector<int> &caps)
+{
+    return caps.size() >= Positions;
+}
 
 // First position of each tray, and the tray holding a position (0..3).
-constexpr int trayStart(int tray) { return tray == 0 ? 0 : Tray1Size + (tray - 1) * TraySize; }
-constexpr int traySize(int tray) { return tray == 0 ? Tray1Size : TraySize; }
+constexpr int trayStart(int tray)
+{
+    return tray == 0 ? 0 : Tray1Size + (tray - 1) * TraySize;
+}
+constexpr int traySize(int tray)
+{
+    return tray == 0 ? Tray1Size : TraySize;
+}
 
 } // namespace CapOrder

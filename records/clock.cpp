@@ -10,8 +10,14 @@ QDate &fixedDay()
 }
 } // namespace
 
-QDate today() { return fixedDay().isValid() ? fixedDay() : QDate::currentDate(); }
+QDate today()
+{
+    return fixedDay().isValid() ? fixedDay() : QDate::currentDate();
+}
 
-void setToday(const QDate &date) { fixedDay() = date; }
+void setToday(const QDate &date)
+{
+    fixedDay() = date;
+}
 
 } // namespace Clock

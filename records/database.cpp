@@ -110,16 +110,21 @@ void bindSettings(QSqlQuery &q, const SettingsRecord &s)
 
 // Text binding that never turns into NULL: a null QString would be stored as
 // NULL and would then never match the "= :old" comparisons of the updates.
-inline QString t(const QString &s) { return s.isNull() ? QStringLiteral("") : s; }
+inline QString t(const QString &s)
+{
+    return s.isNull() ? QStringLiteral("") : s;
+}
 
-QString withoutQuotes(QString s) { return s.remove(QLatin1Char('"')); }
+QString withoutQuotes(QString s)
+{
+    return s.remove(QLatin1Char('"'));
+}
 
 // The ten subject columns shared by the insert and the update of a subject.
 void bindSubject(QSqlQuery &q, const QStringList &values)
 {
-    static const char *const names[] = {":first",  ":middle",   ":last",     ":refNum",
-                                        ":DOB",    ":gender",   ":location", ":industry",
-                                        ":experience", ":job"};
+    static const char *const names[] = {":first",  ":middle",   ":last",     ":refNum",     ":DOB",
+                                        ":gender", ":location", ":industry", ":experience", ":job"};
     for (int i = 0; i < 10; ++i)
         q.bindValue(QLatin1String(names[i]), t(values.value(i)));
 }
@@ -146,7 +151,10 @@ database *database::instance()
     return store;
 }
 
-void database::setInitialPath(const QString &path) { initialPathOverride() = path; }
+void database::setInitialPath(const QString &path)
+{
+    initialPathOverride() = path;
+}
 
 QString database::defaultPath(const QString &appDir, bool appDirWritable,
                               const QString &productType, const QString &appDataDir)
@@ -273,8 +281,8 @@ int database::insertUser(const QString &first, const QString &middle, const QStr
 }
 
 bool database::insertTest(int userID, const QString &illumination, const QString &testDate,
-                          const QString &comments, const QString &scores,
-                          const QString &serialNum, const QString &time)
+                          const QString &comments, const QString &scores, const QString &serialNum,
+                          const QString &time)
 {
     QSqlDatabase db = currentConnection();
     QSqlQuery q(db);
@@ -296,9 +304,8 @@ bool database::insertTest(int userID, const QString &illumination, const QString
 bool database::updateUser(const QString &first, const QString &middle, const QString &last,
                           const QString &refNum, const QString &DOB, const QString &gender,
                           const QString &location, const QString &industry,
-                          const QString &experience, const QString &job,
-                          const QString &oldFirst, const QString &oldMiddle,
-                          const QString &oldLast, const QString &oldDOB)
+                          const QString &experience, const QString &job, const QString &oldFirst,
+                          const QString &oldMiddle, const QString &oldLast, const QString &oldDOB)
 {
     QSqlDatabase db = currentConnection();
     QSqlQuery q(db);
@@ -320,10 +327,9 @@ bool database::updateUser(const QString &first, const QString &middle, const QSt
 }
 
 bool database::updateTest(int testID, const QString &illumination, const QString &testDate,
-                          const QString &comments, const QString &scores,
-                          const QString &serialNum, const QString &time, const QString &oldIll,
-                          const QString &oldTD, const QString &oldScores,
-                          const QString &oldSerialNum)
+                          const QString &comments, const QString &scores, const QString &serialNum,
+                          const QString &time, const QString &oldIll, const QString &oldTD,
+                          const QString &oldScores, const QString &oldSerialNum)
 {
     QSqlDatabase db = currentConnection();
     QSqlQuery q(db);
@@ -377,8 +383,8 @@ bool database::deleteUser(const QString &first, const QString &middle, const QSt
     return true;
 }
 
-bool database::deleteUnusedUsers(const QString &first, const QString &middle,
-                                 const QString &last, const QString &DOB)
+bool database::deleteUnusedUsers(const QString &first, const QString &middle, const QString &last,
+                                 const QString &DOB)
 {
     QSqlDatabase db = currentConnection();
     QSqlQuery q(db);
@@ -462,7 +468,8 @@ bool database::newDatabase(const QString &path)
     const QString name = QString::number(previous + 1);
     {
         QSqlDatabase db = addConnection(name, path);
-        if (!createTables(db) || !ensureSettingsRow(db, QStringLiteral("SELECT * FROM settings LIMIT 1"))) {
+        if (!createTables(db) ||
+            !ensureSettingsRow(db, QStringLiteral("SELECT * FROM settings LIMIT 1"))) {
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
             return false;
@@ -503,8 +510,7 @@ bool database::saveDatabaseAs(const QString &path)
         return false;
     // QFileInfo compares canonical paths: a link or another spelling of this file is this file.
     if (QFileInfo(path) == QFileInfo(dbPath))
-        return fail(tr("The database could not be saved"),
-                    tr("it cannot be copied onto itself"));
+        return fail(tr("The database could not be saved"), tr("it cannot be copied onto itself"));
     if (QFileInfo(path).isDir())
         return fail(tr("The database could not be saved"), tr("%1 is a folder").arg(path));
 
@@ -529,8 +535,7 @@ bool database::saveDatabaseAs(const QString &path)
     // and a failed copy leaves it as it was.
     const QString partial = uniqueNameBeside(path, QStringLiteral("partial"));
     if (partial.isEmpty())
-        return fail(tr("The database could not be saved"),
-                    tr("%1 could not be written").arg(path));
+        return fail(tr("The database could not be saved"), tr("%1 could not be written").arg(path));
     const int previous = connectionNumber;
     const QString name = QString::number(previous + 1);
     bool ok = false;
@@ -540,9 +545,8 @@ bool database::saveDatabaseAs(const QString &path)
         if (ok) {
             connectionNumber = previous + 1; // the inserts below run on the copy
             for (const databaseEntry &e : qAsConst(records)) {
-                const int userId = insertUser(e.first, e.middle, e.last, e.refNum, e.DOB,
-                                              e.gender, e.location, e.industry, e.experience,
-                                              e.job);
+                const int userId = insertUser(e.first, e.middle, e.last, e.refNum, e.DOB, e.gender,
+                                              e.location, e.industry, e.experience, e.job);
                 if (userId == 0 || !insertTest(userId, e.illumination, e.testDate, e.comments,
                                                e.scores, e.serialNum, e.time)) {
                     ok = false;
@@ -608,15 +612,15 @@ SettingsRecord database::getSettings()
     if (q.exec() && q.next()) {
         SettingsRecord s;
         bool *const switches[] = {
-            &s.scoreMode,         &s.testGui,         &s.testReport,      &s.tesGui,
-            &s.tesReport,         &s.sqrtTesGui,      &s.sqrtTesReport,   &s.vingrysGui,
-            &s.vingrysReport,     &s.classGui,        &s.classReport,     &s.percentFirstGui,
+            &s.scoreMode,          &s.testGui,        &s.testReport,        &s.tesGui,
+            &s.tesReport,          &s.sqrtTesGui,     &s.sqrtTesReport,     &s.vingrysGui,
+            &s.vingrysReport,      &s.classGui,       &s.classReport,       &s.percentFirstGui,
             &s.percentFirstReport, &s.percentSomeGui, &s.percentSomeReport, &s.percentExpGui,
             &s.percentExpReport};
         int column = 1;
         for (bool *b : switches)
             *b = q.value(column++).toInt() != 0;
-        int *const numbers[] = {&s.language, &s.illumination, &s.location,  &s.industry,
+        int *const numbers[] = {&s.language, &s.illumination, &s.location, &s.industry,
                                 &s.job,      &s.experience,   &s.serialNum};
         for (int *n : numbers)
             *n = q.value(column++).toInt();

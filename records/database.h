@@ -36,17 +36,17 @@ public:
 
     int insertUser(const QString &first, const QString &middle, const QString &last,
                    const QString &refNum, const QString &DOB, const QString &gender,
-                   const QString &location, const QString &industry,
-                   const QString &experience, const QString &job);
+                   const QString &location, const QString &industry, const QString &experience,
+                   const QString &job);
     bool insertTest(int userID, const QString &illumination, const QString &testDate,
                     const QString &comments, const QString &scores, const QString &serialNum,
                     const QString &time);
     // True when a subject row matched the old values and was rewritten.
     bool updateUser(const QString &first, const QString &middle, const QString &last,
                     const QString &refNum, const QString &DOB, const QString &gender,
-                    const QString &location, const QString &industry,
-                    const QString &experience, const QString &job, const QString &oldFirst,
-                    const QString &oldMiddle, const QString &oldLast, const QString &oldDOB);
+                    const QString &location, const QString &industry, const QString &experience,
+                    const QString &job, const QString &oldFirst, const QString &oldMiddle,
+                    const QString &oldLast, const QString &oldDOB);
     // True when the test row matched the old values and was rewritten.
     bool updateTest(int testID, const QString &illumination, const QString &testDate,
                     const QString &comments, const QString &scores, const QString &serialNum,
@@ -65,7 +65,11 @@ public:
     // 11 subject columns), as the load of all tests and the searches read it.
     // The row's cap-order text, quotes removed, goes to `scores` or is turned
     // into the TES, as asked.
-    enum JoinedRowArrangement { ScoresToTes, ScoresAsText };
+    enum JoinedRowArrangement
+    {
+        ScoresToTes,
+        ScoresAsText
+    };
     static databaseEntry fromJoinedRow(const QSqlQuery &q, JoinedRowArrangement arrangement);
     QList<databaseEntry> getAllTests();
     // TES of a cap-order text as decimal text; empty for a text that is not a full set.

@@ -7,7 +7,7 @@
 // kept exactly as they were stored or shown.
 struct databaseEntry
 {
-    QString testID;  // tests.id; empty while the test has not been stored
+    QString testID; // tests.id; empty while the test has not been stored
     QString first;
     QString middle;
     QString last;
@@ -23,17 +23,17 @@ struct databaseEntry
     QString job;
     QString location;
     QString serialNum;
-    QString scores;  // cap-order text of the arrangement
-    QString tes;     // Total Error Score; filled only by the load of all tests
+    QString scores; // cap-order text of the arrangement
+    QString tes;    // Total Error Score; filled only by the load of all tests
 
     bool operator==(const databaseEntry &o) const
     {
-        return testID == o.testID && first == o.first && middle == o.middle && last == o.last
-               && refNum == o.refNum && DOB == o.DOB && testDate == o.testDate && time == o.time
-               && comments == o.comments && gender == o.gender && experience == o.experience
-               && illumination == o.illumination && industry == o.industry && job == o.job
-               && location == o.location && serialNum == o.serialNum && scores == o.scores
-               && tes == o.tes;
+        return testID == o.testID && first == o.first && middle == o.middle && last == o.last &&
+               refNum == o.refNum && DOB == o.DOB && testDate == o.testDate && time == o.time &&
+               comments == o.comments && gender == o.gender && experience == o.experience &&
+               illumination == o.illumination && industry == o.industry && job == o.job &&
+               location == o.location && serialNum == o.serialNum && scores == o.scores &&
+               tes == o.tes;
     }
     bool operator!=(const databaseEntry &o) const { return !(*this == o); }
 };

@@ -38,19 +38,23 @@ struct SettingsRecord
     // switches, then the eight screen switches.
     QList<bool> analysisSwitches() const
     {
-        return {testReport,    tesReport,          sqrtTesReport,     vingrysReport,
-                classReport,   percentFirstReport, percentSomeReport, percentExpReport,
-                testGui,       tesGui,             sqrtTesGui,        vingrysGui,
-                classGui,      percentFirstGui,    percentSomeGui,    percentExpGui};
+        return {testReport,        tesReport,
+                sqrtTesReport,     vingrysReport,
+                classReport,       percentFirstReport,
+                percentSomeReport, percentExpReport,
+                testGui,           tesGui,
+                sqrtTesGui,        vingrysGui,
+                classGui,          percentFirstGui,
+                percentSomeGui,    percentExpGui};
     }
 
     bool operator==(const SettingsRecord &o) const
     {
-        return scoreMode == o.scoreMode && analysisSwitches() == o.analysisSwitches()
-               && language == o.language && illumination == o.illumination
-               && location == o.location && industry == o.industry && job == o.job
-               && experience == o.experience && serialNum == o.serialNum
-               && footerImgPath == o.footerImgPath && footerText == o.footerText;
+        return scoreMode == o.scoreMode && analysisSwitches() == o.analysisSwitches() &&
+               language == o.language && illumination == o.illumination && location == o.location &&
+               industry == o.industry && job == o.job && experience == o.experience &&
+               serialNum == o.serialNum && footerImgPath == o.footerImgPath &&
+               footerText == o.footerText;
     }
     bool operator!=(const SettingsRecord &o) const { return !(*this == o); }
 };

@@ -128,8 +128,7 @@ const char *const ExperienceTexts[] = {
     QT_TRANSLATE_NOOP("preferences", "20 + years"),
 };
 
-template <size_t N>
-QStringList toList(const char *const (&texts)[N], const char *context)
+template <size_t N> QStringList toList(const char *const (&texts)[N], const char *context)
 {
     QStringList list;
     list.reserve(int(N));
@@ -158,8 +157,14 @@ QStringList build(Kind kind, const char *context)
 
 } // namespace
 
-QStringList sources(Kind kind) { return build(kind, nullptr); }
+QStringList sources(Kind kind)
+{
+    return build(kind, nullptr);
+}
 
-QStringList translated(Kind kind, const char *context) { return build(kind, context); }
+QStringList translated(Kind kind, const char *context)
+{
+    return build(kind, context);
+}
 
 } // namespace Vocabulary

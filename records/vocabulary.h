@@ -8,7 +8,14 @@
 // holds the displayed text of the chosen entry.
 namespace Vocabulary {
 
-enum Kind { Illumination, Location, Industry, Job, Experience };
+enum Kind
+{
+    Illumination,
+    Location,
+    Industry,
+    Job,
+    Experience
+};
 
 // The English source texts, index for index.
 QStringList sources(Kind kind);

@@ -44,9 +44,11 @@ private slots:
         QTest::addColumn<int>("furtherCount");
         QTest::addColumn<int>("leftOut");
 
-        QTest::newRow("alone") << TestSupport::cap85InTray2() << QVector<QVector<int>>{} << 207 << 0 << 0;
-        QTest::newRow("0 and 207") << CapOrder::untouched()
-                                   << QVector<QVector<int>>{TestSupport::cap85InTray2()} << 103 << 1 << 0;
+        QTest::newRow("alone") << TestSupport::cap85InTray2() << QVector<QVector<int>>{} << 207 << 0
+                               << 0;
+        QTest::newRow("0 and 207")
+            << CapOrder::untouched() << QVector<QVector<int>>{TestSupport::cap85InTray2()} << 103
+            << 1 << 0;
         QTest::newRow("4, 4, 4 and 207")
             << tes4(30) << QVector<QVector<int>>{tes4(50), tes4(60), TestSupport::cap85InTray2()}
             << (4 + 4 + 4 + 207) / 4 << 3 << 0;
@@ -111,7 +113,8 @@ private slots:
 
     void averageOfOneIsTheCurve()
     {
-        const std::optional<ScoredSelection> s = ScoredSelection::build(TestSupport::cap85InTray2());
+        const std::optional<ScoredSelection> s =
+            ScoredSelection::build(TestSupport::cap85InTray2());
         QVERIFY(s);
         for (bool kinnear : {false, true}) {
             for (bool filter : {false, true})

@@ -71,8 +71,8 @@ private slots:
         QTest::newRow("swap 21/22") << TestSupport::swapped(untouched, 21, 22)
                                     << scoresWith({{20, 3}, {21, 3}, {22, 3}, {23, 3}}) << 4;
         QTest::newRow("cap 85 first in tray 2")
-            << TestSupport::cap85InTray2() << scoresWith({{0, 3}, {21, 23}, {22, 125}, {23, 63}, {84, 3}})
-            << 207;
+            << TestSupport::cap85InTray2()
+            << scoresWith({{0, 3}, {21, 23}, {22, 125}, {23, 63}, {84, 3}}) << 207;
         // Inside tray 1 cap 85 counts as 0 wherever it lies: next to cap 1 it is one step.
         QVector<int> inTray1 = TestSupport::ascending();
         inTray1.removeLast();
@@ -115,7 +115,8 @@ private slots:
 
         QTest::newRow("untouched") << CapOrder::untouched() << PositionMap{};
         QTest::newRow("cap 85 first in tray 2")
-            << TestSupport::cap85InTray2() << PositionMap{{1, 3}, {22, 23}, {85, 125}, {23, 63}, {84, 3}};
+            << TestSupport::cap85InTray2()
+            << PositionMap{{1, 3}, {22, 23}, {85, 125}, {23, 63}, {84, 3}};
         QTest::newRow("swap 30/31") << TestSupport::swapped(CapOrder::untouched(), 30, 31)
                                     << PositionMap{{29, 3}, {30, 3}, {31, 3}, {32, 3}};
         // Cap 4 lies at positions 4 and 5 and cap 5 nowhere: the later position

@@ -1,8 +1,8 @@
 #include "caporder.h"
 #include "vingrys.h"
 
-#include <QRandomGenerator>
 #include "testsupport.h"
+#include <QRandomGenerator>
 
 #include <QtTest>
 #include <algorithm>
@@ -45,8 +45,8 @@ private slots:
                                   QStringLiteral("1.28")};
         QTest::newRow("untouched") << CapOrder::untouched() << 54.149 << 0.001 << 0.99994 << 0.00001
                                    << 1.2842 << 0.0001 << perfect;
-        QTest::newRow("1 to 85") << TestSupport::ascending() << 54.149 << 0.001 << 0.99994 << 0.00001 << 1.2842
-                                 << 0.0001 << perfect;
+        QTest::newRow("1 to 85") << TestSupport::ascending() << 54.149 << 0.001 << 0.99994
+                                 << 0.00001 << 1.2842 << 0.0001 << perfect;
         QTest::newRow("tray 2 reversed")
             << tray2Reversed() << 46.684 << 0.001 << 3.7558 << 0.0001 << 4.7978 << 0.0001
             << QStringList{QStringLiteral("46.68"), QStringLiteral("3.76"), QStringLiteral("4.80")};

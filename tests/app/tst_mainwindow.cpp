@@ -16,7 +16,10 @@
 
 namespace {
 
-QImage iconImage(const QIcon &icon) { return icon.pixmap(24, 24).toImage(); }
+QImage iconImage(const QIcon &icon)
+{
+    return icon.pixmap(24, 24).toImage();
+}
 
 // Answers the next modal message box with its default button; returns its text through *seen.
 void answerNextMessageBox(QString *seen)
@@ -154,8 +157,9 @@ private slots:
                             << QStringLiteral("file:///opt/v/Help/Japanese/html/index.htm");
         QTest::newRow("it") << QStringLiteral("it")
                             << QStringLiteral("file:///opt/v/Help/English/html/index.htm");
-        QTest::newRow("windows folder") << QStringLiteral("ja")
-                                        << QStringLiteral("file:///C:/Program Files/V/Help/Japanese/html/index.htm");
+        QTest::newRow("windows folder")
+            << QStringLiteral("ja")
+            << QStringLiteral("file:///C:/Program Files/V/Help/Japanese/html/index.htm");
         QTest::newRow("en") << QStringLiteral("en")
                             << QStringLiteral("file:///opt/v/Help/English/html/index.htm");
     }
@@ -163,9 +167,10 @@ private slots:
     {
         QFETCH(QString, code);
         QFETCH(QString, expected);
-        const QString dir = QString::fromLatin1(QTest::currentDataTag()) == QLatin1String("windows folder")
-                                ? QStringLiteral("C:/Program Files/V")
-                                : QStringLiteral("/opt/v");
+        const QString dir =
+            QString::fromLatin1(QTest::currentDataTag()) == QLatin1String("windows folder")
+                ? QStringLiteral("C:/Program Files/V")
+                : QStringLiteral("/opt/v");
         QCOMPARE(QUrl(MainWindow::helpAddress(dir, code)), QUrl(expected));
     }
 
@@ -175,12 +180,11 @@ private slots:
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
         MainWindow w;
         w.setLanguageCode(QStringLiteral("ja"));
-        QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("HelpButton")),
-                          Qt::LeftButton);
+        QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("HelpButton")), Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(catcher.urls.size(), 1);
-        QVERIFY(catcher.urls[0].toLocalFile().endsWith(
-            QLatin1String("/Help/Japanese/html/index.htm")));
+        QVERIFY(
+            catcher.urls[0].toLocalFile().endsWith(QLatin1String("/Help/Japanese/html/index.htm")));
         QVERIFY(catcher.urls[0].toLocalFile().startsWith(QCoreApplication::applicationDirPath()));
     }
 
@@ -190,7 +194,8 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("none") << QStringLiteral("/d/file") << QStringLiteral("/d/file.sqlite");
         QTest::newRow("already") << QStringLiteral("/d/f.sqlite") << QStringLiteral("/d/f.sqlite");
-        QTest::newRow("upper case") << QStringLiteral("/d/F.SQLITE") << QStringLiteral("/d/F.SQLITE");
+        QTest::newRow("upper case")
+            << QStringLiteral("/d/F.SQLITE") << QStringLiteral("/d/F.SQLITE");
         QTest::newRow("other") << QStringLiteral("/d/f.db") << QStringLiteral("/d/f.db.sqlite");
     }
     void extensionRule()
@@ -204,8 +209,8 @@ private slots:
     {
         database *store = database::instance();
         TestSupport::useFreshDatabase();
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"),
-                                                         QStringLiteral("Lee")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         store->insertSerialNum(QStringLiteral("42"), QStringLiteral("01/01/2025"));
         const QString original = store->path();
         MainWindow w;

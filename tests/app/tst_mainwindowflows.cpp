@@ -19,8 +19,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -35,8 +35,7 @@ namespace {
 class BoxAnswerer : public QObject
 {
 public:
-    explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers)
-        : pending(std::move(answers))
+    explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers) : pending(std::move(answers))
     {
         timer.setInterval(10);
         connect(&timer, &QTimer::timeout, this, [this] {
@@ -67,10 +66,22 @@ template <typename T> T *child(QObject *parent, const char *name)
     return found;
 }
 
-QStackedWidget *stack(MainWindow &w) { return child<QStackedWidget>(&w, "stackedWidget"); }
-HueTestFormWidget *newForm(MainWindow &w) { return child<HueTestFormWidget>(&w, "newHueTestWidget"); }
-HueTestFormWidget *viewForm(MainWindow &w) { return child<HueTestFormWidget>(&w, "viewHueTestWidget"); }
-AnalysisFormWidget *analysis(MainWindow &w) { return child<AnalysisFormWidget>(&w, "analysisWidget"); }
+QStackedWidget *stack(MainWindow &w)
+{
+    return child<QStackedWidget>(&w, "stackedWidget");
+}
+HueTestFormWidget *newForm(MainWindow &w)
+{
+    return child<HueTestFormWidget>(&w, "newHueTestWidget");
+}
+HueTestFormWidget *viewForm(MainWindow &w)
+{
+    return child<HueTestFormWidget>(&w, "viewHueTestWidget");
+}
+AnalysisFormWidget *analysis(MainWindow &w)
+{
+    return child<AnalysisFormWidget>(&w, "analysisWidget");
+}
 
 // Drags one cap of tray 1 the way a drop does: by moving a row of the list's model.
 void moveCap(HueTestFormWidget *form, int from, int to)
@@ -87,7 +98,10 @@ void fillNames(HueTestFormWidget *form, const QString &first, const QString &las
     child<QLineEdit>(form, "dob")->setText(QStringLiteral("02/03/1990"));
 }
 
-int storedTests() { return database::instance()->getAllTests().size(); }
+int storedTests()
+{
+    return database::instance()->getAllTests().size();
+}
 
 QString runTool(const QString &tool, const QStringList &args)
 {
@@ -185,7 +199,8 @@ private slots:
 
     void viewPageChangesPromptOnceGoingToAnalysis()
     {
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         MainWindow w;
         databaseEntry e = database::instance()->getAllTests().last();
         e.scores = database::instance()->getScores(e.testID);
@@ -202,7 +217,8 @@ private slots:
 
     void leavingTheViewPageForNewAsks()
     {
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         MainWindow w;
         databaseEntry e = database::instance()->getAllTests().last();
         e.scores = database::instance()->getScores(e.testID);
@@ -227,11 +243,14 @@ private slots:
         SettingsRecord kinnear;
         kinnear.scoreMode = true;
         QVERIFY(store->updateSettings(kinnear));
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Dan"), QStringLiteral("Other")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Dan"), QStringLiteral("Other")));
 
         TestSupport::useFreshDatabase();
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Bob"), QStringLiteral("Ray")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Bob"), QStringLiteral("Ray")));
         MainWindow w;
         QVERIFY(!analysis(w)->isKinnear());
         w.databaseViewSelected();
@@ -244,10 +263,11 @@ private slots:
         FileDialogs::setResponder([other](FileDialogs::Kind, const QString &) { return other; });
         child<QAction>(&w, "actionOpen")->trigger();
         QCOMPARE(store->path(), other);
-        QVERIFY(analysis(w)->isKinnear());   // the new file's settings are in force
-        QVERIFY(!viewForm(w)->isLoaded());   // no Update can reach a test of the new file
+        QVERIFY(analysis(w)->isKinnear()); // the new file's settings are in force
+        QVERIFY(!viewForm(w)->isLoaded()); // no Update can reach a test of the new file
         QCOMPARE(table->model()->rowCount(), 1);
-        QCOMPARE(child<DatabaseFormWidget>(&w, "databaseWidget")->csvLines().size(), 1); // header only
+        QCOMPARE(child<DatabaseFormWidget>(&w, "databaseWidget")->csvLines().size(),
+                 1); // header only
     }
 
     void closingWithUnsavedChangesAsks()
@@ -292,7 +312,8 @@ private slots:
     void selectionGoesToViewAndAnalysis()
     {
         for (const char *name : {"Ann", "Bob", "Cy"})
-            TestSupport::storeEntry(TestSupport::sampleEntry(QLatin1String(name), QStringLiteral("Lee")));
+            TestSupport::storeEntry(
+                TestSupport::sampleEntry(QLatin1String(name), QStringLiteral("Lee")));
         MainWindow w;
         QList<databaseEntry> picked = database::instance()->getAllTests();
         for (databaseEntry &e : picked)
@@ -321,18 +342,21 @@ private slots:
         SettingsRecord s;
         s.tesReport = true;
         database::instance()->updateSettings(s);
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         MainWindow w;
         databaseEntry e = database::instance()->getAllTests().last();
         e.scores = database::instance()->getScores(e.testID);
         w.testSelected({e});
         w.viewArrangeClicked();
-        QVERIFY(analysis(w)->reportTextPart1().contains(QLatin1String("Total Error Score (TES): 0\n")));
+        QVERIFY(
+            analysis(w)->reportTextPart1().contains(QLatin1String("Total Error Score (TES): 0\n")));
         moveCap(viewForm(w), 1, 0);
         QTest::mouseClick(child<QPushButton>(viewForm(w), "saveButton"), Qt::LeftButton);
         // The swap of positions 0 and 1 scores 4, and the page shows the edited test.
-        QVERIFY2(analysis(w)->reportTextPart1().contains(QLatin1String("Total Error Score (TES): 4\n")),
-                 qPrintable(analysis(w)->reportTextPart1()));
+        QVERIFY2(
+            analysis(w)->reportTextPart1().contains(QLatin1String("Total Error Score (TES): 4\n")),
+            qPrintable(analysis(w)->reportTextPart1()));
         QVERIFY(database::instance()->getScores(e.testID).startsWith(QLatin1String("1, 85, 2, ")));
     }
 
@@ -356,7 +380,8 @@ private slots:
 
     void switchingLanguageRetranslatesInPlace()
     {
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         MainWindow w;
         auto *illumination = child<QComboBox>(newForm(w), "illuminationCombo");
         illumination->setCurrentIndex(8); // "Other"
@@ -382,7 +407,8 @@ private slots:
         w.loadLanguage();
         const Shown german = shown();
         QVERIFY(german.title != english.title);
-        QCOMPARE(german.title, QCoreApplication::translate("MainWindow", "Veskora Scoring Software"));
+        QCOMPARE(german.title,
+                 QCoreApplication::translate("MainWindow", "Veskora Scoring Software"));
         QVERIFY(german.menu != english.menu);
         QVERIFY(german.newButton != english.newButton);
         QVERIFY(german.save != english.save);
@@ -420,7 +446,8 @@ private slots:
 
     void copyNameAndAnalysis()
     {
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         MainWindow w;
         databaseEntry e = database::instance()->getAllTests().last();
         e.scores = database::instance()->getScores(e.testID);
@@ -456,7 +483,8 @@ private slots:
 
     void pdfReportCarriesItsTexts()
     {
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Joanna"), QStringLiteral("Smith")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Joanna"), QStringLiteral("Smith")));
         SettingsRecord s;
         s.tesReport = s.classReport = true;
         database::instance()->updateSettings(s);
@@ -472,7 +500,8 @@ private slots:
         QVERIFY(QFile::exists(pdf));
 
         const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
-        const QString text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        const QString text = runTool(QStringLiteral("pdftotext"),
+                                     {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         if (info.isEmpty() || text.isEmpty())
             QSKIP("poppler-utils is not installed");
         QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))));
@@ -480,7 +509,8 @@ private slots:
         QVERIFY(text.contains(QLatin1String("Veskora Results")));
         QVERIFY(text.contains(QLatin1String("Results")));
         const QString flat = QString(text).simplified();
-        for (const QString &part : {analysis(w)->reportTextPart1(), analysis(w)->reportTextPart2()}) {
+        for (const QString &part :
+             {analysis(w)->reportTextPart1(), analysis(w)->reportTextPart2()}) {
             const QStringList lines = part.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             QVERIFY(!lines.isEmpty());
             for (const QString &line : lines)
@@ -519,7 +549,8 @@ private slots:
 
     void csvExportAndImportThroughTheWindow()
     {
-        TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         MainWindow w;
         w.databaseViewSelected();
         auto *table = w.findChild<QAbstractItemView *>(QStringLiteral("tableDisplay"));
@@ -544,9 +575,9 @@ private slots:
     {
         MainWindow w;
         QSqlQuery trigger(database::instance()->currentConnection());
-        QVERIFY(trigger.exec(QStringLiteral(
-            "CREATE TRIGGER refuse BEFORE INSERT ON users WHEN NEW.first = 'Bad' "
-            "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+        QVERIFY(trigger.exec(
+            QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON users WHEN NEW.first = 'Bad' "
+                           "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
         const QString file = TestSupport::tempDir() + QLatin1String("/two.csv");
         QFile f(file);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -576,7 +607,8 @@ private slots:
         QFETCH(QString, action);
         MainWindow w;
         const QString missing = TestSupport::tempDir() + QLatin1String("/missing-file");
-        FileDialogs::setResponder([missing](FileDialogs::Kind, const QString &) { return missing; });
+        FileDialogs::setResponder(
+            [missing](FileDialogs::Kind, const QString &) { return missing; });
         BoxAnswerer answers({QMessageBox::Ok});
         w.findChild<QAction *>(action)->trigger();
         QCOMPARE(answers.texts.size(), 1);

@@ -87,7 +87,8 @@ private slots:
         QCOMPARE(inked(page, QRect(box.right() + 2, box.top(), 500 - box.right() - 4, 130)), 0);
         // It takes more than one line.
         const int lineHeight = QFontMetrics(QFont(QStringLiteral("times"), 10)).height();
-        QVERIFY(inked(page, QRect(box.left(), box.top() + lineHeight + 2, box.width(), lineHeight)) > 0);
+        QVERIFY(inked(page,
+                      QRect(box.left(), box.top() + lineHeight + 2, box.width(), lineHeight)) > 0);
     }
 
     void chartAndColumnsAreDrawn()
@@ -99,9 +100,12 @@ private slots:
         content.leftText = QStringLiteral("Name: Ann Lee\nTotal Error Score (TES): 4");
         content.rightText = QStringLiteral("Cap Order:\n85, 1, 2");
         const QImage page = render(content);
-        QVERIFY(inked(page, ReportPainter::chartBox(Page).toRect().adjusted(10, 10, -10, -10)) > 1000);
-        QVERIFY(inked(page, ReportPainter::leftColumnBox(Page).toRect().adjusted(3, 3, -3, -3)) > 100);
-        QVERIFY(inked(page, ReportPainter::rightColumnBox(Page).toRect().adjusted(3, 3, -3, -3)) > 100);
+        QVERIFY(inked(page, ReportPainter::chartBox(Page).toRect().adjusted(10, 10, -10, -10)) >
+                1000);
+        QVERIFY(inked(page, ReportPainter::leftColumnBox(Page).toRect().adjusted(3, 3, -3, -3)) >
+                100);
+        QVERIFY(inked(page, ReportPainter::rightColumnBox(Page).toRect().adjusted(3, 3, -3, -3)) >
+                100);
         QVERIFY(inked(page, ReportPainter::titleBox(Page).toRect()) > 100);
     }
 };

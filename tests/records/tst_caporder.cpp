@@ -31,9 +31,8 @@ private slots:
         QTest::newRow("empty text") << QString() << QVector<int>{0};
         QTest::newRow("signs") << QStringLiteral("-3,+4") << QVector<int>{-3, 4};
         QTest::newRow("lone sign") << QStringLiteral("-,+") << QVector<int>{0, 0};
-        QTest::newRow("overflow reads 0")
-            << QStringLiteral("99999999999,2147483647,-2147483648")
-            << QVector<int>{0, 2147483647, -2147483647 - 1};
+        QTest::newRow("overflow reads 0") << QStringLiteral("99999999999,2147483647,-2147483648")
+                                          << QVector<int>{0, 2147483647, -2147483647 - 1};
         QTest::newRow("quote is not a digit") << QStringLiteral("\"85,1") << QVector<int>{0, 1};
         QTest::newRow("inner blank") << QStringLiteral("1 2,3") << QVector<int>{0, 3};
     }

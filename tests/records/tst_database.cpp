@@ -121,8 +121,8 @@ private slots:
         database *db = database::instance();
         QVERIFY(storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"))) > 0);
         const QString path = db->path();
-        const QString bad = TestSupport::tempDir() + QLatin1String("/bad-")
-                            + QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+        const QString bad = TestSupport::tempDir() + QLatin1String("/bad-") +
+                            QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
         if (create) {
             QFile f(bad);
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -147,7 +147,8 @@ private slots:
         QTest::newRow("writable program folder")
             << true << QStringLiteral("debian") << QStringLiteral("/opt/v/VK100DB.sqlite");
         QTest::newRow("installed program")
-            << false << QStringLiteral("debian") << QStringLiteral("/home/u/.local/share/Veskora/VK100DB.sqlite");
+            << false << QStringLiteral("debian")
+            << QStringLiteral("/home/u/.local/share/Veskora/VK100DB.sqlite");
         QTest::newRow("windows") << true << QStringLiteral("windows")
                                  << QStringLiteral("C:\\ProgramData\\Veskora\\VK100DB.sqlite");
         QTest::newRow("winrt") << false << QStringLiteral("winrt")
@@ -203,8 +204,8 @@ private slots:
         QStringList bare;
         for (int cap : CapOrder::untouched())
             bare << QString::number(cap);
-        QTest::newRow("quoted") << QLatin1Char('"') + CapOrder::write(CapOrder::untouched())
-                                       + QLatin1Char('"')
+        QTest::newRow("quoted") << QLatin1Char('"') + CapOrder::write(CapOrder::untouched()) +
+                                       QLatin1Char('"')
                                 << QStringLiteral("0");
         QTest::newRow("bare commas") << bare.join(QLatin1Char(',')) << QStringLiteral("0");
         QTest::newRow("short text has no score") << QStringLiteral("1, 2, 3, ") << QString();
@@ -257,7 +258,8 @@ private slots:
         database *db = database::instance();
         const databaseEntry e = sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
         const int id = storeEntry(e);
-        const QString newScores = CapOrder::write(TestSupport::swapped(CapOrder::untouched(), 1, 2));
+        const QString newScores =
+            CapOrder::write(TestSupport::swapped(CapOrder::untouched(), 1, 2));
         QCOMPARE(db->updateTest(id, QStringLiteral("A"), QStringLiteral("05/06/2026"),
                                 QStringLiteral("edited"), newScores, QStringLiteral("77"),
                                 QStringLiteral("9"), oldIll, e.testDate,
@@ -275,9 +277,9 @@ private slots:
         const databaseEntry e = sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
         storeEntry(e);
         storeEntry(e); // a second test of the same subject: its own subject row
-        QVERIFY(db->updateUser(QStringLiteral("Anne"), e.middle, e.last, e.refNum, e.DOB,
-                               e.gender, e.location, e.industry, e.experience, e.job, e.first,
-                               e.middle, e.last, e.DOB));
+        QVERIFY(db->updateUser(QStringLiteral("Anne"), e.middle, e.last, e.refNum, e.DOB, e.gender,
+                               e.location, e.industry, e.experience, e.job, e.first, e.middle,
+                               e.last, e.DOB));
         const QList<databaseEntry> all = db->getAllTests();
         QCOMPARE(all.size(), 2);
         QCOMPARE(all[0].first, QStringLiteral("Anne"));
@@ -384,7 +386,8 @@ private slots:
         database *db = database::instance();
         storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         const QString path = db->path();
-        QVERIFY(!db->saveDatabaseAs(TestSupport::tempDir() + QLatin1String("/no/such/dir/x.sqlite")));
+        QVERIFY(
+            !db->saveDatabaseAs(TestSupport::tempDir() + QLatin1String("/no/such/dir/x.sqlite")));
         QVERIFY(!db->lastError().isEmpty());
         QCOMPARE(db->path(), path);
         QVERIFY(storeEntry(sampleEntry(QStringLiteral("Bob"), QStringLiteral("Ray"))) > 0);
@@ -423,10 +426,10 @@ private slots:
         QVERIFY(db->updateSettings(kinnearOnly));
         const SettingsRecord back = db->getSettings();
         QVERIFY(back.scoreMode);
-        QCOMPARE(back.analysisSwitches(), QList<bool>() << false << false << false << false
-                                                        << false << false << false << false
-                                                        << false << false << false << false
-                                                        << false << false << false << false);
+        QCOMPARE(back.analysisSwitches(), QList<bool>()
+                                              << false << false << false << false << false << false
+                                              << false << false << false << false << false << false
+                                              << false << false << false << false);
     }
 
     void analysisSwitchOrder()

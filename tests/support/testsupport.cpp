@@ -28,12 +28,14 @@ int &fileCounter()
 }
 } // namespace
 
-QString tempDir() { return dir().path(); }
+QString tempDir()
+{
+    return dir().path();
+}
 
 QString useFreshDatabase(const QString &name)
 {
-    const QString path =
-        dir().filePath(QString::number(++fileCounter()) + QLatin1Char('-') + name);
+    const QString path = dir().filePath(QString::number(++fileCounter()) + QLatin1Char('-') + name);
     if (!storeCreated()) {
         database::setInitialPath(path);
         database::instance();

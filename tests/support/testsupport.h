@@ -17,8 +17,7 @@ QString useFreshDatabase(const QString &name = QStringLiteral("test.sqlite"));
 QString tempDir();
 
 // A record with every subject and test field filled, the given names and arrangement.
-databaseEntry sampleEntry(const QString &first, const QString &last,
-                          const QVector<int> &caps = {});
+databaseEntry sampleEntry(const QString &first, const QString &last, const QVector<int> &caps = {});
 
 // Stores a record through the store's own insert operations; returns the new test id.
 int storeEntry(const databaseEntry &e);
