@@ -6,6 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 fuzz_seconds=${1:-60}
 "$root/scripts/install-deps.sh"
+# An unformatted file fails the run before anything is built.
+"$root/scripts/check-format.sh"
 build="$root/build/test"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVK_SANITIZE=ON \
       -DVK_BUILD_TESTS=ON
