@@ -1,9 +1,20 @@
-# Warnings every target of the project compiles with.
+option(VK_WERROR "Treat compiler warnings as errors (the test build sets it)" OFF)
+
+# Warnings every target of the project compiles with. Qt's headers come in through its
+# imported targets, whose include folders CMake passes as -isystem, so they stay quiet.
 function(vk_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra)
-    # Plain ASCII literals must not silently become user-visible text in the widget layer.
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wshadow -Wnon-virtual-dtor
+                           -Wold-style-cast -Wconversion)
+    # Only the test build fails on a warning: a newer compiler on a user's machine may warn
+    # about code that is sound, and that must not stop the release build there.
+    if(VK_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+    # Plain ASCII literals must not silently become user-visible text: every such text goes
+    # through tr() (where lupdate finds it), QStringLiteral or QLatin1String.
     target_compile_definitions(${target} PRIVATE QT_USE_QSTRINGBUILDER QT_NO_CAST_TO_ASCII
-                               QT_NO_FOREACH QT_DISABLE_DEPRECATED_BEFORE=0x050F00)
+                               QT_NO_CAST_FROM_ASCII QT_NO_FOREACH
+                               QT_DISABLE_DEPRECATED_BEFORE=0x050F00)
 endfunction()
 
 # A static library for one subsystem folder.

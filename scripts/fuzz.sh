@@ -14,7 +14,7 @@ build="$root/build/fuzz"
 targets=(caporder csv hdb vkt)
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DBUILD_FUZZERS=ON -DVK_BUILD_TESTS=OFF >/dev/null
+    -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DBUILD_FUZZERS=ON -DVK_BUILD_TESTS=OFF -DVK_WERROR=ON >/dev/null
 cmake --build "$build" -j 2 --target "${targets[@]/#/fuzz_}"
 
 findings="$build/findings"

@@ -9,8 +9,9 @@ fuzz_seconds=${1:-60}
 # An unformatted file fails the run before anything is built.
 "$root/scripts/check-format.sh"
 build="$root/build/test"
+# Warnings are errors here, on the toolchain install-deps.sh puts in place.
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVK_SANITIZE=ON \
-      -DVK_BUILD_TESTS=ON
+      -DVK_BUILD_TESTS=ON -DVK_WERROR=ON
 cmake --build "$build"
 export QT_QPA_PLATFORM=offscreen
 log=$(mktemp)

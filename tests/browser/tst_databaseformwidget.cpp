@@ -130,8 +130,8 @@ private slots:
                             TestSupport::swapped(CapOrder::untouched(), 3, 9));
         DatabaseFormWidget w;
         QCOMPARE(shown(w, 17), (QStringList{QString::number(b), QString::number(a)}));
-        QCOMPARE(shown(w, 0), (QStringList{"2", "1"}));
-        QCOMPARE(shown(w, 1), (QStringList{"Bob", "Ann"}));
+        QCOMPARE(shown(w, 0), TestSupport::texts({"2", "1"}));
+        QCOMPARE(shown(w, 1), TestSupport::texts({"Bob", "Ann"}));
         QCOMPARE(shown(w, 16).at(1), QStringLiteral("0"));
         QCOMPARE(shown(w, 16).at(0), database::calcTES(CapOrder::write(
                                          TestSupport::swapped(CapOrder::untouched(), 3, 9))));
@@ -147,38 +147,38 @@ private slots:
         QTest::addColumn<QStringList>("firsts");
         QTest::newRow("contains an") << "First"
                                      << "Contains"
-                                     << "an" << QStringList{"Daniel", "Jan", "Joanna"};
+                                     << "an" << TestSupport::texts({"Daniel", "Jan", "Joanna"});
         QTest::newRow("exactly is case-sensitive") << "First"
                                                    << "Is Exactly"
                                                    << "ann" << QStringList{};
         QTest::newRow("exactly Ann") << "First"
                                      << "Is Exactly"
-                                     << "Ann" << QStringList{"Ann"};
+                                     << "Ann" << TestSupport::texts({"Ann"});
         QTest::newRow("star is a wildcard") << "First"
                                             << "Is Exactly"
-                                            << "J*n" << QStringList{"Jan", "John"};
+                                            << "J*n" << TestSupport::texts({"Jan", "John"});
         QTest::newRow("begins with") << "First"
                                      << "Begins With"
-                                     << "Jo" << QStringList{"Joanna", "John"};
+                                     << "Jo" << TestSupport::texts({"Joanna", "John"});
         QTest::newRow("ends with") << "First"
                                    << "Ends With"
-                                   << "NE" << QStringList{"ANNE"};
+                                   << "NE" << TestSupport::texts({"ANNE"});
         QTest::newRow("last name") << "Last"
                                    << "Contains"
-                                   << "'B" << QStringList{"John"};
+                                   << "'B" << TestSupport::texts({"John"});
         QTest::newRow("quote typed is a value") << "Last"
                                                 << "Is Exactly"
                                                 << "x' OR '1'='1" << QStringList{};
         QTest::newRow("tests side") << "Comments"
                                     << "Contains"
-                                    << "blue" << QStringList{"Daniel"};
+                                    << "blue" << TestSupport::texts({"Daniel"});
         QTest::newRow("time") << "Time"
                               << "Is Exactly"
-                              << "7" << QStringList{"Jan"};
+                              << "7" << TestSupport::texts({"Jan"});
         QTest::newRow("empty shows all")
             << "Time"
             << "Is Exactly"
-            << "" << QStringList{"ANNE", "Ann", "Daniel", "Jan", "Joanna", "John"};
+            << "" << TestSupport::texts({"ANNE", "Ann", "Daniel", "Jan", "Joanna", "John"});
     }
     void search()
     {
@@ -207,7 +207,7 @@ private slots:
         store(QStringLiteral("Max"), QStringLiteral("Ott2"));
         DatabaseFormWidget w;
         searchFor(w, QStringLiteral("Last"), QStringLiteral("Is Exactly"), QStringLiteral("Ott"));
-        QCOMPARE(sorted(shown(w, 8)), (QStringList{"visit 0", "visit 1", "visit 2"}));
+        QCOMPARE(sorted(shown(w, 8)), TestSupport::texts({"visit 0", "visit 1", "visit 2"}));
         // The working tables stay in the file with the last search in them.
         QSqlQuery q(database::instance()->currentConnection());
         QVERIFY(q.exec(QStringLiteral("SELECT count(*) FROM userSearch")) && q.next());
@@ -234,15 +234,15 @@ private slots:
         store(QStringLiteral("B"), QStringLiteral("B"));
         DatabaseFormWidget w;
         w.columnClicked(3);
-        QCOMPARE(shown(w, 3), (QStringList{"A", "B", "b"}));
+        QCOMPARE(shown(w, 3), TestSupport::texts({"A", "B", "b"}));
         w.columnClicked(1);
-        QCOMPARE(shown(w, 1), (QStringList{"A", "B", "C"}));
+        QCOMPARE(shown(w, 1), TestSupport::texts({"A", "B", "C"}));
         w.columnClicked(3);
-        QCOMPARE(shown(w, 3), (QStringList{"b", "B", "A"}));
+        QCOMPARE(shown(w, 3), TestSupport::texts({"b", "B", "A"}));
         w.columnClicked(1);
-        QCOMPARE(shown(w, 1), (QStringList{"C", "B", "A"}));
+        QCOMPARE(shown(w, 1), TestSupport::texts({"C", "B", "A"}));
         w.columnClicked(3);
-        QCOMPARE(shown(w, 3), (QStringList{"A", "B", "b"}));
+        QCOMPARE(shown(w, 3), TestSupport::texts({"A", "B", "b"}));
         QCOMPARE(table(w)->horizontalHeader()->sortIndicatorSection(), 3);
         QCOMPARE(table(w)->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
         QList<bool> flags = allTrue();
@@ -260,9 +260,9 @@ private slots:
         QHeaderView *h = table(w)->horizontalHeader();
         const QPoint last(h->sectionViewportPosition(3) + h->sectionSize(3) / 2, h->height() / 2);
         QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::NoModifier, last);
-        QCOMPARE(shown(w, 3), (QStringList{"A", "b"}));
+        QCOMPARE(shown(w, 3), TestSupport::texts({"A", "b"}));
         QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::NoModifier, last);
-        QCOMPARE(shown(w, 3), (QStringList{"b", "A"}));
+        QCOMPARE(shown(w, 3), TestSupport::texts({"b", "A"}));
         QCOMPARE(h->sortIndicatorOrder(), Qt::DescendingOrder);
     }
 
@@ -273,7 +273,7 @@ private slots:
         std::reverse(far.begin() + 1, far.end());
         const QVector<QVector<int>> orders{
             CapOrder::untouched(), TestSupport::swapped(CapOrder::untouched(), 10, 11), far};
-        const QStringList times{"100", "20", "3"};
+        const QStringList times = TestSupport::texts({"100", "20", "3"});
         for (int i = 0; i < 12; ++i)
             store(QStringLiteral("P%1").arg(i), QStringLiteral("L"), QString(), orders.at(i % 3),
                   times.at(i % 3));
@@ -424,10 +424,17 @@ private slots:
     {
         // Two tests pointing at one subject row, as older files hold them.
         database *db = database::instance();
-        const int user = db->insertUser("Ida", "M", "Sun", "R", "01/01/1970", "F", "", "", "", "");
+        const int user =
+            db->insertUser(QStringLiteral("Ida"), QStringLiteral("M"), QStringLiteral("Sun"),
+                           QStringLiteral("R"), QStringLiteral("01/01/1970"), QStringLiteral("F"),
+                           QString(), QString(), QString(), QString());
         const QString caps = CapOrder::write(CapOrder::untouched());
-        QVERIFY(db->insertTest(user, "D65", "01/01/2020", "one", caps, "1", "5"));
-        QVERIFY(db->insertTest(user, "D65", "01/01/2021", "two", caps, "1", "5"));
+        QVERIFY(db->insertTest(user, QStringLiteral("D65"), QStringLiteral("01/01/2020"),
+                               QStringLiteral("one"), caps, QStringLiteral("1"),
+                               QStringLiteral("5")));
+        QVERIFY(db->insertTest(user, QStringLiteral("D65"), QStringLiteral("01/01/2021"),
+                               QStringLiteral("two"), caps, QStringLiteral("1"),
+                               QStringLiteral("5")));
         DatabaseFormWidget w;
         table(w)->selectRow(0);
         w.deleteClick();
@@ -457,8 +464,10 @@ private slots:
         // The test is edited, and the table now shows another order and search.
         database *db = database::instance();
         const QString caps = db->getScores(QString::number(b));
-        QVERIFY(db->updateTest(b, "D65", "03/04/2025", "edited", caps, "1234", "12", "D65",
-                               "03/04/2025", caps, "1234"));
+        QVERIFY(db->updateTest(b, QStringLiteral("D65"), QStringLiteral("03/04/2025"),
+                               QStringLiteral("edited"), caps, QStringLiteral("1234"),
+                               QStringLiteral("12"), QStringLiteral("D65"),
+                               QStringLiteral("03/04/2025"), caps, QStringLiteral("1234")));
         w.columnClicked(1);
         searchFor(w, QStringLiteral("First"), QStringLiteral("Begins With"), QStringLiteral("A"));
         w.viewUpdated();

@@ -1,3 +1,4 @@
+#include "testsupport.h"
 #include "testtablemodel.h"
 
 #include <QPersistentModelIndex>
@@ -15,6 +16,11 @@ databaseEntry entry(const QString &id, const QString &last, const QString &time 
     e.time = time;
     e.tes = tes;
     return e;
+}
+
+databaseEntry entry(const char *id, const char *last)
+{
+    return entry(QString::fromUtf8(id), QString::fromUtf8(last));
 }
 
 void setField(databaseEntry &e, int col, const QString &value)
@@ -73,8 +79,9 @@ private slots:
         m.setEntries({e});
         QCOMPARE(m.columnCount(), 18);
         QCOMPARE(m.rowCount(), 1);
-        const QStringList expected{"1", "F42", "M", "Lee", "R", "D", "TD", "12", "C",
-                                   "G", "E",   "I", "IN",  "J", "L", "S",  "8",  "42"};
+        const QStringList expected =
+            TestSupport::texts({"1", "F42", "M", "Lee", "R", "D", "TD", "12", "C", "G", "E", "I",
+                                "IN", "J", "L", "S", "8", "42"});
         for (int c = 0; c < 18; ++c)
             QCOMPARE(m.text(0, c), expected.at(c));
         // The running number is a number, so views and sorts treat it as one.
@@ -93,14 +100,15 @@ private slots:
         QTest::addColumn<int>("col");
         QTest::addColumn<QStringList>("values");
         QTest::addColumn<QStringList>("ascending");
-        QTest::newRow("capitals first") << 3 << QStringList{"apple", "Banana", "banana", "Apple"}
-                                        << QStringList{"Apple", "Banana", "apple", "banana"};
-        QTest::newRow("time as text")
-            << 7 << QStringList{"20", "100", "3", "9"} << QStringList{"100", "20", "3", "9"};
-        QTest::newRow("TES as text")
-            << 16 << QStringList{"12", "4", "104", ""} << QStringList{"", "104", "12", "4"};
-        QTest::newRow("dates as text") << 5 << QStringList{"12/01/1990", "02/28/2001"}
-                                       << QStringList{"02/28/2001", "12/01/1990"};
+        QTest::newRow("capitals first")
+            << 3 << TestSupport::texts({"apple", "Banana", "banana", "Apple"})
+            << TestSupport::texts({"Apple", "Banana", "apple", "banana"});
+        QTest::newRow("time as text") << 7 << TestSupport::texts({"20", "100", "3", "9"})
+                                      << TestSupport::texts({"100", "20", "3", "9"});
+        QTest::newRow("TES as text") << 16 << TestSupport::texts({"12", "4", "104", ""})
+                                     << TestSupport::texts({"", "104", "12", "4"});
+        QTest::newRow("dates as text") << 5 << TestSupport::texts({"12/01/1990", "02/28/2001"})
+                                       << TestSupport::texts({"02/28/2001", "12/01/1990"});
     }
     void textOrder()
     {
@@ -147,9 +155,9 @@ private slots:
         TestTableModel m;
         m.setEntries({entry("1", "B"), entry("2", "A"), entry("3", "B"), entry("4", "A")});
         m.sort(3, Qt::AscendingOrder);
-        QCOMPARE(column(m, 17), (QStringList{"2", "4", "1", "3"}));
+        QCOMPARE(column(m, 17), TestSupport::texts({"2", "4", "1", "3"}));
         m.sort(3, Qt::DescendingOrder);
-        QCOMPARE(column(m, 17), (QStringList{"1", "3", "2", "4"}));
+        QCOMPARE(column(m, 17), TestSupport::texts({"1", "3", "2", "4"}));
     }
 
     void fillKeepsTheSortAndNumbersInFillOrder()
@@ -157,14 +165,14 @@ private slots:
         TestTableModel m;
         m.setEntries({entry("1", "C"), entry("2", "A")});
         QCOMPARE(m.sortColumn(), -1);
-        QCOMPARE(column(m, 3), (QStringList{"C", "A"}));
+        QCOMPARE(column(m, 3), TestSupport::texts({"C", "A"}));
         m.sort(3, Qt::DescendingOrder);
         m.setEntries({entry("7", "A"), entry("8", "Z"), entry("9", "M")});
         QCOMPARE(m.sortColumn(), 3);
         QCOMPARE(m.sortOrder(), Qt::DescendingOrder);
-        QCOMPARE(column(m, 3), (QStringList{"Z", "M", "A"}));
-        QCOMPARE(column(m, 0), (QStringList{"2", "3", "1"}));
-        QCOMPARE(column(m, 17), (QStringList{"8", "9", "7"}));
+        QCOMPARE(column(m, 3), TestSupport::texts({"Z", "M", "A"}));
+        QCOMPARE(column(m, 0), TestSupport::texts({"2", "3", "1"}));
+        QCOMPARE(column(m, 17), TestSupport::texts({"8", "9", "7"}));
     }
 
     void heldIndexesFollowTheirRecords()
@@ -183,10 +191,11 @@ private slots:
         TestTableModel m;
         m.setEntries({entry("1", "C"), entry("2", "A"), entry("3", "B")});
         m.sort(3, Qt::AscendingOrder);
-        const QHash<QString, int> rows = m.rowsOfTests({"1", "3", "99"});
+        const QHash<QString, int> rows =
+            m.rowsOfTests({QStringLiteral("1"), QStringLiteral("3"), QStringLiteral("99")});
         QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows.value("1"), 2);
-        QCOMPARE(rows.value("3"), 1);
+        QCOMPARE(rows.value(QStringLiteral("1")), 2);
+        QCOMPARE(rows.value(QStringLiteral("3")), 1);
         QVERIFY(m.rowsOfTests({}).isEmpty());
     }
 
@@ -194,7 +203,7 @@ private slots:
     {
         TestTableModel m;
         QSignalSpy changed(&m, &QAbstractItemModel::headerDataChanged);
-        QStringList labels{"#", "First"};
+        QStringList labels = TestSupport::texts({"#", "First"});
         m.setHeaderLabels(labels);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(m.headerData(1, Qt::Horizontal).toString(), QStringLiteral("First"));

@@ -114,9 +114,10 @@ private slots:
         const databaseEntry b =
             TestSupport::sampleEntry(QStringLiteral("Bob"), QStringLiteral("Kay"),
                                      TestSupport::swapped(CapOrder::untouched(), 10, 30));
-        const QString text = CsvFormat::headerLine() + '\n' + lineOf(a) + '\n' +
-                             QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14\n") + '\n' +
-                             lineOf(b) + '\n';
+        const QString text = CsvFormat::headerLine() + QLatin1Char('\n') + lineOf(a) +
+                             QLatin1Char('\n') +
+                             QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14\n") +
+                             QLatin1Char('\n') + lineOf(b) + QLatin1Char('\n');
         const CsvFile::ImportResult r = CsvFile::importText(text);
         QVERIFY(r.ok);
         QCOMPARE(r.imported, 2);
@@ -169,7 +170,8 @@ private slots:
         a.comments = QStringLiteral("two\nlines");
         const databaseEntry b =
             TestSupport::sampleEntry(QStringLiteral("Bo"), QStringLiteral("Ek"));
-        const QString lf = CsvFormat::headerLine() + '\n' + lineOf(a) + '\n' + lineOf(b) + '\n';
+        const QString lf = CsvFormat::headerLine() + QLatin1Char('\n') + lineOf(a) +
+                           QLatin1Char('\n') + lineOf(b) + QLatin1Char('\n');
         QString crlf = lf;
         crlf.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
         // The line break inside the quoted comment changes too: put it back.
@@ -220,8 +222,8 @@ private slots:
         bad.comments = QStringLiteral("refuse");
         const databaseEntry good =
             TestSupport::sampleEntry(QStringLiteral("Good"), QStringLiteral("Y"));
-        const QString text = CsvFormat::headerLine() + '\n' + lineOf(good) + '\n' + lineOf(bad) +
-                             '\n' + lineOf(good);
+        const QString text = CsvFormat::headerLine() + QLatin1Char('\n') + lineOf(good) +
+                             QLatin1Char('\n') + lineOf(bad) + QLatin1Char('\n') + lineOf(good);
         const CsvFile::ImportResult r = CsvFile::importText(text);
         QVERIFY(r.ok);
         QCOMPARE(r.imported, 2);

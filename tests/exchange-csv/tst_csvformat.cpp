@@ -92,26 +92,31 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("fields");
         QTest::addColumn<int>("next");
-        QTest::newRow("plain LF") << QStringLiteral("a,b\nc") << QStringList{"a", "b"} << 4;
-        QTest::newRow("CR LF") << QStringLiteral("a,b\r\nc") << QStringList{"a", "b"} << 5;
-        QTest::newRow("lone CR") << QStringLiteral("a,b\rc") << QStringList{"a", "b"} << 4;
-        QTest::newRow("no line end") << QStringLiteral("a,,b") << QStringList{"a", "", "b"} << 4;
-        QTest::newRow("trailing comma") << QStringLiteral("a,\n") << QStringList{"a", ""} << 3;
-        QTest::newRow("empty line") << QStringLiteral("\nx") << QStringList{""} << 1;
+        QTest::newRow("plain LF") << QStringLiteral("a,b\nc") << TestSupport::texts({"a", "b"})
+                                  << 4;
+        QTest::newRow("CR LF") << QStringLiteral("a,b\r\nc") << TestSupport::texts({"a", "b"}) << 5;
+        QTest::newRow("lone CR") << QStringLiteral("a,b\rc") << TestSupport::texts({"a", "b"}) << 4;
+        QTest::newRow("no line end")
+            << QStringLiteral("a,,b") << TestSupport::texts({"a", "", "b"}) << 4;
+        QTest::newRow("trailing comma")
+            << QStringLiteral("a,\n") << TestSupport::texts({"a", ""}) << 3;
+        QTest::newRow("empty line") << QStringLiteral("\nx") << TestSupport::texts({""}) << 1;
         QTest::newRow("quoted comma")
-            << QStringLiteral("\"a,b\",c") << QStringList{"a,b", "c"} << 7;
+            << QStringLiteral("\"a,b\",c") << TestSupport::texts({"a,b", "c"}) << 7;
         QTest::newRow("quoted LF")
-            << QStringLiteral("\"a\nb\",c\nd") << QStringList{"a\nb", "c"} << 8;
-        QTest::newRow("doubled quote") << QStringLiteral("\"a\"\"b\"") << QStringList{"a\"b"} << 6;
-        QTest::newRow("empty quoted") << QStringLiteral("\"\",x") << QStringList{"", "x"} << 4;
+            << QStringLiteral("\"a\nb\",c\nd") << TestSupport::texts({"a\nb", "c"}) << 8;
+        QTest::newRow("doubled quote")
+            << QStringLiteral("\"a\"\"b\"") << TestSupport::texts({"a\"b"}) << 6;
+        QTest::newRow("empty quoted")
+            << QStringLiteral("\"\",x") << TestSupport::texts({"", "x"}) << 4;
         QTest::newRow("quote inside plain")
-            << QStringLiteral("a\"b,c") << QStringList{"a\"b", "c"} << 5;
+            << QStringLiteral("a\"b,c") << TestSupport::texts({"a\"b", "c"}) << 5;
         QTest::newRow("text after closing quote is plain")
-            << QStringLiteral("\"a\"b,c") << QStringList{"\"a\"b", "c"} << 6;
+            << QStringLiteral("\"a\"b,c") << TestSupport::texts({"\"a\"b", "c"}) << 6;
         QTest::newRow("stray quote does not swallow lines")
-            << QStringLiteral("\"tired,x\nJo,\"y\"\n") << QStringList{"\"tired", "x"} << 9;
+            << QStringLiteral("\"tired,x\nJo,\"y\"\n") << TestSupport::texts({"\"tired", "x"}) << 9;
         QTest::newRow("unclosed quote stays on its line")
-            << QStringLiteral("\"a,b\nc,d") << QStringList{"\"a", "b"} << 5;
+            << QStringLiteral("\"a,b\nc,d") << TestSupport::texts({"\"a", "b"}) << 5;
     }
     void readLine()
     {
@@ -128,11 +133,11 @@ private slots:
         const QString text = QStringLiteral("h1,h2\r\n\"x\r\ny\",2\r\n3,4\r\n");
         QStringList fields;
         int pos = CsvFormat::readLine(text, 0, fields);
-        QCOMPARE(fields, (QStringList{"h1", "h2"}));
+        QCOMPARE(fields, TestSupport::texts({"h1", "h2"}));
         pos = CsvFormat::readLine(text, pos, fields);
-        QCOMPARE(fields, (QStringList{"x\r\ny", "2"}));
+        QCOMPARE(fields, TestSupport::texts({"x\r\ny", "2"}));
         pos = CsvFormat::readLine(text, pos, fields);
-        QCOMPARE(fields, (QStringList{"3", "4"}));
+        QCOMPARE(fields, TestSupport::texts({"3", "4"}));
         QCOMPARE(pos, text.size());
     }
 

@@ -166,7 +166,7 @@ void tst_preferences::freshDatabaseOpensEmpty()
     QCOMPARE(p->getAnalysisOptions(), switchesOff());
     QCOMPARE(child<QComboBox>(*p, "languageComboBox")->currentIndex(), 0);
     QCOMPARE(languageCode, QStringLiteral("en"));
-    QCOMPARE(p->getFormDefaults(), QStringList({"0", "0", "0", "0", "0", "0"}));
+    QCOMPARE(p->getFormDefaults(), TestSupport::texts({"0", "0", "0", "0", "0", "0"}));
     QCOMPARE(child<QPlainTextEdit>(*p, "footerTextEdit")->toPlainText(), QString());
     QCOMPARE(p->getFooterText(), QString());
     QCOMPARE(p->getFooterImgPath(), QString());
@@ -295,7 +295,7 @@ void tst_preferences::okStoresDefaultsAndFooterText()
     QCOMPARE(s.language, 0);
 
     auto restarted = openDialog();
-    QCOMPARE(restarted->getFormDefaults(), QStringList({"8", "7", "24", "5", "3", "2"}));
+    QCOMPARE(restarted->getFormDefaults(), TestSupport::texts({"8", "7", "24", "5", "3", "2"}));
     QCOMPARE(restarted->getFooterText(), QStringLiteral("Lab 7\nRoom 2"));
     QCOMPARE(child<QComboBox>(*restarted, "serialNumCombobox")->currentText(),
              QStringLiteral("22"));
@@ -347,7 +347,7 @@ void tst_preferences::formDefaults()
         auto *box = child<QComboBox>(*p, c.first);
         box->setCurrentIndex(box->findText(QString::fromUtf8(c.second)));
     }
-    QCOMPARE(p->getFormDefaults(), QStringList({"1", "4", "2", "4", "2", "1"}));
+    QCOMPARE(p->getFormDefaults(), TestSupport::texts({"1", "4", "2", "4", "2", "1"}));
 }
 
 void tst_preferences::languageActsAtOnce()
@@ -430,7 +430,7 @@ void tst_preferences::resetDefaultsUnderGermanLocale()
     QList<bool> expected = switchesOff();
     expected[1] = expected[4] = expected[9] = expected[12] = true; // TES and class, both
     QCOMPARE(p->getAnalysisOptions(), expected);
-    QCOMPARE(p->getFormDefaults(), QStringList({"0", "0", "0", "0", "0", "0"}));
+    QCOMPARE(p->getFormDefaults(), TestSupport::texts({"0", "0", "0", "0", "0", "0"}));
     QCOMPARE(child<QPlainTextEdit>(*p, "footerTextEdit")->toPlainText(), QString());
     // The picker is left alone.
     QCOMPARE(child<labelImageDisplay>(*p, "logoSelection")->getImagePath(),
@@ -546,8 +546,8 @@ void tst_preferences::capSetAddEditRemove()
     QList<CapSet> stored = database::instance()->getSerialNums();
     QCOMPARE(stored.size(), 2);
     QCOMPARE(stored[0], (CapSet{QStringLiteral("1001"), QStringLiteral("12/31/2015")}));
-    QCOMPARE(p->getSerialNumbers(), QStringList({"1001", "1002"}));
-    QCOMPARE(column0(*p), QStringList({"1001", "1002"}));
+    QCOMPARE(p->getSerialNumbers(), TestSupport::texts({"1001", "1002"}));
+    QCOMPARE(column0(*p), TestSupport::texts({"1001", "1002"}));
     QCOMPARE(table(*p)->item(1, 1)->text(), QStringLiteral("01/15/2019"));
     QVERIFY(!(table(*p)->item(0, 0)->flags() & Qt::ItemIsEditable));
     auto *serialBox = child<QComboBox>(*p, "serialNumCombobox");
@@ -571,11 +571,11 @@ void tst_preferences::capSetAddEditRemove()
     dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
     stored = database::instance()->getSerialNums();
     QCOMPARE(stored[1], (CapSet{QStringLiteral("1009"), QStringLiteral("01/15/2019")}));
-    QCOMPARE(p->getSerialNumbers(), QStringList({"1001", "1009"}));
+    QCOMPARE(p->getSerialNumbers(), TestSupport::texts({"1001", "1009"}));
 
     table(*p)->setCurrentCell(0, 1);
     child<QPushButton>(*p, "removeSerialButton")->click();
-    QCOMPARE(p->getSerialNumbers(), QStringList({"1009"}));
+    QCOMPARE(p->getSerialNumbers(), TestSupport::texts({"1009"}));
     child<QPushButton>(*p, "removeSerialButton")->click();
     QCOMPARE(database::instance()->getSerialNums().size(), 0);
     QCOMPARE(table(*p)->rowCount(), 0);
@@ -595,7 +595,7 @@ void tst_preferences::duplicateSerialsChangeTogether()
     addCapSet(*p, QStringLiteral("42"), QStringLiteral("1/1/2020"));
     addCapSet(*p, QStringLiteral("7"), QStringLiteral("2/2/2020"));
     addCapSet(*p, QStringLiteral("42"), QStringLiteral("3/3/2020"));
-    QCOMPARE(column0(*p), QStringList({"42", "7", "42"}));
+    QCOMPARE(column0(*p), TestSupport::texts({"42", "7", "42"}));
 
     table(*p)->setCurrentCell(2, 0);
     child<QPushButton>(*p, "editSerialButton")->click();
@@ -605,12 +605,12 @@ void tst_preferences::duplicateSerialsChangeTogether()
     p->findChild<QDialog *>(QStringLiteral("serialNumDialog"))
         ->findChild<QPushButton *>(QStringLiteral("okButton"))
         ->click();
-    QCOMPARE(column0(*p), QStringList({"43", "7", "43"}));
+    QCOMPARE(column0(*p), TestSupport::texts({"43", "7", "43"}));
     QCOMPARE(table(*p)->item(0, 1)->text(), QStringLiteral("3/3/2020"));
 
     table(*p)->setCurrentCell(0, 0);
     child<QPushButton>(*p, "removeSerialButton")->click();
-    QCOMPARE(column0(*p), QStringList({"7"}));
+    QCOMPARE(column0(*p), TestSupport::texts({"7"}));
     QCOMPARE(database::instance()->getSerialNums().size(), 1);
 }
 
@@ -639,7 +639,7 @@ void tst_preferences::editCancelThenAddAddsNew()
     QTest::keyClick(child<QLineEdit>(*p, "serialNumLineEdit"), Qt::Key_End);
     QTest::keyClicks(child<QLineEdit>(*p, "serialNumLineEdit"), QStringLiteral("1"));
     dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
-    QCOMPARE(column0(*p), QStringList({"300", "3001"}));
+    QCOMPARE(column0(*p), TestSupport::texts({"300", "3001"}));
     QCOMPARE(database::instance()->getSerialNums().at(0).purchaseDate, QStringLiteral("5/5/2015"));
 }
 
@@ -703,7 +703,7 @@ void tst_preferences::registerReachesFormsOnCancel()
     addCapSet(*p, QStringLiteral("808"), QStringLiteral("8/8/2008"));
     QCOMPARE(sent, QStringList());
     child<QPushButton>(*p, "cancelButton")->click();
-    QCOMPARE(sent, QStringList({"808"}));
+    QCOMPARE(sent, TestSupport::texts({"808"}));
 }
 
 QTEST_MAIN(tst_preferences)

@@ -122,7 +122,8 @@ private slots:
         QVERIFY(storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"))) > 0);
         const QString path = db->path();
         const QString bad = TestSupport::tempDir() + QLatin1String("/bad-") +
-                            QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-');
+                            QString::fromLatin1(QTest::currentDataTag())
+                                .replace(QLatin1Char(' '), QLatin1Char('-'));
         if (create) {
             QFile f(bad);
             QVERIFY(f.open(QIODevice::WriteOnly));

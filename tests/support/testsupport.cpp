@@ -109,4 +109,13 @@ QVector<int> swapped(QVector<int> caps, int a, int b)
     return caps;
 }
 
+QStringList texts(std::initializer_list<const char *> utf8)
+{
+    QStringList out;
+    out.reserve(static_cast<int>(utf8.size()));
+    for (const char *text : utf8)
+        out.append(QString::fromUtf8(text));
+    return out;
+}
+
 } // namespace TestSupport

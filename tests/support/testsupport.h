@@ -3,6 +3,7 @@
 #include "databaseentry.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVector>
 
@@ -31,5 +32,8 @@ QVector<int> cap85InTray2();
 
 // Same arrangement with the caps at two positions exchanged.
 QVector<int> swapped(QVector<int> caps, int a, int b);
+
+// Texts written as UTF-8 literals, for expected rows and columns.
+QStringList texts(std::initializer_list<const char *> utf8);
 
 } // namespace TestSupport
