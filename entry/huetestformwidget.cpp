@@ -27,24 +27,6 @@ QVector<int> traySlice(const QVector<int> &caps, int tray)
     return caps.mid(CapOrder::trayStart(tray), CapOrder::traySize(tray));
 }
 
-// A stored text that is not a full set still has to fill 22, 21, 21 and 21 tiles:
-// the cap numbers it lacks follow in ascending order.
-QVector<int> completed(QVector<int> caps)
-{
-    if (caps.size() >= CapOrder::Positions)
-        return caps;
-    QVector<bool> present(CapOrder::Positions + 1, false);
-    for (int cap : qAsConst(caps)) {
-        if (cap >= 1 && cap <= CapOrder::Positions)
-            present[cap] = true;
-    }
-    for (int cap = 1; cap <= CapOrder::Positions && caps.size() < CapOrder::Positions; ++cap) {
-        if (!present.at(cap))
-            caps.append(cap);
-    }
-    return caps;
-}
-
 // The last item with exactly this text; a text the combo lacks is added to it.
 void selectStored(QComboBox *combo, const QString &text)
 {
@@ -129,6 +111,8 @@ HueTestFormWidget::HueTestFormWidget(QWidget *parent)
     connect(ui->experienceCombo, indexChanged, this, &HueTestFormWidget::experienceChanged);
     connect(copyOperations::instance(), &copyOperations::focusChanged, this,
             &HueTestFormWidget::focusChanged);
+
+    ui->incompleteLabel->hide();
 }
 
 HueTestFormWidget::~HueTestFormWidget()
@@ -200,6 +184,7 @@ void HueTestFormWidget::setFixedComboTexts()
 void HueTestFormWidget::resetForm()
 {
     changed = false;
+    ui->incompleteLabel->hide();
     // A reset form holds no stored test any more: Update must not write its blank
     // fields over the test that was shown before.
     loaded = false;
@@ -251,7 +236,11 @@ void HueTestFormWidget::showEntry(const databaseEntry &entry)
     selectStored(ui->experienceCombo, entry.experience);
     selectStored(ui->serialCombo, entry.serialNum);
 
-    const QVector<int> caps = completed(CapOrder::read(entry.scores));
+    const QVector<int> stored = CapOrder::read(entry.scores);
+    // The trays hold every cap once whatever the stored text holds; the examiner is
+    // told, and the test stays unscored until it is saved complete.
+    const QVector<int> caps = CapOrder::fullSet(stored);
+    ui->incompleteLabel->setVisible(!CapOrder::isFullSet(stored));
     const QList<HueSwatchLineWidget *> all = trays();
     for (HueSwatchLineWidget *tray : all)
         tray->clearTray();
@@ -393,6 +382,7 @@ bool HueTestFormWidget::updateStoredTest(const QString &scores)
     loadedRecord.serialNum = ui->serialCombo->currentText();
     loadedRecord.time = ui->time->text();
     changed = false;
+    ui->incompleteLabel->hide();
     emit updatedInfo(asLoaded);
     return true;
 }

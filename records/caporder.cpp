@@ -24,6 +24,40 @@ QString write(const QVector<int> &caps)
     return text;
 }
 
+bool isFullSet(const QVector<int> &caps)
+{
+    if (caps.size() < Positions)
+        return false;
+    QVector<bool> seen(Positions + 1, false);
+    for (int k = 0; k < Positions; ++k) {
+        const int cap = caps.at(k);
+        if (cap < 1 || cap > Positions || seen.at(cap))
+            return false;
+        seen[cap] = true;
+    }
+    return true;
+}
+
+QVector<int> fullSet(const QVector<int> &caps)
+{
+    QVector<int> result;
+    result.reserve(Positions);
+    QVector<bool> seen(Positions + 1, false);
+    const int used = qMin(caps.size(), Positions);
+    for (int k = 0; k < used; ++k) {
+        const int cap = caps.at(k);
+        if (cap < 1 || cap > Positions || seen.at(cap))
+            continue;
+        seen[cap] = true;
+        result.append(cap);
+    }
+    for (int cap = 1; cap <= Positions; ++cap) {
+        if (!seen.at(cap))
+            result.append(cap);
+    }
+    return result;
+}
+
 namespace {
 
 // One piece between commas, converted like QString::toInt(): optional sign,

@@ -37,6 +37,14 @@ inline bool isComplete(const QVector<int> &caps)
     return caps.size() >= Positions;
 }
 
+// True when the first 85 values hold every cap 1..85 exactly once.
+bool isFullSet(const QVector<int> &caps);
+
+// The arrangement the trays can show for any text: the caps 1..85 of the first 85
+// values in their order, with 0, values outside 1..85 and repeats left out, followed
+// by the caps still missing in ascending order. Always 85 values, each cap once.
+QVector<int> fullSet(const QVector<int> &caps);
+
 // First position of each tray, and the tray holding a position (0..3).
 constexpr int trayStart(int tray)
 {

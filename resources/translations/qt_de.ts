@@ -702,6 +702,10 @@
         <source>The test could not be updated.</source>
         <translation>Der Test konnte nicht aktualisiert werden.</translation>
     </message>
+    <message>
+        <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
+        <translation>Die gespeicherte Anordnung war unvollständig: Die fehlenden Kappen folgen in aufsteigender Reihenfolge. Aktualisieren Sie, um die vollständige Anordnung zu speichern.</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>

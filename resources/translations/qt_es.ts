@@ -702,6 +702,10 @@
         <source>The test could not be updated.</source>
         <translation>No se pudo actualizar la prueba.</translation>
     </message>
+    <message>
+        <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
+        <translation>La disposición guardada estaba incompleta: las fichas que faltan siguen en orden ascendente. Actualice para guardar la disposición completa.</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>

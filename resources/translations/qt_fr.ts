@@ -702,6 +702,10 @@
         <source>The test could not be updated.</source>
         <translation>Le test n&apos;a pas pu être mis à jour.</translation>
     </message>
+    <message>
+        <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
+        <translation>L’arrangement enregistré était incomplet : les pastilles manquantes suivent dans l’ordre croissant. Mettez à jour pour enregistrer l’arrangement complet.</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>

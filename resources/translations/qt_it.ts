@@ -702,6 +702,10 @@
         <source>The test could not be updated.</source>
         <translation>Impossibile aggiornare il test.</translation>
     </message>
+    <message>
+        <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
+        <translation>La disposizione salvata era incompleta: le pastiglie mancanti seguono in ordine crescente. Aggiorna per salvare la disposizione completa.</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>

@@ -701,6 +701,10 @@
         <source>The test could not be updated.</source>
         <translation>検査を更新できませんでした。</translation>
     </message>
+    <message>
+        <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
+        <translation>保存された配列は不完全でした。不足しているキャップは昇順で後に並べています。完全な配列を保存するには更新してください。</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>

@@ -702,6 +702,10 @@
         <source>The test could not be updated.</source>
         <translation>Não foi possível atualizar o teste.</translation>
     </message>
+    <message>
+        <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
+        <translation>A disposição guardada estava incompleta: as pastilhas em falta seguem em ordem crescente. Atualize para guardar a disposição completa.</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>

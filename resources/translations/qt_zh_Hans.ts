@@ -701,6 +701,10 @@
         <source>The test could not be updated.</source>
         <translation>无法更新测试。</translation>
     </message>
+    <message>
+        <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
+        <translation>存储的排列不完整：缺少的色相子按升序排在后面。请更新以保存完整的排列。</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>

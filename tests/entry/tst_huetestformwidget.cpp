@@ -548,23 +548,30 @@ void TestHueTestFormWidget::showEntryCompletesAShortArrangement_data()
 {
     QTest::addColumn<QString>("scores");
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("incomplete");
     QVector<int> ascending;
     for (int cap = 1; cap <= 85; ++cap)
         ascending.append(cap);
-    QTest::newRow("empty") << QString() << fillOn(QVector<int>() << 0 << ascending.mid(0, 84));
-    QTest::newRow("three caps") << QStringLiteral("85, 3, 1")
-                                << fillOn(QVector<int>{85, 3, 1, 2} + ascending.mid(3, 81));
-    QTest::newRow("garbage") << QStringLiteral("x;y")
-                             << fillOn(QVector<int>{0} + ascending.mid(0, 84));
-    QTest::newRow("full set kept") << fillOn(ascending) << fillOn(ascending);
+    QTest::newRow("empty") << QString() << fillOn(ascending) << true;
+    QTest::newRow("three caps") << QStringLiteral("85, 3, 1, ")
+                                << fillOn(QVector<int>{85, 3, 1, 2} + ascending.mid(3, 81)) << true;
+    QTest::newRow("garbage") << QStringLiteral("x;y") << fillOn(ascending) << true;
+    QTest::newRow("imported, ends in two commas")
+        << QStringLiteral("85,1,2,,") << fillOn(CapOrder::untouched()) << true;
+    QTest::newRow("repeat and out of range")
+        << fillOn(QVector<int>{9, 9, 90} + ascending.mid(3, 82))
+        << fillOn(QVector<int>{9, 4, 5, 6, 7, 8} + ascending.mid(9, 76) + QVector<int>{1, 2, 3})
+        << true;
+    QTest::newRow("full set kept") << fillOn(ascending) << fillOn(ascending) << false;
     QTest::newRow("more than 85 values")
-        << fillOn(ascending + QVector<int>{7, 7, 7}) << fillOn(ascending);
+        << fillOn(ascending + QVector<int>{7, 7, 7}) << fillOn(ascending) << false;
 }
 
 void TestHueTestFormWidget::showEntryCompletesAShortArrangement()
 {
     QFETCH(QString, scores);
     QFETCH(QString, expected);
+    QFETCH(bool, incomplete);
     HueTestFormWidget form;
     databaseEntry e = TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
     e.scores = scores;
@@ -574,6 +581,11 @@ void TestHueTestFormWidget::showEntryCompletesAShortArrangement()
     QCOMPARE(tray(form, 3)->count(), 21);
     QCOMPARE(tray(form, 4)->count(), 21);
     QCOMPARE(form.capOrderText(), expected);
+    QLabel *note = child<QLabel>(form, "incompleteLabel");
+    QCOMPARE(note->isVisibleTo(&form), incomplete);
+    QVERIFY(!form.isChanged());
+    form.resetForm();
+    QVERIFY(!note->isVisibleTo(&form));
 }
 
 void TestHueTestFormWidget::updateRewritesTheStoredTest()

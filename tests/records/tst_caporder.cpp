@@ -77,6 +77,38 @@ private slots:
         QVERIFY(!CapOrder::isComplete(caps));
     }
 
+    void fullSetHoldsEachCapOnce_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QVector<int>>("expected");
+        QTest::addColumn<bool>("alreadyFull");
+        QVector<int> ascending;
+        for (int cap = 1; cap <= 85; ++cap)
+            ascending.append(cap);
+        const QVector<int> untouched = CapOrder::untouched();
+        QTest::newRow("untouched") << CapOrder::write(untouched) << untouched << true;
+        QTest::newRow("short, written form")
+            << QStringLiteral("85, 3, 1, ") << QVector<int>{85, 3, 1, 2} + ascending.mid(3, 81)
+            << false;
+        QTest::newRow("trailing empty pieces") << QStringLiteral("85,1,2,,") << untouched << false;
+        QTest::newRow("zero, repeat, out of range in a full-length text")
+            << CapOrder::write(QVector<int>{0, 5, 5, 86, -1} + ascending.mid(5, 80))
+            << QVector<int>{5} + ascending.mid(5, 80) + QVector<int>{1, 2, 3, 4} << false;
+        QTest::newRow("empty text") << QString() << ascending << false;
+        QTest::newRow("values past 85 ignored")
+            << CapOrder::write(ascending + QVector<int>{0, 0}) << ascending << true;
+    }
+    void fullSetHoldsEachCapOnce()
+    {
+        QFETCH(QString, text);
+        QFETCH(QVector<int>, expected);
+        QFETCH(bool, alreadyFull);
+        const QVector<int> caps = CapOrder::read(text);
+        QCOMPARE(CapOrder::fullSet(caps), expected);
+        QCOMPARE(CapOrder::isFullSet(caps), alreadyFull);
+        QVERIFY(CapOrder::isFullSet(CapOrder::fullSet(caps)));
+    }
+
     void trayBounds()
     {
         QCOMPARE(CapOrder::trayStart(0), 0);
