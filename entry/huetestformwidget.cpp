@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QTextCursor>
@@ -112,6 +113,17 @@ HueTestFormWidget::HueTestFormWidget(QWidget *parent)
     connect(copyOperations::instance(), &copyOperations::focusChanged, this,
             &HueTestFormWidget::focusChanged);
 
+    // Any edit the examiner makes is unsaved until stored; filling the form is not.
+    QLineEdit *const lineEdits[] = {ui->firstName,       ui->middleName, ui->lastName, ui->dob,
+                                    ui->referenceNumber, ui->testDate,   ui->time,     ui->gender};
+    for (QLineEdit *edit : lineEdits)
+        connect(edit, &QLineEdit::textEdited, this, &HueTestFormWidget::fieldEdited);
+    connect(ui->comments, &QPlainTextEdit::textChanged, this, &HueTestFormWidget::fieldEdited);
+    QComboBox *const combos[] = {ui->illuminationCombo, ui->jobCombo,    ui->industryCombo,
+                                 ui->locationCombo,     ui->serialCombo, ui->experienceCombo};
+    for (QComboBox *box : combos)
+        connect(box, QOverload<int>::of(&QComboBox::activated), this,
+                &HueTestFormWidget::fieldEdited);
     ui->incompleteLabel->hide();
 }
 
@@ -183,6 +195,7 @@ void HueTestFormWidget::setFixedComboTexts()
 
 void HueTestFormWidget::resetForm()
 {
+    const QScopedValueRollback<bool> fill(filling, true);
     changed = false;
     ui->incompleteLabel->hide();
     // A reset form holds no stored test any more: Update must not write its blank
@@ -218,6 +231,7 @@ void HueTestFormWidget::resetForm()
 
 void HueTestFormWidget::showEntry(const databaseEntry &entry)
 {
+    const QScopedValueRollback<bool> fill(filling, true);
     loadedRecord = entry;
     ui->checkBox->setChecked(false);
     ui->firstName->setText(entry.first);
@@ -385,6 +399,12 @@ bool HueTestFormWidget::updateStoredTest(const QString &scores)
     ui->incompleteLabel->hide();
     emit updatedInfo(asLoaded);
     return true;
+}
+
+void HueTestFormWidget::fieldEdited()
+{
+    if (!filling)
+        changed = true;
 }
 
 void HueTestFormWidget::markChanged()

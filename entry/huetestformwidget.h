@@ -81,6 +81,7 @@ private slots:
     void experienceChanged();
 
     void focusChanged(QWidget *old, QWidget *now);
+    void fieldEdited();
 
 private:
     enum DefaultIndex
@@ -107,6 +108,7 @@ private:
     Ui::HueTestFormWidget *ui;
     QStringList serialNumbers;
     bool changed = false;
+    bool filling = false; // the form is being filled, not edited
     QString modeText;
     databaseEntry loadedRecord;
     bool loaded = false;

@@ -215,8 +215,15 @@ private slots:
         QVERIFY(child<QPushButton>(&w, "ViewButton")->isChecked());
     }
 
+    void leavingTheViewPageForNewAsks_data()
+    {
+        QTest::addColumn<bool>("typeComment");
+        QTest::newRow("tray move") << false;
+        QTest::newRow("comment typed") << true;
+    }
     void leavingTheViewPageForNewAsks()
     {
+        QFETCH(bool, typeComment);
         TestSupport::storeEntry(
             TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         MainWindow w;
@@ -224,7 +231,10 @@ private slots:
         e.scores = database::instance()->getScores(e.testID);
         w.testSelected({e});
         w.viewArrangeClicked();
-        moveCap(viewForm(w), 3, 7);
+        if (typeComment)
+            QTest::keyClicks(child<QWidget>(viewForm(w), "comments"), QStringLiteral("tired"));
+        else
+            moveCap(viewForm(w), 3, 7);
         BoxAnswerer answers({QMessageBox::Cancel});
         QTest::mouseClick(child<QPushButton>(&w, "NewButton"), Qt::LeftButton);
         QCOMPARE(answers.texts.size(), 1);

@@ -156,7 +156,8 @@ private slots:
     void fieldsCarryTheirNamesAndTexts();
     void combosHoldTheVocabularies();
     void newFormReadsBackTheUntouchedOrder();
-    void moveMarksChangedEditingDoesNot();
+    void everyEditMarksChanged_data();
+    void everyEditMarksChanged();
     void showScoresPutsPositionScoresOnTiles();
     void missingNameStoresNothing_data();
     void missingNameStoresNothing();
@@ -313,15 +314,57 @@ void TestHueTestFormWidget::newFormReadsBackTheUntouchedOrder()
     QVERIFY(!form.isChanged());
 }
 
-void TestHueTestFormWidget::moveMarksChangedEditingDoesNot()
+void TestHueTestFormWidget::everyEditMarksChanged_data()
 {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("viewForm");
+    for (const bool view : {false, true}) {
+        const char *form = view ? "view: " : "new: ";
+        for (const char *kind :
+             {"tray move", "typed name", "typed comment", "chosen combo", "edit menu paste"})
+            QTest::addRow("%s%s", form, kind) << QString::fromLatin1(kind) << view;
+    }
+}
+
+void TestHueTestFormWidget::everyEditMarksChanged()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, viewForm);
     HueTestFormWidget form;
-    QTest::keyClicks(edit(form, "firstName"), QStringLiteral("Ann"));
-    combo(form, "jobCombo")->setCurrentIndex(2);
-    child<QPlainTextEdit>(form, "comments")->setPlainText(QStringLiteral("tired"));
+    form.setSerialNumbers({QStringLiteral("A1")});
+    if (viewForm) {
+        makeViewForm(form);
+        form.showEntry(TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+    }
+    // Filling, refilling and translating the form are not edits.
+    form.setSerialNumbers({QStringLiteral("A1"), QStringLiteral("B2")});
+    form.retranslateForm();
     QVERIFY(!form.isChanged());
-    QVERIFY(move(form, 3, 4, 0));
+
+    auto *comments = child<QPlainTextEdit>(form, "comments");
+    if (kind == QLatin1String("tray move")) {
+        QVERIFY(move(form, 3, 4, 0));
+    } else if (kind == QLatin1String("typed name")) {
+        QTest::keyClicks(edit(form, "referenceNumber"), QStringLiteral("R7"));
+    } else if (kind == QLatin1String("typed comment")) {
+        QTest::keyClicks(comments, QStringLiteral("tired"));
+    } else if (kind == QLatin1String("chosen combo")) {
+        QComboBox *job = combo(form, "jobCombo");
+        job->setFocus();
+        QTest::keyClick(job, Qt::Key_Down);
+        QVERIFY(job->currentIndex() > 0);
+    } else {
+        QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+        copyOperations::instance()->setPlainTextEdit(comments);
+        copyOperations::instance()->paste();
+        QVERIFY(comments->toPlainText().contains(QStringLiteral("pasted")));
+    }
     QVERIFY(form.isChanged());
+
+    if (viewForm) {
+        form.showEntry(TestSupport::sampleEntry(QStringLiteral("Bo"), QStringLiteral("Kim")));
+        QVERIFY(!form.isChanged());
+    }
     form.resetForm();
     QVERIFY(!form.isChanged());
     QCOMPARE(form.capOrderText(), CapOrder::write(CapOrder::untouched()));
