@@ -31,6 +31,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QResizeEvent>
+#include <QStatusBar>
 #include <QSvgGenerator>
 #include <QTranslator>
 #include <QUrl>
@@ -618,6 +619,12 @@ void MainWindow::importVKT()
 void MainWindow::reportFailure(const QString &title, const QString &text)
 {
     QMessageBox::warning(this, title, text);
+}
+
+void MainWindow::showStatus(const QString &message)
+{
+    // Long enough to be read after a dialog closes; the next message replaces it.
+    ui->statusBar->showMessage(message, 15000);
 }
 
 bool MainWindow::allowSwitchingFiles()

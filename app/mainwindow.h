@@ -96,6 +96,8 @@ private:
     bool unsavedChangesAllowLeaving(int page);
     void handOverToAnalysis(QList<databaseEntry> list);
     void reportFailure(const QString &title, const QString &text);
+    // A short confirmation of what a command did, in the status bar.
+    void showStatus(const QString &message);
     void refreshFooterImage();
     ReportContent reportContent(const QSizeF &page, const QImage &watermark) const;
     bool allowSwitchingFiles();
