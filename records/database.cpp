@@ -332,6 +332,19 @@ bool database::updateTest(int testID, const QString &illumination, const QString
                           const QString &oldScores, const QString &oldSerialNum)
 {
     QSqlDatabase db = currentConnection();
+    // The caller knows the cap order as getScores() handed it out, quotes removed;
+    // the row is matched by the text it stores (older files wrap it in quotes).
+    QString storedScores = oldScores;
+    {
+        QSqlQuery s(db);
+        s.prepare(QStringLiteral("SELECT scores FROM tests WHERE id = :id"));
+        s.bindValue(QStringLiteral(":id"), testID);
+        if (s.exec() && s.next()) {
+            const QString stored = s.value(0).toString();
+            if (withoutQuotes(stored) == oldScores)
+                storedScores = stored;
+        }
+    }
     QSqlQuery q(db);
     q.prepare(QStringLiteral(
         "UPDATE tests SET illumination = :illumination, testDate = :testDate, comments = "
@@ -347,7 +360,7 @@ bool database::updateTest(int testID, const QString &illumination, const QString
     q.bindValue(QStringLiteral(":time"), t(time));
     q.bindValue(QStringLiteral(":oldIll"), t(oldIll));
     q.bindValue(QStringLiteral(":oldTD"), t(oldTD));
-    q.bindValue(QStringLiteral(":oldScores"), t(oldScores));
+    q.bindValue(QStringLiteral(":oldScores"), t(storedScores));
     q.bindValue(QStringLiteral(":oldSerialNum"), t(oldSerialNum));
     if (!q.exec())
         return fail(tr("The test could not be updated"), q.lastError().text());
