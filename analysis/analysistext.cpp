@@ -6,6 +6,8 @@
 #include "scoredselection.h"
 #include "scoring.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const QString NL = QStringLiteral("\n");
@@ -34,6 +36,14 @@ constexpr int CapsPerLine = 13;
 constexpr int ShortestPrintedList = 80;
 // A cap set more than this many years old no longer certifies a result.
 constexpr int CertifiedYears = 2;
+
+// "2010-03-04T00:00:00Z" as property lists write dates (the time part may be missing).
+bool isPropertyListDate(const QString &text)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}(T\\d{2}:\\d{2}:\\d{2}Z)?$"));
+    return form.match(text.trimmed()).hasMatch();
+}
 
 } // namespace
 
@@ -262,12 +272,18 @@ QString AnalysisText::certification(const QString &serialNum, const QList<CapSet
     for (const CapSet &capSet : capSets) {
         if (capSet.serialNum != serialNum)
             continue;
-        // Stored as month/day/year.
+        // Stored as month/day/year; cap sets imported from VKT files carry a
+        // property-list date, judged by its date part.
         const QStringList pieces = capSet.purchaseDate.split(QLatin1Char('/'));
-        if (pieces.size() < 3)
-            return certified;
-        const QDate purchased(pieces.at(2).toInt(nullptr, 10), pieces.at(0).toInt(nullptr, 10),
+        QDate purchased;
+        if (pieces.size() >= 3) {
+            purchased = QDate(pieces.at(2).toInt(nullptr, 10), pieces.at(0).toInt(nullptr, 10),
                               pieces.at(1).toInt(nullptr, 10));
+        } else if (isPropertyListDate(capSet.purchaseDate)) {
+            purchased = QDate::fromString(capSet.purchaseDate.trimmed().left(10), Qt::ISODate);
+        } else {
+            return certified;
+        }
         // A date that does not exist cannot vouch for the cap set.
         if (!purchased.isValid() || purchased < today.addYears(-CertifiedYears))
             return tr("Veskora results not certified (The cap set is more than two years old).") %

@@ -380,6 +380,18 @@ void tst_AnalysisText::certification_data()
     QTest::newRow("one day more") << s << reg(QStringLiteral("06/14/2023")) << today << old;
     QTest::newRow("recent") << s << reg(QStringLiteral("1/2/2025")) << today << ok;
     QTest::newRow("bought after today") << s << reg(QStringLiteral("12/31/2030")) << today << ok;
+    // Cap sets imported from VKT files: property-list dates, judged by their date.
+    QTest::newRow("property-list date, years old")
+        << s << reg(QStringLiteral("2010-03-04T00:00:00Z")) << today << old;
+    QTest::newRow("property-list date, exactly two years")
+        << s << reg(QStringLiteral("2023-06-15T00:00:00Z")) << today << ok;
+    QTest::newRow("property-list date, one day more")
+        << s << reg(QStringLiteral("2023-06-14T23:59:59Z")) << today << old;
+    QTest::newRow("property-list date without time")
+        << s << reg(QStringLiteral("2010-03-04")) << today << old;
+    QTest::newRow("property-list date that does not exist")
+        << s << reg(QStringLiteral("2024-02-30T00:00:00Z")) << today << old;
+    QTest::newRow("dashes of another form") << s << reg(QStringLiteral("2010-3-4")) << today << ok;
     QTest::newRow("extra pieces ignored")
         << s << reg(QStringLiteral("06/15/2023/x")) << today << ok;
     QTest::newRow("first entry wins")
