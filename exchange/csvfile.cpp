@@ -17,6 +17,32 @@ QString tr(const char *text)
     return QCoreApplication::translate("CsvFile", text);
 }
 
+// Line ends between from and to; CR LF counts once.
+int lineEnds(const QString &text, int from, int to)
+{
+    int count = 0;
+    for (int i = from; i < to; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') && (i + 1 >= to || text.at(i + 1) != QLatin1Char('\n'))))
+            ++count;
+    }
+    return count;
+}
+
+// A line of nothing but commas and blanks (earlier imports stored the line end
+// inside the cap order, and their exports then wrote ",," on a line of its own).
+bool isBlank(const databaseEntry &e)
+{
+    for (const QString *f : {&e.first, &e.middle, &e.last, &e.refNum, &e.DOB, &e.testDate, &e.time,
+                             &e.comments, &e.gender, &e.experience, &e.illumination, &e.industry,
+                             &e.job, &e.location, &e.serialNum}) {
+        if (!f->trimmed().isEmpty())
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QString CsvFile::exportFileName(const QString &chosen)
@@ -108,14 +134,24 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
     // The header line is not checked: earlier versions wrote other captions.
     int pos = CsvFormat::readLine(text, 0, header);
     const int size = text.size();
+    int line = 1 + lineEnds(text, 0, pos);
+    int firstUnreadable = 0;
     // One transaction for the whole file: one disk write instead of two per line.
     const bool inTransaction = db.transaction();
     databaseEntry e;
     int fieldCount = 0;
     while (pos < size) {
+        const int start = pos;
+        const int startLine = line;
         pos = CsvFormat::readRecord(text, pos, e, fieldCount);
+        line += lineEnds(text, start, pos);
         if (fieldCount < CsvFormat::MinimumFields) {
-            ++result.skipped;
+            // A blank line holds no test; any other short line is reported.
+            if (!isBlank(e)) {
+                ++result.skipped;
+                if (firstUnreadable == 0)
+                    firstUnreadable = startLine;
+            }
             continue;
         }
         const int userId = store->insertUser(e.first, e.middle, e.last, e.refNum, e.DOB, e.gender,
@@ -147,10 +183,19 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
         result.imported = 0;
         return result;
     }
+    QStringList problems;
+    if (result.skipped > 0)
+        problems.append(QCoreApplication::translate(
+                            "CsvFile",
+                            "%n line(s) could not be read as a test and were not imported; "
+                            "the first is line %1.",
+                            nullptr, result.skipped)
+                            .arg(firstUnreadable));
     if (result.failed > 0)
-        result.error = QCoreApplication::translate("CsvFile", "%n line(s) could not be stored: %1",
-                                                   nullptr, result.failed)
-                           .arg(store->lastError());
+        problems.append(QCoreApplication::translate("CsvFile", "%n line(s) could not be stored: %1",
+                                                    nullptr, result.failed)
+                            .arg(store->lastError()));
+    result.error = problems.join(QLatin1Char('\n'));
     result.ok = true;
     return result;
 }

@@ -19,7 +19,7 @@ public:
     {
         bool ok = false;  // the file was read and its lines committed
         int imported = 0; // lines stored as a new subject and test
-        int skipped = 0;  // lines with fewer than 15 fields
+        int skipped = 0;  // lines that cannot be read as a test (blank lines aside)
         int failed = 0;   // lines the store refused
         QString error;
     };
@@ -38,9 +38,11 @@ public:
     static WriteResult writeLines(const QString &chosen, int count,
                                   const std::function<QString(int)> &lineAt);
 
-    // Adds one subject and one test to the open store for every line after the
-    // first, all in one transaction. Lines with fewer than 15 fields are skipped;
-    // a line whose statements fail is counted and left out, the rest committed.
+    // Adds one subject and one test to the open store for every test after the
+    // header line, all in one transaction. A line with fewer than 15 fields is
+    // counted and left out (blank lines silently); so is a line whose statements
+    // fail, and the rest is committed. Either kind is named in `error` while
+    // `ok` stays true.
     static ImportResult importFile(const QString &fileName);
 
     // The same for text already in memory (the first line is the header).

@@ -1,5 +1,7 @@
 #include "csvformat.h"
 
+#include "caporder.h"
+
 namespace CsvFormat {
 
 namespace {
@@ -9,13 +11,27 @@ const QChar Quote = QLatin1Char('"');
 const QChar Lf = QLatin1Char('\n');
 const QChar Cr = QLatin1Char('\r');
 
+bool isLineEnd(QChar c)
+{
+    return c == Lf || c == Cr;
+}
+
 bool needsQuotes(QStringView value)
 {
     for (const QChar c : value) {
-        if (c == Comma || c == Quote || c == Lf || c == Cr)
+        if (c == Comma || c == Quote || isLineEnd(c))
             return true;
     }
     return false;
+}
+
+// Position of the first line end at or after pos; text.size() when there is none.
+int lineEndFrom(QStringView text, int pos)
+{
+    const int size = int(text.size());
+    while (pos < size && !isLineEnd(text[pos]))
+        ++pos;
+    return pos;
 }
 
 // Position after the line end at pos (which holds CR or LF).
@@ -30,28 +46,158 @@ int skipLineEnd(QStringView text, int pos)
 int readPlain(QStringView text, int pos, QString &out)
 {
     const int start = pos;
-    while (pos < text.size() && text[pos] != Comma && text[pos] != Lf && text[pos] != Cr)
+    while (pos < text.size() && text[pos] != Comma && !isLineEnd(text[pos]))
         ++pos;
     out.append(text.mid(start, pos - start));
     return pos;
 }
 
-// A quoted field starting at the opening quote; -1 when the quote is never closed.
-int readQuoted(QStringView text, int pos, QString &out)
+// A cap number as a line of the older form holds it: digits, with blanks and
+// double quotes (a stored text may be wrapped in them) around them.
+bool isCapNumber(QStringView piece)
 {
-    ++pos;
-    for (;;) {
-        const int close = int(text.indexOf(Quote, pos));
-        if (close < 0)
-            return -1;
-        out.append(text.mid(pos, close - pos));
-        if (close + 1 < text.size() && text[close + 1] == Quote) {
-            out.append(Quote);
-            pos = close + 2;
+    int i = 0;
+    int end = int(piece.size());
+    while (i < end && (piece[i].isSpace() || piece[i] == Quote))
+        ++i;
+    while (end > i && (piece[end - 1].isSpace() || piece[end - 1] == Quote))
+        --end;
+    if (i == end)
+        return false;
+    for (; i < end; ++i) {
+        if (piece[i] < QLatin1Char('0') || piece[i] > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+// How double quotes are read.
+enum class Quotes
+{
+    Literal,     // as part of the text, the way earlier versions wrote every field
+    WithinLine,  // a quoted field must close on the line it opens on
+    AcrossLines, // a quoted field may hold line breaks, within the limits below
+};
+
+struct Reading
+{
+    Quotes quotes = Quotes::Literal;
+    int recordStart = 0;
+    bool firstLineHoldsTest = false;
+};
+
+template <typename Sink>
+int parseLine(QStringView text, int pos, const Reading &reading, Sink sink);
+
+// The line at pos read one way has the 85 cap numbers at positions 16 to 100.
+bool capOrderInPlace(QStringView text, int pos, Quotes quotes)
+{
+    int count = 0;
+    bool numbers = true;
+    parseLine(text, pos, Reading{quotes, pos, false}, [&](int index, const QString &value) {
+        count = index + 1;
+        if (index >= CapOrderField && index < CapOrderField + CapOrder::Positions &&
+            !isCapNumber(value))
+            numbers = false;
+    });
+    return numbers && count >= CapOrderField + CapOrder::Positions;
+}
+
+// A quoted field starting at the opening quote. Returns the position after the
+// closing quote, or -1 when the field is to be read as plain text instead.
+int readQuoted(QStringView text, int open, const Reading &reading, int index, QString &out)
+{
+    const int size = int(text.size());
+    int lineStart = reading.recordStart;
+    bool needed = false; // holds a character that made this version quote it
+    bool comma = false;
+    bool lineBreak = false;
+    int from = open + 1;
+    for (int i = from; i < size; ++i) {
+        const QChar c = text[i];
+        if (c == Quote) {
+            out.append(text.mid(from, i - from));
+            if (i + 1 < size && text[i + 1] == Quote) {
+                out.append(Quote);
+                needed = true;
+                from = i + 2;
+                ++i;
+                continue;
+            }
+            const int next = i + 1;
+            if (next < size && text[next] != Comma && !isLineEnd(text[next]))
+                return -1;
+            // Quotes round a text that needs none were written by an earlier
+            // version as part of the field.
+            return needed ? next : -1;
+        }
+        if (c == Comma) {
+            // In the cap order this version quotes single pieces, never commas.
+            if (lineBreak && index >= CapOrderField)
+                return -1;
+            comma = needed = true;
+        } else if (isLineEnd(c)) {
+            if (reading.quotes != Quotes::AcrossLines)
+                return -1;
+            // Every line of the older form is a whole test ending in its cap order:
+            // a field never runs over such a line.
+            if (index >= CapOrderField) {
+                if (comma)
+                    return -1;
+            } else if (lineStart == reading.recordStart ? reading.firstLineHoldsTest
+                                                        : lineHoldsTest(text, lineStart)) {
+                return -1;
+            }
+            needed = lineBreak = true;
+            i = skipLineEnd(text, i) - 1;
+            lineStart = i + 1;
+        }
+    }
+    return -1;
+}
+
+// Hands every field of the line at pos to sink(index, value) and returns the
+// position after the line end. value is one buffer reused for every field.
+template <typename Sink> int parseLine(QStringView text, int pos, const Reading &reading, Sink sink)
+{
+    const int size = int(text.size());
+    QString value;
+    for (int index = 0;; ++index) {
+        value.clear();
+        int next = -1;
+        if (reading.quotes != Quotes::Literal && pos < size && text[pos] == Quote) {
+            next = readQuoted(text, pos, reading, index, value);
+            if (next < 0)
+                value.clear();
+        }
+        pos = next >= 0 ? next : readPlain(text, pos, value);
+        sink(index, value);
+        if (pos >= size)
+            return size;
+        if (text[pos] == Comma) {
+            ++pos;
             continue;
         }
-        return close + 1;
+        return skipLineEnd(text, pos);
     }
+}
+
+// How the record at pos is read. A line of the older form is one test whatever
+// quotes it holds; a quoted field runs over line ends only where this version
+// wrote a line break into it.
+Reading chooseReading(QStringView text, int pos)
+{
+    const int lineEnd = lineEndFrom(text, pos);
+    if (!text.mid(pos, lineEnd - pos).contains(Quote))
+        return Reading{Quotes::Literal, pos, false};
+    const bool withinLine = capOrderInPlace(text, pos, Quotes::WithinLine);
+    // Quotes that pair up across fields of an older line would shift its fields.
+    const bool literal = !withinLine && capOrderInPlace(text, pos, Quotes::Literal);
+    const Reading across{Quotes::AcrossLines, pos, withinLine || literal};
+    const int afterLine = lineEnd < text.size() ? skipLineEnd(text, lineEnd) : lineEnd;
+    if (parseLine(text, pos, across, [](int, const QString &) {}) > afterLine)
+        return across;
+    return Reading{literal ? Quotes::Literal : Quotes::WithinLine, pos, false};
 }
 
 const QString &at(const QStringList &fields, int i)
@@ -104,48 +250,17 @@ QString recordLine(const databaseEntry &e, const QString &tes)
     return line;
 }
 
-namespace {
-
-// Hands every field of the line at pos to sink(index, value) and returns the
-// position after the line end. value is one buffer reused for every field.
-template <typename Sink> int parseLine(QStringView text, int pos, Sink sink)
+bool lineHoldsTest(QStringView text, int pos)
 {
-    const int size = int(text.size());
-    QString value;
-    for (int index = 0;; ++index) {
-        value.clear();
-        if (pos < size && text[pos] == Quote) {
-            const int next = readQuoted(text, pos, value);
-            const bool closedProperly = next >= 0 && (next == size || text[next] == Comma ||
-                                                      text[next] == Lf || text[next] == Cr);
-            if (closedProperly) {
-                pos = next;
-            } else {
-                // Not a quoted field after all (files of earlier versions wrote quotes
-                // unchanged): read it plain, so it cannot swallow the lines after it.
-                value.clear();
-                pos = readPlain(text, pos, value);
-            }
-        } else {
-            pos = readPlain(text, pos, value);
-        }
-        sink(index, value);
-        if (pos >= size)
-            return size;
-        if (text[pos] == Comma) {
-            ++pos;
-            continue;
-        }
-        return skipLineEnd(text, pos);
-    }
+    return capOrderInPlace(text, pos, Quotes::WithinLine) ||
+           capOrderInPlace(text, pos, Quotes::Literal);
 }
-
-} // namespace
 
 int readLine(QStringView text, int pos, QStringList &fields)
 {
     fields.clear();
-    return parseLine(text, pos, [&](int, const QString &value) { fields.append(value); });
+    return parseLine(text, pos, chooseReading(text, pos),
+                     [&](int, const QString &value) { fields.append(value); });
 }
 
 int readRecord(QStringView text, int pos, databaseEntry &e, int &fieldCount)
@@ -156,7 +271,7 @@ int readRecord(QStringView text, int pos, databaseEntry &e, int &fieldCount)
                                 &e.gender, &e.experience, &e.illumination, &e.industry,
                                 &e.job,    &e.location,   &e.serialNum};
     fieldCount = 0;
-    pos = parseLine(text, pos, [&](int index, const QString &value) {
+    pos = parseLine(text, pos, chooseReading(text, pos), [&](int index, const QString &value) {
         fieldCount = index + 1;
         if (index < CapOrderField - 1)
             *targets[index] = value;

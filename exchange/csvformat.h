@@ -13,7 +13,12 @@
 // Writing: a field is quoted only when it holds a comma, a double quote or a
 // line break (inner quotes doubled), so such a field can no longer shift or
 // split the line; every other field is written exactly as stored.
-// Reading: quoted and plain fields alike; a line ends at LF, CR LF or a lone CR.
+// Reading: files of earlier versions never quote, and each of their lines is one
+// test ending in its cap order. So a line that, read on its own, holds a test
+// with its 85 cap numbers at positions 16 to 100 is always one test, whatever
+// quotes its fields hold. Only a quoted field (one that needs its quotes) may run
+// over line ends, and never over such a line; in the cap order, where single
+// pieces are quoted, it holds no comma. A line ends at LF, CR LF or a lone CR.
 namespace CsvFormat {
 
 // Fields a line needs before it is taken as a test.
@@ -30,11 +35,17 @@ QString field(const QString &value);
 // the cap order comes from entry.scores.
 QString recordLine(const databaseEntry &entry, const QString &tes);
 
-// Reads the fields of the line that starts at pos and returns the position
+// The line at pos, read on its own with its quotes honoured or as plain text,
+// holds the 85 cap numbers at positions 16 to 100, as every line of the older
+// form does.
+bool lineHoldsTest(QStringView text, int pos);
+
+// Reads the fields of the record that starts at pos and returns the position
 // after its line end (text.size() at the end). A line of nothing gives one
 // empty field. A field that opens with a quote but is not closed by a quote
-// followed by a comma or the line end is read as plain text, so a stray quote
-// cannot swallow the lines after it.
+// followed by a comma or the line end, or whose quotes enclose nothing that
+// needs them, is read as plain text, so a stray quote cannot swallow the lines
+// after it.
 int readLine(QStringView text, int pos, QStringList &fields);
 
 // The same line read straight into the record recordFromFields() would give;

@@ -289,6 +289,13 @@
             <numerusform>%n Zeilen konnten nicht gespeichert werden: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
+        <translation>
+            <numerusform>%n Zeile konnte nicht als Test gelesen werden und wurde nicht importiert; es ist Zeile %1.</numerusform>
+            <numerusform>%n Zeilen konnten nicht als Test gelesen werden und wurden nicht importiert; die erste ist Zeile %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DatabaseFormWidget</name>

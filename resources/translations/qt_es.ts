@@ -289,6 +289,13 @@
             <numerusform>No se pudieron guardar %n líneas: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
+        <translation>
+            <numerusform>%n línea no se pudo leer como una prueba y no se importó; es la línea %1.</numerusform>
+            <numerusform>%n líneas no se pudieron leer como pruebas y no se importaron; la primera es la línea %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DatabaseFormWidget</name>

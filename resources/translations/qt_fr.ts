@@ -289,6 +289,13 @@
             <numerusform>%n lignes n&apos;ont pas pu être enregistrées&#xa0;: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
+        <translation>
+            <numerusform>%n ligne n&apos;a pas pu être lue comme un test et n&apos;a pas été importée&#xa0;; c&apos;est la ligne %1.</numerusform>
+            <numerusform>%n lignes n&apos;ont pas pu être lues comme des tests et n&apos;ont pas été importées&#xa0;; la première est la ligne %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DatabaseFormWidget</name>

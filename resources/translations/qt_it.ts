@@ -289,6 +289,13 @@
             <numerusform>Impossibile salvare %n righe: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
+        <translation>
+            <numerusform>%n riga non è stata letta come test e non è stata importata; è la riga %1.</numerusform>
+            <numerusform>%n righe non sono state lette come test e non sono state importate; la prima è la riga %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DatabaseFormWidget</name>

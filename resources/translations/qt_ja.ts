@@ -288,6 +288,12 @@
             <numerusform>%n 行を保存できませんでした: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
+        <translation>
+            <numerusform>%n 行を検査として読み取れなかったため、インポートしませんでした。最初は %1 行目です。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DatabaseFormWidget</name>

@@ -289,6 +289,13 @@
             <numerusform>Não foi possível armazenar %n linhas: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
+        <translation>
+            <numerusform>%n linha não pôde ser lida como teste e não foi importada; é a linha %1.</numerusform>
+            <numerusform>%n linhas não puderam ser lidas como testes e não foram importadas; a primeira é a linha %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DatabaseFormWidget</name>

@@ -288,6 +288,12 @@
             <numerusform>%n 行無法儲存: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
+        <translation>
+            <numerusform>%n 行無法讀取為測試，未匯入；第一行是第 %1 行。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DatabaseFormWidget</name>

@@ -114,15 +114,17 @@ private slots:
         const databaseEntry b =
             TestSupport::sampleEntry(QStringLiteral("Bob"), QStringLiteral("Kay"),
                                      TestSupport::swapped(CapOrder::untouched(), 10, 30));
+        // Blank lines and lines of bare commas hold nothing; a short line is reported.
         const QString text = CsvFormat::headerLine() + QLatin1Char('\n') + lineOf(a) +
-                             QLatin1Char('\n') +
-                             QStringLiteral("1,2,3,4,5,6,7,8,9,10,11,12,13,14\n") +
-                             QLatin1Char('\n') + lineOf(b) + QLatin1Char('\n');
+                             QStringLiteral("\n\n1,2,3,4,5,6,7,8,9,10,11,12,13,14\n ,,\r\n") +
+                             lineOf(b) + QStringLiteral("\nx\n");
         const CsvFile::ImportResult r = CsvFile::importText(text);
         QVERIFY(r.ok);
         QCOMPARE(r.imported, 2);
         QCOMPARE(r.skipped, 2);
         QCOMPARE(r.failed, 0);
+        QCOMPARE(r.error, QStringLiteral("2 line(s) could not be read as a test and were not "
+                                         "imported; the first is line 4."));
         const QList<databaseEntry> stored = database::instance()->getAllTests();
         QCOMPARE(stored.size(), 2);
         QCOMPARE(stored.at(0).first, QStringLiteral("Ann"));
@@ -187,27 +189,116 @@ private slots:
         QVERIFY(!fromLf.at(1).scores.contains(QLatin1Char('\r')));
     }
 
+    // Files this version writes: every field comes back as it was, whatever it holds.
+    void exportImportRoundTrip_data()
+    {
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("commas, quotes, CR LF")
+            << QStringLiteral("tired, \"very\"\r\nretest in May");
+        QTest::newRow("many commas before the break")
+            << QStringLiteral("a, b, c, d, e, f, g, h, i, j, k, l, m, n, o, p, q\nr");
+        QTest::newRow("numbers before the break")
+            << QStringLiteral("caps 12, 13, 14, 40, 41, 42, 43, 44, 45, 46\nretest");
+        QTest::newRow("quoted word, then a break") << QStringLiteral("\"tired\"\nok");
+        QTest::newRow("lone quotes on their own lines") << QStringLiteral("\"\n\"");
+        QTest::newRow("quote and comma at a line end") << QStringLiteral("x\",\ny");
+        QTest::newRow("blank lines") << QStringLiteral("a\n\n\nb");
+        QTest::newRow("ends with a break") << QStringLiteral("tired\n");
+        QTest::newRow("lone CR") << QStringLiteral("a\rb");
+    }
     void exportImportRoundTrip()
     {
+        QFETCH(QString, comment);
         databaseEntry a =
             TestSupport::sampleEntry(QStringLiteral("Zoë"), QStringLiteral("O'Neil, Jr."),
                                      TestSupport::swapped(CapOrder::untouched(), 5, 70));
-        a.comments = QStringLiteral("tired, \"very\"\r\nretest in May");
+        a.comments = comment;
+        // Neighbours: a plain test, and one whose cap order an earlier import stored
+        // with the line end inside it.
+        const databaseEntry before =
+            TestSupport::sampleEntry(QStringLiteral("Al"), QStringLiteral("Bo"));
+        databaseEntry after = TestSupport::sampleEntry(QStringLiteral("Cy"), QStringLiteral("Di"));
+        after.scores += QStringLiteral("\r\n,,");
+        const QList<databaseEntry> written{before, a, after};
         const QString path = tempFile(QStringLiteral("round.csv"));
-        QVERIFY(CsvFile::writeLines(path, {CsvFormat::headerLine(), lineOf(a)}).ok);
+        QVERIFY(CsvFile::writeLines(
+                    path, {CsvFormat::headerLine(), lineOf(before), lineOf(a), lineOf(after)})
+                    .ok);
         const CsvFile::ImportResult r = CsvFile::importFile(path);
-        QVERIFY(r.ok);
-        QCOMPARE(r.imported, 1);
+        QVERIFY2(r.ok && r.error.isEmpty(), qPrintable(r.error));
+        QCOMPARE(r.imported, 3);
         const QList<databaseEntry> stored = database::instance()->getAllTests();
-        QCOMPARE(stored.size(), 1);
-        databaseEntry back = stored.first();
-        QCOMPARE(back.tes, database::calcTES(a.scores));
-        back.scores = database::instance()->getScores(back.testID);
-        QCOMPARE(CapOrder::read(back.scores), CapOrder::read(a.scores));
-        back.testID.clear();
-        back.tes.clear();
-        back.scores = a.scores;
-        QCOMPARE(back, a);
+        QCOMPARE(stored.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            databaseEntry back = stored.at(i);
+            QCOMPARE(back.tes, database::calcTES(written.at(i).scores));
+            QCOMPARE(CapOrder::read(database::instance()->getScores(back.testID)),
+                     CapOrder::read(written.at(i).scores));
+            back.testID.clear();
+            back.tes.clear();
+            back.scores = written.at(i).scores;
+            QCOMPARE(back, written.at(i));
+        }
+    }
+
+    // Files of earlier versions never quote: one test per line whatever quotes
+    // the fields hold, each field as it stands.
+    void olderFilesImportOneTestPerLine_data()
+    {
+        QTest::addColumn<QStringList>("comments");
+        QTest::addColumn<QStringList>("jobs");
+        QTest::addColumn<bool>("quotedCapOrder");
+        const QString job = QStringLiteral("Quality Control");
+        const QStringList jobs{job, job, job};
+        QTest::newRow("lone quote") << TestSupport::texts({"\"", "x", "\""}) << jobs << false;
+        QTest::newRow("quote at the start, closing quote two lines on")
+            << TestSupport::texts({"\"tired", "fine", "ok\""}) << jobs << false;
+        QTest::newRow("closed by a later field")
+            << TestSupport::texts({"x", "\"tired", "y"})
+            << QStringList{job, job, QStringLiteral("Control\"")} << false;
+        QTest::newRow("quote in the middle")
+            << TestSupport::texts({"a\"b", "say \"hi\" now", "x"}) << jobs << false;
+        QTest::newRow("quote at the end")
+            << TestSupport::texts({"tired\"", "x\"", "y"}) << jobs << false;
+        QTest::newRow("quotes round a word")
+            << TestSupport::texts({"\"tired\"", "\"\"", "x"}) << jobs << false;
+        QTest::newRow("quotes pairing up on one line")
+            << TestSupport::texts({"\"tired", "x", "y"})
+            << QStringList{QStringLiteral("Control\""), job, job} << false;
+        QTest::newRow("stored cap order in quotes")
+            << TestSupport::texts({"\"tired", "x", "y\""}) << jobs << true;
+    }
+    void olderFilesImportOneTestPerLine()
+    {
+        QFETCH(QStringList, comments);
+        QFETCH(QStringList, jobs);
+        QFETCH(bool, quotedCapOrder);
+        QString text = CsvFormat::headerLine() + QLatin1Char('\n');
+        QList<databaseEntry> lines;
+        for (int i = 0; i < 3; ++i) {
+            databaseEntry e =
+                TestSupport::sampleEntry(QStringLiteral("P%1").arg(i), QStringLiteral("Lee"),
+                                         TestSupport::swapped(CapOrder::untouched(), i + 1, 40));
+            e.comments = comments.at(i);
+            e.job = jobs.at(i);
+            if (quotedCapOrder)
+                e.scores = QLatin1Char('"') + e.scores + QLatin1Char('"');
+            lines.append(e);
+            text += TestSupport::olderCsvLine(e) + QLatin1Char('\n');
+        }
+        const CsvFile::ImportResult r = CsvFile::importText(text);
+        QVERIFY2(r.ok && r.error.isEmpty(), qPrintable(r.error));
+        QCOMPARE(r.imported, 3);
+        const QList<databaseEntry> stored = database::instance()->getAllTests();
+        QCOMPARE(stored.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(stored.at(i).first, lines.at(i).first);
+            QCOMPARE(stored.at(i).comments, lines.at(i).comments);
+            QCOMPARE(stored.at(i).job, lines.at(i).job);
+            QCOMPARE(stored.at(i).location, lines.at(i).location);
+            QCOMPARE(CapOrder::read(database::instance()->getScores(stored.at(i).testID)),
+                     CapOrder::read(QString(lines.at(i).scores).remove(QLatin1Char('"'))));
+        }
     }
 
     void failedLinesAreSkippedTheRestCommitted()

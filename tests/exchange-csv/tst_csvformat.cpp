@@ -4,6 +4,19 @@
 
 #include <QtTest>
 
+namespace {
+
+// A test line as earlier versions wrote it, with the given comment and job.
+QString olderLine(const QString &comment, const QString &job = QStringLiteral("Quality Control"))
+{
+    databaseEntry e = TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Smith"));
+    e.comments = comment;
+    e.job = job;
+    return TestSupport::olderCsvLine(e);
+}
+
+} // namespace
+
 class TestCsvFormat : public QObject
 {
     Q_OBJECT
@@ -107,14 +120,27 @@ private slots:
             << QStringLiteral("\"a\nb\",c\nd") << TestSupport::texts({"a\nb", "c"}) << 8;
         QTest::newRow("doubled quote")
             << QStringLiteral("\"a\"\"b\"") << TestSupport::texts({"a\"b"}) << 6;
+        // Quotes round a text that needs none are part of the text (earlier versions).
         QTest::newRow("empty quoted")
-            << QStringLiteral("\"\",x") << TestSupport::texts({"", "x"}) << 4;
+            << QStringLiteral("\"\",x") << TestSupport::texts({"\"\"", "x"}) << 4;
+        QTest::newRow("quotes round a plain word")
+            << QStringLiteral("\"tired\",x") << TestSupport::texts({"\"tired\"", "x"}) << 9;
         QTest::newRow("quote inside plain")
             << QStringLiteral("a\"b,c") << TestSupport::texts({"a\"b", "c"}) << 5;
         QTest::newRow("text after closing quote is plain")
             << QStringLiteral("\"a\"b,c") << TestSupport::texts({"\"a\"b", "c"}) << 6;
-        QTest::newRow("stray quote does not swallow lines")
-            << QStringLiteral("\"tired,x\nJo,\"y\"\n") << TestSupport::texts({"\"tired", "x"}) << 9;
+        // A line of an earlier version is one test, whatever quotes its fields hold.
+        const QString tired = olderLine(QStringLiteral("\"tired"));
+        QTest::newRow("stray quote closed on the next line")
+            << tired + QLatin1Char('\n') + olderLine(QStringLiteral("ok\"")) + QLatin1Char('\n')
+            << tired.split(QLatin1Char(',')) << int(tired.size()) + 1;
+        const QString paired = olderLine(QStringLiteral("\"tired"), QStringLiteral("Control\""));
+        QTest::newRow("quotes pairing up across fields of one line")
+            << paired << paired.split(QLatin1Char(',')) << int(paired.size());
+        QTest::newRow("quoted field never runs over a whole test")
+            << QStringLiteral("x,\"a\n") + olderLine(QStringLiteral("b")) +
+                   QStringLiteral("\nc\",d")
+            << TestSupport::texts({"x", "\"a"}) << 5;
         QTest::newRow("unclosed quote stays on its line")
             << QStringLiteral("\"a,b\nc,d") << TestSupport::texts({"\"a", "b"}) << 5;
     }

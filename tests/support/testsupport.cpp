@@ -85,6 +85,15 @@ int storeEntry(const databaseEntry &e)
     return 0;
 }
 
+QString olderCsvLine(const databaseEntry &e, const QString &tes)
+{
+    const QStringList fields{
+        e.first, e.middle,   e.last,      e.refNum,     e.DOB,          e.testDate,
+        e.time,  e.comments, e.gender,    e.experience, e.illumination, e.industry,
+        e.job,   e.location, e.serialNum, tes,          e.scores};
+    return fields.join(QLatin1Char(','));
+}
+
 QVector<int> ascending()
 {
     QVector<int> caps(85);

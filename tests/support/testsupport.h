@@ -23,6 +23,10 @@ databaseEntry sampleEntry(const QString &first, const QString &last, const QVect
 // Stores a record through the store's own insert operations; returns the new test id.
 int storeEntry(const databaseEntry &e);
 
+// A CSV line as earlier versions wrote it: every field as it stands, unquoted,
+// then the TES and the cap-order text.
+QString olderCsvLine(const databaseEntry &e, const QString &tes = QStringLiteral("0"));
+
 // 1, 2, ..., 85: scores like the untouched order.
 QVector<int> ascending();
 
