@@ -8,6 +8,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMessageBox>
 #include <QSet>
 #include <QSqlQuery>
 #include <QVariant>
@@ -108,6 +109,16 @@ DatabaseFormWidget::DatabaseFormWidget(QWidget *parent)
     // the view's own toggling sort stays off.
     QHeaderView *header = table->horizontalHeader();
     header->setSectionsClickable(true);
+    // A click on a header sorts and nothing else: the view would also select the
+    // whole column, which counts as every row for Delete.
+    disconnect(header, SIGNAL(sectionPressed(int)), table, SLOT(selectColumn(int)));
+    disconnect(header, SIGNAL(sectionEntered(int)), table, SLOT(_q_selectColumn(int)));
+
+    askQuestion = [this](const QString &text) {
+        return QMessageBox::question(this, tr("Delete"), text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    };
+    showWarning = [this](const QString &text) { QMessageBox::warning(this, tr("Delete"), text); };
 
     connect(ui->dbSearch, &QLineEdit::textChanged, this, &DatabaseFormWidget::displaySearchResults);
     connect(ui->searchCriteria, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -196,6 +207,12 @@ void DatabaseFormWidget::forgetSelection()
     selectedRows.clear();
     analysedRows.clear();
     analysedTestIDs.clear();
+}
+
+void DatabaseFormWidget::setBoxes(Question question, Warning warning)
+{
+    askQuestion = std::move(question);
+    showWarning = std::move(warning);
 }
 
 void DatabaseFormWidget::sizeToContents()
@@ -340,21 +357,30 @@ void DatabaseFormWidget::viewUpdated()
 
 void DatabaseFormWidget::deleteClick()
 {
-    if (selectedRows.isEmpty() || model->rowCount() == 0) {
+    QList<databaseEntry> tests;
+    for (int r : qAsConst(selectedRows)) {
+        if (r >= 0 && r < model->rowCount())
+            tests.append(model->entry(r));
+    }
+    if (tests.isEmpty()) {
         displaySearchResults();
         return;
     }
-    const int row = selectedRows.first();
-    if (row >= 0 && row < model->rowCount()) {
-        const databaseEntry e = model->entry(row);
-        database *store = database::instance();
-        bool ok = false;
-        const int id = e.testID.toInt(&ok);
-        // Only subject rows no test refers to any more go, listed or not.
-        if (ok && store->deleteTest(id))
-            store->deleteUnusedUsers(e.first, e.middle, e.last, e.DOB);
+    // The one command that destroys records: it says how many before it acts.
+    if (!askQuestion(tr("Delete %n test(s)? This cannot be undone.", nullptr, tests.size())))
+        return;
+    database *store = database::instance();
+    // Only subject rows no test refers to any more go, listed or not.
+    if (!store->deleteTests(tests)) {
+        showWarning(tr("The tests could not be deleted: %1").arg(store->lastError()));
+        displaySearchResults();
+        return;
     }
+    // Nothing stays selected: a further Delete must not find another test chosen.
+    ui->tableDisplay->clearSelection();
+    selectedRows.clear();
     displaySearchResults();
+    emit statusMessage(tr("%n test(s) deleted.", nullptr, tests.size()));
 }
 
 void DatabaseFormWidget::columnClicked(int column)

@@ -40,9 +40,17 @@ public:
     QList<bool> sortAscendingNextFlags() const { return sortAscendingNext; }
     TestTableModel *tableModel() const { return model; }
 
+    // The page's two boxes: the question before a deletion and the report of a
+    // deletion the file refused. Tests (and the window) answer in their place.
+    using Question = std::function<bool(const QString &text)>;
+    using Warning = std::function<void(const QString &text)>;
+    void setBoxes(Question question, Warning warning);
+
 signals:
     void testSelected(QList<databaseEntry> entry);
     void updateAnalysis(QList<databaseEntry> entry);
+    // A short note for the window's status bar: what a deletion did.
+    void statusMessage(const QString &text);
 
 public slots:
     void clearSearchClick();
@@ -76,4 +84,6 @@ private:
     // The tests behind analysedRows: a refresh re-sends these, wherever they now sit.
     QStringList analysedTestIDs;
     QList<bool> sortAscendingNext;
+    Question askQuestion;
+    Warning showWarning;
 };

@@ -413,6 +413,28 @@ bool database::deleteUnusedUsers(const QString &first, const QString &middle, co
     return true;
 }
 
+bool database::deleteTests(const QList<databaseEntry> &tests)
+{
+    QSqlDatabase db = currentConnection();
+    if (!db.transaction())
+        return fail(tr("The test could not be deleted"), db.lastError().text());
+    bool ok = true;
+    for (const databaseEntry &e : tests) {
+        bool isNumber = false;
+        const int id = e.testID.toInt(&isNumber);
+        if (!isNumber)
+            ok = fail(tr("The test could not be deleted"), tr("no stored test matched"));
+        ok = ok && deleteTest(id) && deleteUnusedUsers(e.first, e.middle, e.last, e.DOB);
+        if (!ok)
+            break;
+    }
+    if (ok && !db.commit())
+        ok = fail(tr("The test could not be deleted"), db.lastError().text());
+    if (!ok)
+        db.rollback();
+    return ok;
+}
+
 QString database::getScores(const QString &id)
 {
     QSqlDatabase db = currentConnection();

@@ -59,6 +59,10 @@ public:
     bool deleteUnusedUsers(const QString &first, const QString &middle, const QString &last,
                            const QString &DOB);
 
+    // Deletes these tests, and each subject row that no test refers to any more,
+    // all or nothing. False, with nothing deleted, when the file refuses.
+    bool deleteTests(const QList<databaseEntry> &tests);
+
     QString getScores(const QString &id);
 
     // A record from one row of a tests-then-users join (8 test columns, then the

@@ -407,6 +407,24 @@
         <source>TES</source>
         <translation>TES</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n test(s)? This cannot be undone.</source>
+        <translation>
+            <numerusform>%n Test löschen? Dies kann nicht rückgängig gemacht werden.</numerusform>
+            <numerusform>%n Tests löschen? Dies kann nicht rückgängig gemacht werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tests could not be deleted: %1</source>
+        <translation>Die Tests konnten nicht gelöscht werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) deleted.</source>
+        <translation>
+            <numerusform>%n Test gelöscht.</numerusform>
+            <numerusform>%n Tests gelöscht.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HueSwatchLineWidget</name>

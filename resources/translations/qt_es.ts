@@ -407,6 +407,24 @@
         <source>TES</source>
         <translation>TES</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n test(s)? This cannot be undone.</source>
+        <translation>
+            <numerusform>¿Eliminar %n prueba? No se puede deshacer.</numerusform>
+            <numerusform>¿Eliminar %n pruebas? No se puede deshacer.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tests could not be deleted: %1</source>
+        <translation>No se pudieron eliminar las pruebas: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) deleted.</source>
+        <translation>
+            <numerusform>%n prueba eliminada.</numerusform>
+            <numerusform>%n pruebas eliminadas.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HueSwatchLineWidget</name>

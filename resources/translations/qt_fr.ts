@@ -407,6 +407,24 @@
         <source>TES</source>
         <translation>TES</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n test(s)? This cannot be undone.</source>
+        <translation>
+            <numerusform>Supprimer %n test&#xa0;? Cette action est irréversible.</numerusform>
+            <numerusform>Supprimer %n tests&#xa0;? Cette action est irréversible.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tests could not be deleted: %1</source>
+        <translation>Les tests n&apos;ont pas pu être supprimés&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) deleted.</source>
+        <translation>
+            <numerusform>%n test supprimé.</numerusform>
+            <numerusform>%n tests supprimés.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HueSwatchLineWidget</name>

@@ -407,6 +407,24 @@
         <source>TES</source>
         <translation>TES</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n test(s)? This cannot be undone.</source>
+        <translation>
+            <numerusform>Eliminare %n test? L&apos;operazione non può essere annullata.</numerusform>
+            <numerusform>Eliminare %n test? L&apos;operazione non può essere annullata.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tests could not be deleted: %1</source>
+        <translation>Impossibile eliminare i test: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) deleted.</source>
+        <translation>
+            <numerusform>%n test eliminato.</numerusform>
+            <numerusform>%n test eliminati.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HueSwatchLineWidget</name>

@@ -405,6 +405,22 @@
         <source>TES</source>
         <translation>TES</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n test(s)? This cannot be undone.</source>
+        <translation>
+            <numerusform>%n 件の検査を削除しますか? この操作は元に戻せません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tests could not be deleted: %1</source>
+        <translation>検査を削除できませんでした: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) deleted.</source>
+        <translation>
+            <numerusform>%n 件の検査を削除しました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HueSwatchLineWidget</name>

@@ -407,6 +407,24 @@
         <source>TES</source>
         <translation>TES</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %n test(s)? This cannot be undone.</source>
+        <translation>
+            <numerusform>Excluir %n teste? Esta ação não pode ser desfeita.</numerusform>
+            <numerusform>Excluir %n testes? Esta ação não pode ser desfeita.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The tests could not be deleted: %1</source>
+        <translation>Não foi possível excluir os testes: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) deleted.</source>
+        <translation>
+            <numerusform>%n teste excluído.</numerusform>
+            <numerusform>%n testes excluídos.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>HueSwatchLineWidget</name>

@@ -82,6 +82,26 @@ QList<bool> allTrue()
     return flags;
 }
 
+// Answers the page's boxes: every question with `yes`; what was asked and warned is kept.
+struct Boxes
+{
+    bool yes = true;
+    QStringList asked;
+    QStringList warned;
+    QStringList status;
+    void answer(DatabaseFormWidget &w)
+    {
+        w.setBoxes(
+            [this](const QString &text) {
+                asked.append(text);
+                return yes;
+            },
+            [this](const QString &text) { warned.append(text); });
+        QObject::connect(&w, &DatabaseFormWidget::statusMessage,
+                         [this](const QString &text) { status.append(text); });
+    }
+};
+
 struct Catcher
 {
     QList<QList<databaseEntry>> selected;
@@ -266,6 +286,55 @@ private slots:
         QCOMPARE(h->sortIndicatorOrder(), Qt::DescendingOrder);
     }
 
+    // A header click sorts and never selects: neither a whole column nor, after
+    // it, every row for the Delete button.
+    void headerClicksNeverChangeTheSelection_data()
+    {
+        QTest::addColumn<bool>("rowSelected");
+        QTest::newRow("nothing selected") << false;
+        QTest::newRow("one row selected") << true;
+    }
+    void headerClicksNeverChangeTheSelection()
+    {
+        QFETCH(bool, rowSelected);
+        store(QStringLiteral("A"), QStringLiteral("b"));
+        store(QStringLiteral("C"), QStringLiteral("A"));
+        store(QStringLiteral("B"), QStringLiteral("c"));
+        DatabaseFormWidget w;
+        Boxes boxes;
+        boxes.answer(w);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        if (rowSelected)
+            clickRow(w, 1);
+        const QStringList chosen =
+            rowSelected ? QStringList{w.tableModel()->text(1, 1)} : QStringList();
+        QHeaderView *h = table(w)->horizontalHeader();
+        for (int column : {3, 1, 3}) {
+            const QPoint at(h->sectionViewportPosition(column) + h->sectionSize(column) / 2,
+                            h->height() / 2);
+            QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            QStringList selected;
+            for (int r : w.selectedRowList())
+                selected.append(w.tableModel()->text(r, 1));
+            QCOMPARE(selected, chosen);
+        }
+        // Shift and Ctrl clicks, and a drag across headers, select nothing either.
+        const QPoint first(h->sectionViewportPosition(1) + 2, h->height() / 2);
+        const QPoint fifth(h->sectionViewportPosition(5) + 2, h->height() / 2);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::ShiftModifier, fifth);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::ControlModifier, first);
+        QTest::mousePress(h->viewport(), Qt::LeftButton, Qt::NoModifier, first);
+        QMouseEvent move(QEvent::MouseMove, fifth, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(h->viewport(), &move);
+        QTest::mouseRelease(h->viewport(), Qt::LeftButton, Qt::NoModifier, fifth);
+        QCOMPARE(w.selectedRowList().size(), chosen.size());
+
+        w.findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
+        QCOMPARE(database::instance()->getAllTests().size(), rowSelected ? 2 : 3);
+        QCOMPARE(boxes.asked.size(), rowSelected ? 1 : 0);
+    }
+
     void numbersAndTextSortAfterARefill()
     {
         // TES 0, 4 and something of three digits: as text the order differs from numbers.
@@ -374,34 +443,68 @@ private slots:
         QCOMPARE(c.selected.last().first().testID, w.tableModel()->text(1, 17));
     }
 
-    void deleteRemovesOnlyTheFirstSelectedRow()
+    // Delete asks once, naming how many tests; it removes them all or none.
+    void deleteAsksOnceForTheSelectedTests_data()
     {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("confirmed") << true << false;
+        QTest::newRow("declined") << false << false;
+        QTest::newRow("the file refuses") << true << true;
+    }
+    void deleteAsksOnceForTheSelectedTests()
+    {
+        QFETCH(bool, yes);
+        QFETCH(bool, refused);
         for (int i = 0; i < 6; ++i)
             store(QStringLiteral("R%1").arg(i), QStringLiteral("L"));
         DatabaseFormWidget w;
+        Boxes boxes;
+        boxes.yes = yes;
+        boxes.answer(w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QString row4 = w.tableModel()->text(4, 1);
         const QString row1 = w.tableModel()->text(1, 1);
         clickRow(w, 4);
         clickRow(w, 1, Qt::ControlModifier);
+        if (refused) {
+            QSqlQuery q(database::instance()->currentConnection());
+            QVERIFY(q.exec(QStringLiteral("PRAGMA query_only = ON")));
+        }
         w.findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
-        QCOMPARE(w.tableModel()->rowCount(), 5);
-        QVERIFY(!shown(w, 1).contains(row4));
-        QVERIFY(shown(w, 1).contains(row1));
-        QCOMPARE(countUsers(row4), 0);
-        QCOMPARE(countUsers(row1), 1);
-        // The other selected test is still selected after the refill.
-        QCOMPARE(w.selectedRowList().size(), 1);
-        QCOMPARE(w.tableModel()->text(w.selectedRowList().first(), 1), row1);
+        QCOMPARE(boxes.asked, TestSupport::texts({"Delete 2 test(s)? This cannot be undone."}));
+        const bool deleted = yes && !refused;
+        QCOMPARE(w.tableModel()->rowCount(), deleted ? 4 : 6);
+        QCOMPARE(shown(w, 1).contains(row4), !deleted);
+        QCOMPARE(shown(w, 1).contains(row1), !deleted);
+        QCOMPARE(countUsers(row4), deleted ? 0 : 1);
+        QCOMPARE(countUsers(row1), deleted ? 0 : 1);
+        QCOMPARE(boxes.warned.size(), refused ? 1 : 0);
+        if (refused)
+            QVERIFY2(
+                boxes.warned.first().startsWith(QLatin1String("The tests could not be deleted: ")),
+                qPrintable(boxes.warned.first()));
+        QCOMPARE(boxes.status,
+                 deleted ? TestSupport::texts({"2 test(s) deleted."}) : QStringList());
+        // After a deletion nothing is selected: a further click deletes nothing.
+        QCOMPARE(w.selectedRowList().size(), deleted ? 0 : 2);
+        if (deleted) {
+            w.findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
+            QCOMPARE(boxes.asked.size(), 1);
+            QCOMPARE(database::instance()->getAllTests().size(), 4);
+        }
     }
 
     void deleteWithNothingSelectedDeletesNothing()
     {
         store(QStringLiteral("A"), QStringLiteral("L"));
         DatabaseFormWidget w;
+        Boxes boxes;
+        boxes.answer(w);
         w.deleteClick();
         QCOMPARE(database::instance()->getAllTests().size(), 1);
+        QVERIFY(boxes.asked.isEmpty());
     }
 
     void deleteKeepsASubjectWithHiddenTests()
@@ -409,6 +512,8 @@ private slots:
         store(QStringLiteral("Eva"), QStringLiteral("Ott"), QStringLiteral("alpha"));
         store(QStringLiteral("Eva"), QStringLiteral("Ott"), QStringLiteral("beta"));
         DatabaseFormWidget w;
+        Boxes boxes;
+        boxes.answer(w);
         searchFor(w, QStringLiteral("Comments"), QStringLiteral("Is Exactly"),
                   QStringLiteral("alpha"));
         QCOMPARE(w.tableModel()->rowCount(), 1);
@@ -436,6 +541,8 @@ private slots:
                                QStringLiteral("two"), caps, QStringLiteral("1"),
                                QStringLiteral("5")));
         DatabaseFormWidget w;
+        Boxes boxes;
+        boxes.answer(w);
         table(w)->selectRow(0);
         w.deleteClick();
         QCOMPARE(db->getAllTests().size(), 1);
