@@ -186,10 +186,13 @@ void DatabaseFormWidget::displaySearchResults()
 
     const QString text = ui->dbSearch->text();
     database *store = database::instance();
+    QString searchError;
     const QList<databaseEntry> entries =
-        text.isEmpty()
-            ? store->getAllTests()
-            : RecordSearch::run(store->currentConnection(), criterionIndex(), methodIndex(), text);
+        text.isEmpty() ? store->getAllTests()
+                       : RecordSearch::run(store->currentConnection(), criterionIndex(),
+                                           methodIndex(), text, &searchError);
+    if (!searchError.isEmpty())
+        emit statusMessage(tr("The search could not be run: %1").arg(searchError));
     model->setHeaderLabels(headerLabels());
     model->setEntries(entries);
     ui->tableDisplay->setColumnHidden(TestTableModel::IdColumn, true);

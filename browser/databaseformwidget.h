@@ -49,7 +49,7 @@ public:
 signals:
     void testSelected(QList<databaseEntry> entry);
     void updateAnalysis(QList<databaseEntry> entry);
-    // A short note for the window's status bar: what a deletion did.
+    // A short note for the window's status bar: what a deletion did, why a search failed.
     void statusMessage(const QString &text);
 
 public slots:

@@ -2,6 +2,7 @@
 
 #include "database.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -46,11 +47,14 @@ const char *const TestsSideJoin =
     "SELECT testSearch.* , users.* FROM testSearch INNER JOIN users ON testSearch.userID = "
     "users.id";
 
-bool execStatement(QSqlDatabase &db, const char *statement)
+bool execStatement(QSqlDatabase &db, const char *statement, QString &error)
 {
     QSqlQuery q(db);
     q.prepare(QLatin1String(statement));
-    return q.exec();
+    if (q.exec())
+        return true;
+    error = q.lastError().text();
+    return false;
 }
 
 } // namespace
@@ -73,36 +77,53 @@ QString RecordSearch::pattern(int method, const QString &text)
 }
 
 QList<databaseEntry> RecordSearch::run(QSqlDatabase db, int criterion, int method,
-                                       const QString &text)
+                                       const QString &text, QString *error)
 {
     QList<databaseEntry> list;
+    QString reason;
     const bool known = criterion >= 0 && criterion < CriterionCount;
     const bool testsSide = known && Statements[criterion].testsSide;
     {
         // The working tables change on every keystroke: one commit for all of it.
         const bool inTransaction = db.transaction();
-        execStatement(db, CreateUserSearch);
-        execStatement(db, CreateTestSearch);
-        // Without it every users-side join scans all tests; harmless to older readers.
-        execStatement(db, "CREATE INDEX IF NOT EXISTS testsUserID ON tests(userID)");
-        execStatement(db, "DELETE FROM userSearch");
-        execStatement(db, "DELETE FROM testSearch");
-        if (known) {
+        // A working table left as the last search filled it would show that
+        // search's rows: any statement that fails ends the search.
+        bool ok = execStatement(db, CreateUserSearch, reason) &&
+                  execStatement(db, CreateTestSearch, reason) &&
+                  execStatement(db, "DELETE FROM userSearch", reason) &&
+                  execStatement(db, "DELETE FROM testSearch", reason);
+        if (ok && known) {
             QSqlQuery q(db);
             q.prepare(QLatin1String(Statements[criterion].insert));
             // Never a null value: GLOB against NULL would match nothing at all.
             const QString p = pattern(method, text);
             q.bindValue(QStringLiteral(":search"), p.isNull() ? QStringLiteral("") : p);
-            q.exec();
+            ok = q.exec();
+            if (!ok)
+                reason = q.lastError().text();
         }
-        if (inTransaction && !db.commit())
-            db.rollback();
+        if (ok && inTransaction && !db.commit()) {
+            ok = false;
+            reason = db.lastError().text();
+        }
+        if (!ok) {
+            if (inTransaction)
+                db.rollback();
+            if (error)
+                *error = reason;
+            return list;
+        }
     }
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(QLatin1String(testsSide ? TestsSideJoin : UsersSideJoin));
-    if (!q.exec())
+    if (!q.exec()) {
+        if (error)
+            *error = q.lastError().text();
         return list;
+    }
+    if (error)
+        error->clear();
     while (q.next()) {
         list.append(database::fromJoinedRow(q, database::ScoresToTes));
     }

@@ -48,9 +48,10 @@ public:
 
     // Tests matching the text, in the order the engine returns them, with fields
     // and TES filled and scores left empty. A criterion outside the fifteen
-    // finds nothing. A failing statement yields no rows.
-    static QList<databaseEntry> run(QSqlDatabase db, int criterion, int method,
-                                    const QString &text);
+    // finds nothing. A failing statement yields no rows, never the rows of an
+    // earlier search, and puts its reason into *error (emptied otherwise).
+    static QList<databaseEntry> run(QSqlDatabase db, int criterion, int method, const QString &text,
+                                    QString *error = nullptr);
 
     // One test with its subject by test id, with its cap-order text (quotes
     // removed) and no TES; found is false when no listed test has that id.

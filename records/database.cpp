@@ -221,6 +221,12 @@ bool database::createTables(QSqlDatabase &db)
         if (!q.exec())
             return fail(tr("The database tables could not be created"), q.lastError().text());
     }
+    // Without it every search by a subject's field scans all tests. Made once per
+    // opened file; a file that cannot take it (read-only) is searched without it.
+    {
+        QSqlQuery q(db);
+        q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS testsUserID ON tests(userID)"));
+    }
     return true;
 }
 

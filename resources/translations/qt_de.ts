@@ -407,6 +407,10 @@
         <source>TES</source>
         <translation>TES</translation>
     </message>
+    <message>
+        <source>The search could not be run: %1</source>
+        <translation>Die Suche konnte nicht ausgeführt werden: %1</translation>
+    </message>
     <message numerus="yes">
         <source>Delete %n test(s)? This cannot be undone.</source>
         <translation>

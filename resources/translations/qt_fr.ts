@@ -407,6 +407,10 @@
         <source>TES</source>
         <translation>TES</translation>
     </message>
+    <message>
+        <source>The search could not be run: %1</source>
+        <translation>La recherche n&apos;a pas pu être effectuée&#xa0;: %1</translation>
+    </message>
     <message numerus="yes">
         <source>Delete %n test(s)? This cannot be undone.</source>
         <translation>

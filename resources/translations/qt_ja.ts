@@ -405,6 +405,10 @@
         <source>TES</source>
         <translation>TES</translation>
     </message>
+    <message>
+        <source>The search could not be run: %1</source>
+        <translation>検索を実行できませんでした: %1</translation>
+    </message>
     <message numerus="yes">
         <source>Delete %n test(s)? This cannot be undone.</source>
         <translation>

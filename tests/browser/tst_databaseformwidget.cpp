@@ -234,6 +234,62 @@ private slots:
         QCOMPARE(q.value(0).toInt(), 3);
     }
 
+    // A search the file refuses says so and shows none of an earlier search's rows.
+    void failedSearchShowsNoStaleRows()
+    {
+        store(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        store(QStringLiteral("Bob"), QStringLiteral("Kay"));
+        DatabaseFormWidget w;
+        Boxes boxes;
+        boxes.answer(w);
+        searchFor(w, QStringLiteral("First"), QStringLiteral("Is Exactly"), QStringLiteral("Ann"));
+        QCOMPARE(shown(w, 1), TestSupport::texts({"Ann"}));
+        QVERIFY(boxes.status.isEmpty());
+        {
+            QSqlQuery q(database::instance()->currentConnection());
+            QVERIFY(q.exec(QStringLiteral("PRAGMA query_only = ON")));
+        }
+        w.findChild<QLineEdit *>(QStringLiteral("dbSearch"))->setText(QStringLiteral("Bob"));
+        QCOMPARE(w.tableModel()->rowCount(), 0);
+        QCOMPARE(boxes.status.size(), 1);
+        QVERIFY2(boxes.status.first().startsWith(QLatin1String("The search could not be run: ")),
+                 qPrintable(boxes.status.first()));
+        QString error;
+        QVERIFY(RecordSearch::run(database::instance()->currentConnection(), RecordSearch::First,
+                                  RecordSearch::IsExactly, QStringLiteral("Ann"), &error)
+                    .isEmpty());
+        QVERIFY(!error.isEmpty());
+        {
+            QSqlQuery q(database::instance()->currentConnection());
+            QVERIFY(q.exec(QStringLiteral("PRAGMA query_only = OFF")));
+        }
+        w.findChild<QLineEdit *>(QStringLiteral("dbSearch"))->setText(QStringLiteral("Bo*"));
+        QCOMPARE(shown(w, 1), TestSupport::texts({"Bob"}));
+    }
+
+    // The index the subject searches need comes with the file, not with each keystroke.
+    void searchIndexMadeWhenTheFileOpens()
+    {
+        const auto hasIndex = [] {
+            QSqlQuery q(database::instance()->currentConnection());
+            return q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' "
+                                         "AND name = 'testsUserID'")) &&
+                   q.next() && q.value(0).toInt() == 1;
+        };
+        QVERIFY(hasIndex());
+        {
+            QSqlQuery q(database::instance()->currentConnection());
+            QVERIFY(q.exec(QStringLiteral("DROP INDEX testsUserID")));
+        }
+        store(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        DatabaseFormWidget w;
+        searchFor(w, QStringLiteral("First"), QStringLiteral("Contains"), QStringLiteral("nn"));
+        QCOMPARE(shown(w, 1), TestSupport::texts({"Ann"}));
+        QVERIFY(!hasIndex());
+        QVERIFY(database::instance()->openDatabase(database::instance()->path()));
+        QVERIFY(hasIndex());
+    }
+
     void unknownCriterionFindsNothing()
     {
         store(QStringLiteral("Ann"), QStringLiteral("Lee"));
