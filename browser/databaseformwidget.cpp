@@ -80,6 +80,9 @@ bool hasLineBreak(const databaseEntry &e)
 }
 
 constexpr int BulkScoresThreshold = 200;
+// The Comments column grows to about this many characters, a row to this many lines.
+constexpr int CommentsColumnChars = 30;
+constexpr int TallestRowLines = 4;
 
 // Every test's cap-order text as getScores() hands it out (double quotes removed).
 QHash<QString, QString> scoresByTestId(QSqlDatabase db)
@@ -104,6 +107,8 @@ DatabaseFormWidget::DatabaseFormWidget(QWidget *parent)
     table->setModel(model);
     table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    // A long comment stays on one line in its narrow column, shortened with "…".
+    table->setWordWrap(false);
 
     // The header's clicks go to columnClicked(), which keeps a direction per column;
     // the view's own toggling sort stays off.
@@ -218,12 +223,20 @@ void DatabaseFormWidget::setBoxes(Question question, Warning warning)
     showWarning = std::move(warning);
 }
 
+int DatabaseFormWidget::commentsColumnLimit() const
+{
+    return ui->tableDisplay->fontMetrics().averageCharWidth() * CommentsColumnChars;
+}
+
 void DatabaseFormWidget::sizeToContents()
 {
     QTableView *table = ui->tableDisplay;
     // Columns from a sample of rows (the header's precision), rows by their content:
     // single-line rows all share one height, so only rows with line breaks are measured.
     table->resizeColumnsToContents();
+    // A long comment would push every column after it off the page.
+    if (table->columnWidth(TestTableModel::CommentsColumn) > commentsColumnLimit())
+        table->setColumnWidth(TestTableModel::CommentsColumn, commentsColumnLimit());
     int plainRow = -1;
     QList<int> tallRows;
     for (int r = 0; r < model->rowCount(); ++r) {
@@ -232,14 +245,20 @@ void DatabaseFormWidget::sizeToContents()
         else if (plainRow < 0)
             plainRow = r;
     }
+    int lineHeight = table->verticalHeader()->defaultSectionSize();
     if (plainRow >= 0) {
         table->resizeRowToContents(plainRow);
         const int height = table->rowHeight(plainRow);
-        if (height > 0)
+        if (height > 0) {
             table->verticalHeader()->setDefaultSectionSize(height);
+            lineHeight = height;
+        }
     }
-    for (int r : qAsConst(tallRows))
+    for (int r : qAsConst(tallRows)) {
         table->resizeRowToContents(r);
+        if (table->rowHeight(r) > TallestRowLines * lineHeight)
+            table->setRowHeight(r, TallestRowLines * lineHeight);
+    }
 }
 
 void DatabaseFormWidget::selectionChanged()

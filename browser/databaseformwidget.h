@@ -46,6 +46,9 @@ public:
     using Warning = std::function<void(const QString &text)>;
     void setBoxes(Question question, Warning warning);
 
+    // The widest the Comments column grows to; its full text is the cell's tooltip.
+    int commentsColumnLimit() const;
+
 signals:
     void testSelected(QList<databaseEntry> entry);
     void updateAnalysis(QList<databaseEntry> entry);

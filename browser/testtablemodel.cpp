@@ -109,9 +109,12 @@ QVariant TestTableModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rows.size() || index.column() >= ColumnCount)
         return QVariant();
+    const Row &row = rows.at(index.row());
+    // The column keeps a moderate width; the whole comment shows on hovering.
+    if (role == Qt::ToolTipRole && index.column() == CommentsColumn)
+        return field(row.entry, CommentsColumn);
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
-    const Row &row = rows.at(index.row());
     if (index.column() == NumberColumn)
         return row.number;
     return field(row.entry, index.column());

@@ -21,6 +21,7 @@ public:
     enum Column
     {
         NumberColumn = 0,
+        CommentsColumn = 8,
         TesColumn = 16,
         IdColumn = 17,
         ColumnCount = 18

@@ -234,6 +234,33 @@ private slots:
         QCOMPARE(q.value(0).toInt(), 3);
     }
 
+    // A comment of thousands of characters, or of hundreds of lines, leaves the
+    // other columns and rows in view.
+    void longCommentKeepsTheTableReadable()
+    {
+        QString lines;
+        for (int i = 0; i < 200; ++i)
+            lines += QStringLiteral("line %1\n").arg(i);
+        const QString words = QStringLiteral("tired ").repeated(500);
+        store(QStringLiteral("Ann"), QStringLiteral("Lee"), words);
+        store(QStringLiteral("Bob"), QStringLiteral("Kay"), lines);
+        DatabaseFormWidget w;
+        w.resize(1280, 800);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTableView *t = table(w);
+        const int viewport = t->viewport()->width();
+        QVERIFY2(t->columnViewportPosition(9) + t->columnWidth(9) < viewport,
+                 qPrintable(QString::number(t->columnViewportPosition(9))));
+        QVERIFY(t->columnWidth(8) <= w.commentsColumnLimit());
+        QVERIFY(w.commentsColumnLimit() < viewport / 3);
+        for (int r = 0; r < 2; ++r)
+            QVERIFY2(t->rowHeight(r) < t->viewport()->height() / 3,
+                     qPrintable(QString::number(t->rowHeight(r))));
+        const QModelIndex comment = w.tableModel()->index(0, 8);
+        QCOMPARE(comment.data(Qt::ToolTipRole).toString().size(), comment.data().toString().size());
+    }
+
     // A search the file refuses says so and shows none of an earlier search's rows.
     void failedSearchShowsNoStaleRows()
     {

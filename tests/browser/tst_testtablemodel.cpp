@@ -91,6 +91,9 @@ private slots:
             const Qt::ItemFlags f = m.flags(m.index(0, c));
             QVERIFY(f & Qt::ItemIsSelectable);
             QVERIFY(!(f & Qt::ItemIsEditable));
+            // The comment, shown in a column of moderate width, is whole in its tooltip.
+            QCOMPARE(m.data(m.index(0, c), Qt::ToolTipRole),
+                     c == 8 ? QVariant(QStringLiteral("C")) : QVariant());
         }
         QVERIFY(!m.data(m.index(1, 0)).isValid());
     }
