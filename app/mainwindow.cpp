@@ -125,6 +125,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->newHueTestWidget, &HueTestFormWidget::savedNewTest, this,
             &MainWindow::newTestSavedSlot);
     connect(ui->databaseWidget, &DatabaseFormWidget::testSelected, this, &MainWindow::testSelected);
+    connect(ui->databaseWidget, &DatabaseFormWidget::statusMessage, this, &MainWindow::showStatus);
 
     ui->newHueTestWidget->setMode(QStringLiteral("newView"));
     ui->newHueTestWidget->setSaveButtonText(tr("Save"));

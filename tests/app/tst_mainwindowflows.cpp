@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -597,12 +598,33 @@ private slots:
             f.write(QStringLiteral("%1,M,Lee,R,01/01/1990,01/01/2020,10,c,F,,,,,,,0,%2\n")
                         .arg(QLatin1String(first), caps)
                         .toUtf8());
+        f.write("a line, not a test\n");
         f.close();
         FileDialogs::setResponder([file](FileDialogs::Kind, const QString &) { return file; });
         BoxAnswerer answers({QMessageBox::Ok});
         child<QAction>(&w, "actionComma_Separated_Values_CSV")->trigger();
         QCOMPARE(storedTests(), 1);
         QCOMPARE(answers.texts.size(), 1);
+        // One message names both: the line that is no test and the line refused.
+        QVERIFY2(answers.texts.first().startsWith(QLatin1String(
+                     "1 line(s) could not be read as a test and were not imported; the "
+                     "first is line 4.\n1 line(s) could not be stored: ")),
+                 qPrintable(answers.texts.first()));
+    }
+
+    void deleteAsksAndTellsInTheStatusBar()
+    {
+        for (const char *name : {"Ann", "Bob"})
+            TestSupport::storeEntry(
+                TestSupport::sampleEntry(QLatin1String(name), QStringLiteral("Lee")));
+        MainWindow w;
+        w.databaseViewSelected();
+        child<QAbstractItemView>(&w, "tableDisplay")->selectAll();
+        BoxAnswerer answers({QMessageBox::Yes});
+        child<QPushButton>(&w, "deleteButton")->click();
+        QCOMPARE(answers.texts, TestSupport::texts({"Delete 2 test(s)? This cannot be undone."}));
+        QCOMPARE(storedTests(), 0);
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("2 test(s) deleted."));
     }
 
     void unreadableImportsAreReported_data()
