@@ -82,7 +82,10 @@ QString AnalysisText::subjectLine() const
 QString AnalysisText::vingrysBlock(bool screenForm) const
 {
     const std::optional<Vingrys::Result> &v = m_figures.vingrys;
-    QString angle, cIndex, sIndex, diagnosis;
+    QString angle;
+    QString cIndex;
+    QString sIndex;
+    QString diagnosis;
     if (v) {
         angle = screenForm ? v->angleScreenText() : v->angleReportText();
         cIndex = screenForm ? v->cIndexScreenText() : v->cIndexReportText();
@@ -99,33 +102,11 @@ QString AnalysisText::analysisText() const
 {
     if (!m_loaded)
         return QString();
-
-    QString text;
-    const bool anyPercentile = isOn(PercentFirstGui) || isOn(PercentSomeGui) || isOn(PercentExpGui);
-    if (m_average) {
-        const std::optional<int> &tes = m_figures.averagedTes;
-        text += tr("Subject: Averaged Results") % NL;
-        if (isOn(TesGui))
-            text += tr("Total Error Score (totalScores): ") % number(tes) % NL;
-        if (isOn(SqrtTesGui))
-            text += tr("Sqrt Total Error Score (TES): ") % sqrtText(tes) % NL;
-        if (isOn(ClassGui))
-            text += tr("Classification: ") % classText(tes) % NL;
-        if (anyPercentile) {
-            text += NL % tr("Percentile") % NL;
-            if (isOn(PercentFirstGui))
-                text += tr("Unselected ") % percentile(Scoring::Population::Unselected, tes) % NL;
-            if (isOn(PercentSomeGui))
-                text += tr("In Plant: ") % percentile(Scoring::Population::InPlant, tes) % NL;
-            if (isOn(PercentExpGui))
-                text +=
-                    tr("Experienced: ") % percentile(Scoring::Population::Experienced, tes) % NL;
-        }
-        return text;
-    }
+    if (m_average)
+        return averagedText();
 
     const std::optional<int> &tes = m_figures.tes;
-    text += subjectLine();
+    QString text = subjectLine();
     text += tr("Reference: ") % m_entry.refNum % NL;
     text += tr("Date of Birth: ") % m_entry.DOB % NL;
     text += tr("Date of Test: ") % m_entry.testDate % NL;
@@ -138,17 +119,42 @@ QString AnalysisText::analysisText() const
         text += tr("Sqrt Total Error Score (TES): ") % sqrtText(tes) % NL;
     if (isOn(ClassGui))
         text += tr("Classification: ") % classText(tes) % NL;
-    if (anyPercentile) {
-        text += NL % tr("Percentile") % NL;
-        if (isOn(PercentFirstGui))
-            text += tr("Unselected: ") % percentile(Scoring::Population::Unselected, tes) % NL;
-        if (isOn(PercentSomeGui))
-            text += tr("In Plant: ") % percentile(Scoring::Population::InPlant, tes) % NL;
-        if (isOn(PercentExpGui))
-            text += tr("Experienced: ") % percentile(Scoring::Population::Experienced, tes) % NL;
-    }
+    text +=
+        percentileBlock(tes, tr("Unselected: "), {PercentFirstGui, PercentSomeGui, PercentExpGui});
     if (isOn(VingrysGui))
         text += vingrysBlock(true);
+    return text;
+}
+
+QString AnalysisText::averagedText() const
+{
+    const std::optional<int> &tes = m_figures.averagedTes;
+    QString text = tr("Subject: Averaged Results") % NL;
+    if (isOn(TesGui))
+        text += tr("Total Error Score (totalScores): ") % number(tes) % NL;
+    if (isOn(SqrtTesGui))
+        text += tr("Sqrt Total Error Score (TES): ") % sqrtText(tes) % NL;
+    if (isOn(ClassGui))
+        text += tr("Classification: ") % classText(tes) % NL;
+    return text + percentileBlock(tes, tr("Unselected "),
+                                  {PercentFirstGui, PercentSomeGui, PercentExpGui});
+}
+
+QString AnalysisText::percentileBlock(const std::optional<int> &tes, const QString &unselected,
+                                      const std::array<Switch, 3> &populations) const
+{
+    const bool first = isOn(populations[0]);
+    const bool some = isOn(populations[1]);
+    const bool experienced = isOn(populations[2]);
+    if (!first && !some && !experienced)
+        return QString();
+    QString text = NL % tr("Percentile") % NL;
+    if (first)
+        text += unselected % percentile(Scoring::Population::Unselected, tes) % NL;
+    if (some)
+        text += tr("In Plant: ") % percentile(Scoring::Population::InPlant, tes) % NL;
+    if (experienced)
+        text += tr("Experienced: ") % percentile(Scoring::Population::Experienced, tes) % NL;
     return text;
 }
 
@@ -180,22 +186,6 @@ QString AnalysisText::reportTextPart1() const
     return text;
 }
 
-QString AnalysisText::reportPercentiles() const
-{
-    const std::optional<int> &tes = m_figures.tes;
-    QString text;
-    if (!isOn(PercentFirstReport) && !isOn(PercentSomeReport) && !isOn(PercentExpReport))
-        return text;
-    text += NL % tr("Percentile") % NL;
-    if (isOn(PercentFirstReport))
-        text += tr("Unselected: ") % percentile(Scoring::Population::Unselected, tes) % NL;
-    if (isOn(PercentSomeReport))
-        text += tr("In Plant: ") % percentile(Scoring::Population::InPlant, tes) % NL;
-    if (isOn(PercentExpReport))
-        text += tr("Experienced: ") % percentile(Scoring::Population::Experienced, tes) % NL;
-    return text;
-}
-
 QString AnalysisText::reportTextPart2() const
 {
     if (!m_loaded)
@@ -216,7 +206,8 @@ QString AnalysisText::reportTextPart2(const QList<CapSet> &capSets) const
     text += certification(m_entry.serialNum, capSets, Clock::today());
     text += tr("Comments: ") % m_entry.comments % NL;
     // Starts with its own blank line, so the comments line above needs no second break.
-    text += reportPercentiles();
+    text += percentileBlock(m_figures.tes, tr("Unselected: "),
+                            {PercentFirstReport, PercentSomeReport, PercentExpReport});
     return text;
 }
 
@@ -268,7 +259,7 @@ QString AnalysisText::certification(const QString &serialNum, const QList<CapSet
     if (serialNum.isEmpty())
         return tr("Veskora results not certified (No Serial Number)") % Blank;
 
-    const QString certified = tr("Certified.") % Blank;
+    QString certified = tr("Certified.") % Blank;
     for (const CapSet &capSet : capSets) {
         if (capSet.serialNum != serialNum)
             continue;

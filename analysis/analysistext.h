@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <QVector>
+#include <array>
 #include <optional>
 
 // The words of an analysed selection: the information text of the analysis page,
@@ -88,7 +89,11 @@ public:
 
 private:
     QString subjectLine() const;
-    QString reportPercentiles() const;
+    QString averagedText() const;
+    // The percentile lines of the populations switched on, under their heading; nothing
+    // when all three are off. The first population's label differs between the texts.
+    QString percentileBlock(const std::optional<int> &tes, const QString &unselected,
+                            const std::array<Switch, 3> &populations) const;
     QString vingrysBlock(bool screenForm) const;
 
     databaseEntry m_entry;

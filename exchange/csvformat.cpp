@@ -2,6 +2,8 @@
 
 #include "caporder.h"
 
+#include <algorithm>
+
 namespace CsvFormat {
 
 namespace {
@@ -18,11 +20,8 @@ bool isLineEnd(QChar c)
 
 bool needsQuotes(QStringView value)
 {
-    for (const QChar c : value) {
-        if (c == Comma || c == Quote || isLineEnd(c))
-            return true;
-    }
-    return false;
+    return std::any_of(value.begin(), value.end(),
+                       [](QChar c) { return c == Comma || c == Quote || isLineEnd(c); });
 }
 
 // Position of the first line end at or after pos; text.size() when there is none.
@@ -103,6 +102,20 @@ bool capOrderInPlace(QStringView text, int pos, Quotes quotes)
     return numbers && count >= CapOrderField + CapOrder::Positions;
 }
 
+// Whether the quoted field number index, which began or went on at lineStart
+// (comma: it holds one already), may run over the line end that follows.
+bool mayCrossLineEnd(QStringView text, int lineStart, const Reading &reading, int index, bool comma)
+{
+    if (reading.quotes != Quotes::AcrossLines)
+        return false;
+    // Every line of the older form is a whole test ending in its cap order:
+    // a field never runs over such a line.
+    if (index >= CapOrderField)
+        return !comma;
+    return !(lineStart == reading.recordStart ? reading.firstLineHoldsTest
+                                              : lineHoldsTest(text, lineStart));
+}
+
 // A quoted field starting at the opening quote. Returns the position after the
 // closing quote, or -1 when the field is to be read as plain text instead.
 int readQuoted(QStringView text, int open, const Reading &reading, int index, QString &out)
@@ -137,17 +150,8 @@ int readQuoted(QStringView text, int open, const Reading &reading, int index, QS
                 return -1;
             comma = needed = true;
         } else if (isLineEnd(c)) {
-            if (reading.quotes != Quotes::AcrossLines)
+            if (!mayCrossLineEnd(text, lineStart, reading, index, comma))
                 return -1;
-            // Every line of the older form is a whole test ending in its cap order:
-            // a field never runs over such a line.
-            if (index >= CapOrderField) {
-                if (comma)
-                    return -1;
-            } else if (lineStart == reading.recordStart ? reading.firstLineHoldsTest
-                                                        : lineHoldsTest(text, lineStart)) {
-                return -1;
-            }
             needed = lineBreak = true;
             i = skipLineEnd(text, i) - 1;
             lineStart = i + 1;

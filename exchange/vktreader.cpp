@@ -181,6 +181,42 @@ QStringList VktReader::splitLines(const QString &text)
     return text.split(QLatin1Char('\n'));
 }
 
+namespace {
+
+// The dictionary being read and what it held so far.
+struct Dictionary
+{
+    databaseEntry entry;
+    bool open = false; // fields have a record to go to
+    bool hasTestField = false;
+    QString serial;
+    QString date;
+};
+
+// A key line at lines[i]; its value is the line after it.
+void readField(const QString &line, const QStringList &lines, int i, Dictionary &dict)
+{
+    QString name = line;
+    name.remove(QLatin1String("<key>")).remove(QLatin1String("</key>"));
+    const Key *key = findKey(name);
+    // A key on the last line has no value line to read.
+    if (!key || i + 1 >= lines.size())
+        return;
+    // The value line is not skipped: it comes up next and matches nothing.
+    const QString value = valueOf(withoutTabs(lines.at(i + 1)), key->type);
+    if (key->field) {
+        dict.entry.*(key->field) = key->code ? key->code(value) : value;
+        if (key->field != &databaseEntry::serialNum)
+            dict.hasTestField = true;
+    }
+    if (key->field == &databaseEntry::serialNum)
+        dict.serial = value;
+    else if (!key->field)
+        dict.date = value;
+}
+
+} // namespace
+
 VktReader::Content VktReader::read(const QByteArray &bytes)
 {
     const QStringList lines = splitLines(QString::fromUtf8(bytes));
@@ -188,51 +224,30 @@ VktReader::Content VktReader::read(const QByteArray &bytes)
 
     Content content;
     QMap<QString, QString> capSets;
-    databaseEntry current;
-    bool open = false; // inside a dictionary: fields have a record to go to
-    bool hasTestField = false;
-    QString pendingSerial;
-    QString pendingDate;
+    Dictionary dict;
 
     for (int i = HeaderLines; i < count; ++i) {
         const QString line = withoutTabs(lines.at(i));
         if (line == QLatin1String("<dict>")) {
-            current = databaseEntry();
-            open = true;
-            hasTestField = false;
+            // A cap set named before an unclosed dictionary still counts.
+            dict.entry = databaseEntry();
+            dict.open = true;
+            dict.hasTestField = false;
         } else if (line == QLatin1String("</dict>")) {
-            if (open) {
-                if (!pendingSerial.isEmpty() && !pendingDate.isEmpty())
-                    capSets.insert(pendingSerial, pendingDate);
+            if (dict.open) {
+                if (!dict.serial.isEmpty() && !dict.date.isEmpty())
+                    capSets.insert(dict.serial, dict.date);
                 // A dictionary of nothing but a cap set is no test.
-                if (hasTestField)
-                    content.tests.append(current);
+                if (dict.hasTestField)
+                    content.tests.append(dict.entry);
             }
-            open = false;
-            pendingSerial.clear();
-            pendingDate.clear();
+            dict = Dictionary();
             // The line after a closing tag is not a field. A dictionary that opens
             // right there is still read, so no test is lost to the skip.
             if (i + 1 < count && withoutTabs(lines.at(i + 1)) != QLatin1String("<dict>"))
                 ++i;
-        } else if (open) {
-            QString name = line;
-            name.remove(QLatin1String("<key>")).remove(QLatin1String("</key>"));
-            const Key *key = findKey(name);
-            // A key on the last line has no value line to read.
-            if (!key || i + 1 >= count)
-                continue;
-            // The value line is not skipped: it comes up next and matches nothing.
-            const QString value = valueOf(withoutTabs(lines.at(i + 1)), key->type);
-            if (key->field) {
-                current.*(key->field) = key->code ? key->code(value) : value;
-                if (key->field != &databaseEntry::serialNum)
-                    hasTestField = true;
-            }
-            if (key->field == &databaseEntry::serialNum)
-                pendingSerial = value;
-            else if (!key->field)
-                pendingDate = value;
+        } else if (dict.open) {
+            readField(line, lines, i, dict);
         }
     }
 

@@ -139,6 +139,42 @@ QString uniqueNameBeside(const QString &path, const QString &purpose)
     return file.fileName();
 }
 
+// Every stored test with its subject; false, with the reason, when the statement fails.
+bool readAllTests(const QSqlDatabase &db, database::JoinedRowArrangement arrangement,
+                  QList<databaseEntry> &out, QString &error)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QLatin1String(AllTests));
+    if (!q.exec()) {
+        error = q.lastError().text();
+        return false;
+    }
+    while (q.next())
+        out.append(database::fromJoinedRow(q, arrangement));
+    return true;
+}
+
+// Puts a finished copy in the place of path. A file already there is moved aside first and
+// comes back if the copy cannot take its place. Returns why it failed, or nothing.
+QString moveIntoPlace(const QString &partial, const QString &path)
+{
+    QString replaced;
+    if (QFileInfo::exists(path)) {
+        replaced = uniqueNameBeside(path, QStringLiteral("replaced"));
+        if (replaced.isEmpty() || !QFile::remove(replaced) || !QFile::rename(path, replaced))
+            return database::tr("%1 could not be replaced").arg(path);
+    }
+    if (!QFile::rename(partial, path)) {
+        if (!replaced.isEmpty())
+            QFile::rename(replaced, path);
+        return database::tr("%1 could not be written").arg(path);
+    }
+    if (!replaced.isEmpty())
+        QFile::remove(replaced);
+    return QString();
+}
+
 } // namespace
 
 database *database::instance()
@@ -490,14 +526,9 @@ QString database::calcTES(const QString &scores)
 QList<databaseEntry> database::getAllTests()
 {
     QList<databaseEntry> list;
-    QSqlDatabase db = currentConnection();
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(QLatin1String(AllTests));
-    if (!q.exec())
-        return list;
-    while (q.next())
-        list.append(fromJoinedRow(q, ScoresToTes));
+    QString error;
+    // A statement that fails leaves the list empty.
+    readAllTests(currentConnection(), ScoresToTes, list, error);
     return list;
 }
 
@@ -558,16 +589,9 @@ bool database::saveDatabaseAs(const QString &path)
     // Everything the examiner has in the current file: tests with their
     // arrangements, the settings row and the cap-set register.
     QList<databaseEntry> records;
-    {
-        QSqlDatabase db = currentConnection();
-        QSqlQuery q(db);
-        q.setForwardOnly(true);
-        q.prepare(QLatin1String(AllTests));
-        if (!q.exec())
-            return fail(tr("The database could not be read"), q.lastError().text());
-        while (q.next())
-            records.append(fromJoinedRow(q, ScoresAsText));
-    }
+    QString error;
+    if (!readAllTests(currentConnection(), ScoresAsText, records, error))
+        return fail(tr("The database could not be read"), error);
     const SettingsRecord currentSettings = getSettings();
     const QList<CapSet> capSets = getSerialNums();
 
@@ -607,25 +631,15 @@ bool database::saveDatabaseAs(const QString &path)
     }
     connectionNumber = previous;
     QSqlDatabase::removeDatabase(name);
-    // The replaced file is moved aside first and comes back if the copy cannot take its place.
-    QString replaced;
-    if (ok && QFileInfo::exists(path)) {
-        replaced = uniqueNameBeside(path, QStringLiteral("replaced"));
-        if (replaced.isEmpty() || !QFile::remove(replaced) || !QFile::rename(path, replaced))
-            ok = fail(tr("The database could not be saved"),
-                      tr("%1 could not be replaced").arg(path));
-    }
-    if (ok && !QFile::rename(partial, path)) {
-        ok = fail(tr("The database could not be saved"), tr("%1 could not be written").arg(path));
-        if (!replaced.isEmpty())
-            QFile::rename(replaced, path);
-    }
     if (!ok) {
         QFile::remove(partial);
         return false;
     }
-    if (!replaced.isEmpty())
-        QFile::remove(replaced);
+    const QString refused = moveIntoPlace(partial, path);
+    if (!refused.isEmpty()) {
+        QFile::remove(partial);
+        return fail(tr("The database could not be saved"), refused);
+    }
 
     QSqlDatabase copy = addConnection(name, path);
     if (!copy.isOpen())
