@@ -151,7 +151,9 @@ std::optional<Result> analyse(const QVector<int> &arrangement)
     const double i1 = std::max(0.0, moment(suu, svv, suv, theta));
     const double i2 = std::max(0.0, moment(suu, svv, suv, perpendicular));
 
-    double major, minor, angle;
+    double major = 0;
+    double minor = 0;
+    double angle = 0;
     if (i1 > i2) {
         major = i1;
         minor = i2;

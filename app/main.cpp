@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
 
     auto *window = new MainWindow;
     window->show();
-    const int code = app.exec();
+    const int code = QApplication::exec();
     delete window;
     return code;
 }

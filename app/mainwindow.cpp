@@ -356,7 +356,7 @@ void MainWindow::testSelected(QList<databaseEntry> list)
     analysisClicked();
 }
 
-void MainWindow::updateAnalysis(QList<databaseEntry> list)
+void MainWindow::updateAnalysis(const QList<databaseEntry> &list)
 {
     if (list.isEmpty())
         return;
@@ -729,7 +729,9 @@ QPixmap MainWindow::aboutPicture()
 
     const QPixmap image(QStringLiteral(":/Images/aboutImage.png"));
     QGraphicsPixmapItem *picture = scene.addPixmap(image);
-    picture->setPos(0.5 * side - image.width() / 2, 0.2 * side);
+    // Whole pixels, as the picture has always been placed.
+    const int halfWidth = image.width() / 2;
+    picture->setPos(0.5 * side - halfWidth, 0.2 * side);
 
     auto *credits = new QLabel(tr("Developed by the Veskora Scoring Team\n"
                                   "for examiners of colour discrimination.\n"

@@ -79,7 +79,7 @@ public slots:
     void windowResized();
     void setScoring();
     void viewUpdate(databaseEntry record);
-    void updateAnalysis(QList<databaseEntry> list);
+    void updateAnalysis(const QList<databaseEntry> &list);
 
 signals:
     void windowResizeSignal();

@@ -85,7 +85,7 @@ constexpr int CommentsColumnChars = 30;
 constexpr int TallestRowLines = 4;
 
 // Every test's cap-order text as getScores() hands it out (double quotes removed).
-QHash<QString, QString> scoresByTestId(QSqlDatabase db)
+QHash<QString, QString> scoresByTestId(const QSqlDatabase &db)
 {
     QHash<QString, QString> scores;
     QSqlQuery q(db);

@@ -130,7 +130,7 @@ QList<databaseEntry> RecordSearch::run(QSqlDatabase db, int criterion, int metho
     return list;
 }
 
-databaseEntry RecordSearch::testById(QSqlDatabase db, const QString &testID, bool *found)
+databaseEntry RecordSearch::testById(const QSqlDatabase &db, const QString &testID, bool *found)
 {
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT tests.* , users.* FROM tests INNER JOIN users ON "

@@ -55,5 +55,5 @@ public:
 
     // One test with its subject by test id, with its cap-order text (quotes
     // removed) and no TES; found is false when no listed test has that id.
-    static databaseEntry testById(QSqlDatabase db, const QString &testID, bool *found);
+    static databaseEntry testById(const QSqlDatabase &db, const QString &testID, bool *found);
 };

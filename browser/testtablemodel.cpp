@@ -144,7 +144,8 @@ QVector<int> TestTableModel::sortedOrder(int column, Qt::SortOrder order) const
     // Stable both ways, so equal cells keep their relative order.
     if (column == NumberColumn) {
         std::stable_sort(idx.begin(), idx.end(), [&](int a, int b) {
-            const int x = rows.at(a).number, y = rows.at(b).number;
+            const int x = rows.at(a).number;
+            const int y = rows.at(b).number;
             return ascending ? x < y : y < x;
         });
     } else {

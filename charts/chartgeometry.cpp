@@ -5,6 +5,16 @@
 
 namespace ChartGeometry {
 
+namespace {
+
+// Half a length in whole pixels, the remainder dropped: the texts have always been placed so.
+int half(int length)
+{
+    return length / 2;
+}
+
+} // namespace
+
 PolarLayout polarLayout(int width)
 {
     PolarLayout layout;
@@ -48,7 +58,7 @@ int scaleMaximum(const QVector<QVector<double>> &curves, int start, int steps)
 float spokeAngle(int i)
 {
     // Single precision throughout so the stored confusion-axis angles match the spokes.
-    return float(i) / 85.0f * 360.0f * 0.017453292f;
+    return float(i) / 85.0F * 360.0F * 0.017453292F;
 }
 
 QPointF polarPoint(int c, double angle, double radius)
@@ -73,7 +83,7 @@ QRect ringRect(const PolarLayout &layout, int k, int n)
 
 double curveRadius(double value, int scaleMax, const PolarLayout &layout)
 {
-    const float v = float(value);
+    const auto v = float(value);
     return double(v / float(ringCount(scaleMax)) * float(layout.A) + float(layout.r0));
 }
 
@@ -146,7 +156,7 @@ QPointF capSquareTopLeft(const LinearLayout &layout, int i)
 
 QPointF titleTopLeft(const LinearLayout &layout)
 {
-    return QPointF(layout.x0 - 30, layout.y1 / 2);
+    return QPointF(layout.x0 - 30, half(layout.y1));
 }
 
 double badgeSceneSide(int width)
@@ -156,17 +166,17 @@ double badgeSceneSide(int width)
 
 QPointF badgeWordTopLeft(double S, int w, int h)
 {
-    return QPointF(0.45 * S - w * 0.5, 0.35 * S - h / 2);
+    return QPointF(0.45 * S - w * 0.5, 0.35 * S - half(h));
 }
 
 QPointF badgeCaptionTopLeft(double S, int w, int h)
 {
-    return QPointF(0.45 * S - w * 0.5, 0.55 * S - h / 2);
+    return QPointF(0.45 * S - w * 0.5, 0.55 * S - half(h));
 }
 
 QPointF badgeScoreTopLeft(double S, int w, int h)
 {
-    return QPointF(0.45 * S - w / 2, 0.65 * S - h / 2);
+    return QPointF(0.45 * S - half(w), 0.65 * S - half(h));
 }
 
 } // namespace ChartGeometry

@@ -146,7 +146,7 @@ void HueSwatchLineWidget::resizeTiles(int width)
         return;
     const int spacing = ui->listWidget->spacing();
     auto share = [n, spacing](int total) {
-        return qMax(0, int(float(total) * 0.96f / float(n) - float(2 * spacing)));
+        return qMax(0, int(float(total) * 0.96F / float(n) - float(2 * spacing)));
     };
     const int itemWidth = share(width);
     const int swatchSide = share(this->width());

@@ -539,7 +539,7 @@ void HueTestFormWidget::experienceChanged()
     copyOperations::instance()->setSelectedText(ui->experienceCombo->currentText());
 }
 
-void HueTestFormWidget::focusChanged(QWidget *, QWidget *)
+void HueTestFormWidget::focusChanged(QWidget * /*old*/, QWidget * /*now*/)
 {
     // A focus outside this form leaves the target as it was, on either form.
     QLineEdit *const lineEdits[] = {ui->firstName,       ui->middleName, ui->lastName, ui->dob,

@@ -32,7 +32,7 @@ public:
     void disableSubjectFields();
     void setSerialNumbers(const QStringList &serials);
     // Six indexes as text: illumination, location, industry, job, experience, serial number.
-    void setFormDefaults(const QStringList &defaults);
+    void setFormDefaults(const QStringList &list);
     void resetForm();
     void showEntry(const databaseEntry &entry);
     bool isChanged() const { return changed; }

@@ -9,6 +9,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QTextCodec>
+#include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -34,13 +36,12 @@ int lineEnds(const QString &text, int from, int to)
 // inside the cap order, and their exports then wrote ",," on a line of its own).
 bool isBlank(const databaseEntry &e)
 {
-    for (const QString *f : {&e.first, &e.middle, &e.last, &e.refNum, &e.DOB, &e.testDate, &e.time,
-                             &e.comments, &e.gender, &e.experience, &e.illumination, &e.industry,
-                             &e.job, &e.location, &e.serialNum}) {
-        if (!f->trimmed().isEmpty())
-            return false;
-    }
-    return true;
+    const std::initializer_list<const QString *> fields = {
+        &e.first,        &e.middle,   &e.last,     &e.refNum,   &e.DOB,
+        &e.testDate,     &e.time,     &e.comments, &e.gender,   &e.experience,
+        &e.illumination, &e.industry, &e.job,      &e.location, &e.serialNum};
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const QString *f) { return f->trimmed().isEmpty(); });
 }
 
 } // namespace
@@ -96,7 +97,7 @@ QString CsvFile::decode(const QByteArray &bytes)
 {
     QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
     QTextCodec::ConverterState state;
-    const QString text = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
+    QString text = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars == 0 && state.remainingChars == 0)
         return text;
     return QTextCodec::codecForLocale()->toUnicode(bytes);

@@ -20,7 +20,7 @@ int signedByte(const QByteArray &bytes, int offset)
 
 bool HdbReader::startsRecord(char byte)
 {
-    const unsigned char b = static_cast<unsigned char>(byte);
+    const auto b = static_cast<unsigned char>(byte);
     return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
 }
 

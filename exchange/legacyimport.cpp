@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <algorithm>
 
 namespace {
 
@@ -65,11 +66,8 @@ LegacyImport::Result LegacyImport::write(const QList<databaseEntry> &tests,
 
     QList<CapSet> registered = store->getSerialNums();
     const auto isRegistered = [&registered](const QString &serialNum) {
-        for (const CapSet &c : qAsConst(registered)) {
-            if (c.serialNum == serialNum)
-                return true;
-        }
-        return false;
+        return std::any_of(registered.cbegin(), registered.cend(),
+                           [&serialNum](const CapSet &c) { return c.serialNum == serialNum; });
     };
     for (const CapSet &c : capSets) {
         if (isRegistered(c.serialNum))

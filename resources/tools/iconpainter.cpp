@@ -51,8 +51,12 @@ void drawAnalysis(QPainter *p)
 
 void drawDatabase(QPainter *p)
 {
-    const qreal left = 6.5, right = 25.5, rx = (right - left) / 2, ry = 4.0;
-    const qreal top = 8.0, bottom = 24.0;
+    const qreal left = 6.5;
+    const qreal right = 25.5;
+    const qreal rx = (right - left) / 2;
+    const qreal ry = 4.0;
+    const qreal top = 8.0;
+    const qreal bottom = 24.0;
     p->drawEllipse(QPointF(16, top), rx, ry);
     QPainterPath body;
     body.moveTo(left, top);

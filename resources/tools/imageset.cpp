@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -171,9 +172,8 @@ bool ImageSet::writeAll(const QString &resourceDir, QString *error)
         if (!save(SwatchPainter::swatch(index), path, error))
             return false;
     }
-    for (const int size : appIconSizes()) {
-        if (!save(appIcon(size), root.filePath(appIconPath(size)), error))
-            return false;
-    }
-    return true;
+    const QList<int> sizes = appIconSizes();
+    return std::all_of(sizes.cbegin(), sizes.cend(), [&](int size) {
+        return save(appIcon(size), root.filePath(appIconPath(size)), error);
+    });
 }
