@@ -8,7 +8,7 @@ packages=(
     libbenchmark-dev
     xvfb xauth x11-apps imagemagick poppler-utils
     fonts-dejavu-core fonts-liberation2 fonts-noto-cjk
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev clang-format clang-tidy python3
 )
 
 missing=()

@@ -13,6 +13,8 @@ build="$root/build/test"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVK_SANITIZE=ON \
       -DVK_BUILD_TESTS=ON -DVK_WERROR=ON
 cmake --build "$build"
+# A linter finding in the program code fails the run too (checks in .clang-tidy).
+"$root/scripts/tidy.py" "$build"
 export QT_QPA_PLATFORM=offscreen
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
