@@ -736,7 +736,7 @@ QPixmap MainWindow::aboutPicture()
     auto *credits = new QLabel(tr("Developed by the Veskora Scoring Team\n"
                                   "for examiners of colour discrimination.\n"
                                   "Version %1")
-                                   .arg(QStringLiteral("4.0.7")));
+                                   .arg(QStringLiteral(VESKORA_VERSION)));
     credits->setAlignment(Qt::AlignCenter);
     credits->setWordWrap(true);
     credits->setFont(QFont(QStringLiteral("times"), 6));
