@@ -9,6 +9,7 @@ packages=(
     xvfb xauth x11-apps imagemagick poppler-utils
     fonts-dejavu-core fonts-liberation2 fonts-noto-cjk
     clang libclang-rt-14-dev clang-format clang-tidy python3
+    dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

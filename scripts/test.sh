@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with AddressSanitizer and UndefinedBehaviorSanitizer,
-# runs every test headless through CTest, then runs each fuzzer for a bounded time.
+# Installs what is missing, checks the format, builds with AddressSanitizer and
+# UndefinedBehaviorSanitizer, runs clang-tidy over the program code, runs every test headless
+# through CTest, checks the Debian package of the build and starts the packaged program
+# once, then runs each fuzzer for a bounded time.
 #   scripts/test.sh [seconds per fuzzer, default 60; 0 skips fuzzing]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,6 +21,7 @@ export QT_QPA_PLATFORM=offscreen
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 (cd "$build" && ctest --output-on-failure -j "$(nproc)") 2>&1 | tee "$log"
+"$root/scripts/check-package.sh" "$build"
 if [[ "$fuzz_seconds" != 0 ]]; then
     "$root/scripts/fuzz.sh" "$fuzz_seconds"
 fi
