@@ -181,9 +181,9 @@ void BM_searchStatements(benchmark::State &state)
     database *db = store();
     int rows = 0;
     for (auto _ : state)
-        rows = RecordSearch::run(db->currentConnection(), RecordSearch::Last,
-                                 RecordSearch::Contains, QStringLiteral("ka"))
-                   .size();
+        rows =
+            RecordSearch::run(db, RecordSearch::Last, RecordSearch::Contains, QStringLiteral("ka"))
+                .size();
     state.counters["rows"] = rows;
 }
 BENCHMARK(BM_searchStatements)->Unit(benchmark::kMillisecond);

@@ -193,9 +193,9 @@ void DatabaseFormWidget::displaySearchResults()
     database *store = database::instance();
     QString searchError;
     const QList<databaseEntry> entries =
-        text.isEmpty() ? store->getAllTests()
-                       : RecordSearch::run(store->currentConnection(), criterionIndex(),
-                                           methodIndex(), text, &searchError);
+        text.isEmpty()
+            ? store->getAllTests()
+            : RecordSearch::run(store, criterionIndex(), methodIndex(), text, &searchError);
     if (!searchError.isEmpty())
         emit statusMessage(tr("The search could not be run: %1").arg(searchError));
     model->setHeaderLabels(headerLabels());
@@ -367,8 +367,7 @@ void DatabaseFormWidget::viewUpdated()
             continue;
         }
         bool stored = false;
-        const databaseEntry e =
-            RecordSearch::testById(database::instance()->currentConnection(), id, &stored);
+        const databaseEntry e = RecordSearch::testById(database::instance(), id, &stored);
         if (stored)
             list.append(e);
     }

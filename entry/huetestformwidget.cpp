@@ -14,8 +14,6 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <QTextCursor>
 
 namespace {
@@ -316,42 +314,39 @@ bool HueTestFormWidget::storeNewTest(const QString &scores)
     if (testDate.isEmpty())
         testDate = QLocale::c().toString(Clock::today(), QStringLiteral("MM/dd/yyyy"));
 
-    database *db = database::instance();
-    QSqlDatabase connection = db->currentConnection();
+    databaseEntry e = fieldsAsRecord(scores);
+    e.testDate = testDate;
     // Subject and test go in together: a subject row without its test helps nobody.
-    const bool inTransaction = connection.transaction();
-    const int userId =
-        db->insertUser(ui->firstName->text(), ui->middleName->text(), ui->lastName->text(),
-                       ui->referenceNumber->text(), ui->dob->text(), ui->gender->text(),
-                       ui->locationCombo->currentText(), ui->industryCombo->currentText(),
-                       ui->experienceCombo->currentText(), ui->jobCombo->currentText());
-    const bool stored =
-        userId > 0 && db->insertTest(userId, ui->illuminationCombo->currentText(), testDate,
-                                     ui->comments->toPlainText(), scores,
-                                     ui->serialCombo->currentText(), ui->time->text());
-    if (!finishWrite(connection, inTransaction, stored, tr("The test could not be saved.")))
+    if (!database::instance()->insertUserAndTest(e)) {
+        showProblem(tr("The test could not be saved."), database::instance()->lastError());
         return false;
+    }
     changed = false;
     emit savedNewTest();
     resetForm();
     return true;
 }
 
-bool HueTestFormWidget::finishWrite(QSqlDatabase &connection, bool inTransaction, bool stored,
-                                    const QString &failure)
+databaseEntry HueTestFormWidget::fieldsAsRecord(const QString &scores) const
 {
-    QString why = stored ? QString() : database::instance()->lastError();
-    if (stored && inTransaction && !connection.commit()) {
-        stored = false;
-        why = connection.lastError().text();
-    }
-    if (!stored) {
-        // Subject and test go in together or not at all.
-        if (inTransaction)
-            connection.rollback();
-        showProblem(failure, why);
-    }
-    return stored;
+    databaseEntry e;
+    e.first = ui->firstName->text();
+    e.middle = ui->middleName->text();
+    e.last = ui->lastName->text();
+    e.refNum = ui->referenceNumber->text();
+    e.DOB = ui->dob->text();
+    e.testDate = ui->testDate->text();
+    e.time = ui->time->text();
+    e.comments = ui->comments->toPlainText();
+    e.gender = ui->gender->text();
+    e.experience = ui->experienceCombo->currentText();
+    e.illumination = ui->illuminationCombo->currentText();
+    e.industry = ui->industryCombo->currentText();
+    e.job = ui->jobCombo->currentText();
+    e.location = ui->locationCombo->currentText();
+    e.serialNum = ui->serialCombo->currentText();
+    e.scores = scores;
+    return e;
 }
 
 bool HueTestFormWidget::updateStoredTest(const QString &scores)
@@ -360,41 +355,17 @@ bool HueTestFormWidget::updateStoredTest(const QString &scores)
         changed = false;
         return true;
     }
-    database *db = database::instance();
-    QSqlDatabase connection = db->currentConnection();
-    const bool inTransaction = connection.transaction();
-    const bool stored =
-        db->updateUser(ui->firstName->text(), ui->middleName->text(), ui->lastName->text(),
-                       ui->referenceNumber->text(), ui->dob->text(), ui->gender->text(),
-                       ui->locationCombo->currentText(), ui->industryCombo->currentText(),
-                       ui->experienceCombo->currentText(), ui->jobCombo->currentText(),
-                       loadedRecord.first, loadedRecord.middle, loadedRecord.last,
-                       loadedRecord.DOB) &&
-        db->updateTest(loadedRecord.testID.toInt(), ui->illuminationCombo->currentText(),
-                       ui->testDate->text(), ui->comments->toPlainText(), scores,
-                       ui->serialCombo->currentText(), ui->time->text(), loadedRecord.illumination,
-                       loadedRecord.testDate, loadedRecord.scores, loadedRecord.serialNum);
-    if (!finishWrite(connection, inTransaction, stored, tr("The test could not be updated.")))
+    const databaseEntry edited = fieldsAsRecord(scores);
+    if (!database::instance()->updateUserAndTest(edited, loadedRecord)) {
+        showProblem(tr("The test could not be updated."), database::instance()->lastError());
         return false;
+    }
 
     const databaseEntry asLoaded = loadedRecord;
     // The stored rows now hold the edits; the next update has to find them by these.
-    loadedRecord.first = ui->firstName->text();
-    loadedRecord.middle = ui->middleName->text();
-    loadedRecord.last = ui->lastName->text();
-    loadedRecord.refNum = ui->referenceNumber->text();
-    loadedRecord.DOB = ui->dob->text();
-    loadedRecord.gender = ui->gender->text();
-    loadedRecord.location = ui->locationCombo->currentText();
-    loadedRecord.industry = ui->industryCombo->currentText();
-    loadedRecord.experience = ui->experienceCombo->currentText();
-    loadedRecord.job = ui->jobCombo->currentText();
-    loadedRecord.illumination = ui->illuminationCombo->currentText();
-    loadedRecord.testDate = ui->testDate->text();
-    loadedRecord.comments = ui->comments->toPlainText();
-    loadedRecord.scores = scores;
-    loadedRecord.serialNum = ui->serialCombo->currentText();
-    loadedRecord.time = ui->time->text();
+    loadedRecord = edited;
+    loadedRecord.testID = asLoaded.testID;
+    loadedRecord.tes = asLoaded.tes;
     changed = false;
     ui->incompleteLabel->hide();
     emit updatedInfo(asLoaded);

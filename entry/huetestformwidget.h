@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QSqlDatabase>
-
 #include "databaseentry.h"
 
 #include <QString>
@@ -101,9 +99,8 @@ private:
     void showProblem(const QString &text, const QString &detail = QString());
     bool storeNewTest(const QString &scores);
     bool updateStoredTest(const QString &scores);
-    // Commits a write begun in a transaction, or rolls it back and tells the examiner why.
-    bool finishWrite(QSqlDatabase &connection, bool inTransaction, bool stored,
-                     const QString &failure);
+    // The record the fields describe, with this cap-order text and no test id.
+    databaseEntry fieldsAsRecord(const QString &scores) const;
 
     Ui::HueTestFormWidget *ui;
     QStringList serialNumbers;

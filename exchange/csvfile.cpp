@@ -2,12 +2,12 @@
 
 #include "csvformat.h"
 #include "database.h"
+#include "recordinserter.h"
+#include "transactionguard.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <QTextCodec>
 #include <algorithm>
 #include <initializer_list>
@@ -125,11 +125,13 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
 {
     ImportResult result;
     database *store = database::instance();
-    QSqlDatabase db = store->currentConnection();
-    if (!db.isOpen()) {
-        result.error = tr("The database is not open: %1").arg(db.lastError().text());
+    // One transaction for the whole file: one disk write instead of two per line.
+    TransactionGuard transaction(store);
+    if (!transaction.isOpen()) {
+        result.error = tr("The database is not open: %1").arg(transaction.error());
         return result;
     }
+    RecordInserter inserter(store);
 
     QStringList header;
     // The header line is not checked: earlier versions wrote other captions.
@@ -137,8 +139,6 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
     const int size = text.size();
     int line = 1 + lineEnds(text, 0, pos);
     int firstUnreadable = 0;
-    // One transaction for the whole file: one disk write instead of two per line.
-    const bool inTransaction = db.transaction();
     databaseEntry e;
     int fieldCount = 0;
     while (pos < size) {
@@ -155,19 +155,16 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
             }
             continue;
         }
-        const int userId = store->insertUser(e.first, e.middle, e.last, e.refNum, e.DOB, e.gender,
-                                             e.location, e.industry, e.experience, e.job);
-        if (userId == 0 || !store->insertTest(userId, e.illumination, e.testDate, e.comments,
-                                              e.scores, e.serialNum, e.time)) {
+        int userId = 0;
+        if (!inserter.insert(e, &userId)) {
             // A subject row whose test could not be stored would be listed nowhere.
             if (userId != 0)
                 store->deleteUnusedUsers(e.first, e.middle, e.last, e.DOB);
             ++result.failed;
             // A full disk or an I/O error can make the engine cancel the whole
             // transaction; the lines after it would then be stored one by one outside
-            // it while the commit reports failure. BEGIN succeeds only when it is gone.
-            if (inTransaction && db.transaction()) {
-                db.rollback();
+            // it while the commit reports failure.
+            if (transaction.cancelledByEngine()) {
                 result.failed += result.imported;
                 result.imported = 0;
                 result.error =
@@ -178,9 +175,8 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
         }
         ++result.imported;
     }
-    if (inTransaction && !db.commit()) {
-        result.error = tr("The imported tests could not be stored: %1").arg(db.lastError().text());
-        db.rollback();
+    if (!transaction.commit()) {
+        result.error = tr("The imported tests could not be stored: %1").arg(transaction.error());
         result.imported = 0;
         return result;
     }

@@ -2,12 +2,12 @@
 
 #include "database.h"
 #include "hdbreader.h"
+#include "recordinserter.h"
+#include "transactionguard.h"
 #include "vktreader.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <algorithm>
 
 namespace {
@@ -51,14 +51,14 @@ LegacyImport::Result LegacyImport::write(const QList<databaseEntry> &tests,
 {
     Result result;
     database *store = database::instance();
-    QSqlDatabase db = store->currentConnection();
-    if (!db.transaction()) {
-        result.error = tr("The database could not be written: %1").arg(db.lastError().text());
+    TransactionGuard transaction(store);
+    if (!transaction.isOpen()) {
+        result.error = tr("The database could not be written: %1").arg(transaction.error());
         return result;
     }
 
     const auto refuse = [&](const QString &detail) {
-        db.rollback();
+        transaction.rollback();
         result = Result();
         result.error = tr("Nothing was imported: %1").arg(detail);
         return result;
@@ -78,19 +78,15 @@ LegacyImport::Result LegacyImport::write(const QList<databaseEntry> &tests,
         ++result.capSets;
     }
 
+    RecordInserter inserter(store);
     for (const databaseEntry &e : tests) {
-        const int userId = store->insertUser(e.first, e.middle, e.last, e.refNum, e.DOB, e.gender,
-                                             e.location, e.industry, e.experience, e.job);
-        if (userId == 0)
-            return refuse(store->lastError());
-        if (!store->insertTest(userId, e.illumination, e.testDate, e.comments, e.scores,
-                               e.serialNum, e.time))
+        if (!inserter.insert(e))
             return refuse(store->lastError());
         ++result.tests;
     }
 
-    if (!db.commit())
-        return refuse(db.lastError().text());
+    if (!transaction.commit())
+        return refuse(transaction.error());
     result.ok = true;
     return result;
 }

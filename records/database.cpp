@@ -1,12 +1,16 @@
 #include "database.h"
 
 #include "caporder.h"
+#include "recordinserter.h"
 #include "scoring.h"
+#include "storesql.h"
+#include "transactionguard.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -108,26 +112,8 @@ void bindSettings(QSqlQuery &q, const SettingsRecord &s)
     q.bindValue(QStringLiteral(":footerText"), s.footerText);
 }
 
-// Text binding that never turns into NULL: a null QString would be stored as
-// NULL and would then never match the "= :old" comparisons of the updates.
-inline QString t(const QString &s)
-{
-    return s.isNull() ? QStringLiteral("") : s;
-}
-
-QString withoutQuotes(QString s)
-{
-    return s.remove(QLatin1Char('"'));
-}
-
-// The ten subject columns shared by the insert and the update of a subject.
-void bindSubject(QSqlQuery &q, const QStringList &values)
-{
-    static const char *const names[] = {":first",  ":middle",   ":last",     ":refNum",     ":DOB",
-                                        ":gender", ":location", ":industry", ":experience", ":job"};
-    for (int i = 0; i < 10; ++i)
-        q.bindValue(QLatin1String(names[i]), t(values.value(i)));
-}
+using StoreSql::text;
+using StoreSql::withoutQuotes;
 
 // A name of a new, empty file beside the given one; empty when the folder refuses it.
 QString uniqueNameBeside(const QString &path, const QString &purpose)
@@ -140,7 +126,7 @@ QString uniqueNameBeside(const QString &path, const QString &purpose)
 }
 
 // Every stored test with its subject; false, with the reason, when the statement fails.
-bool readAllTests(const QSqlDatabase &db, database::JoinedRowArrangement arrangement,
+bool readAllTests(const QSqlDatabase &db, StoreSql::JoinedRowArrangement arrangement,
                   QList<databaseEntry> &out, QString &error)
 {
     QSqlQuery q(db);
@@ -151,7 +137,7 @@ bool readAllTests(const QSqlDatabase &db, database::JoinedRowArrangement arrange
         return false;
     }
     while (q.next())
-        out.append(database::fromJoinedRow(q, arrangement));
+        out.append(StoreSql::joinedRow(q, arrangement));
     return true;
 }
 
@@ -302,45 +288,41 @@ int database::insertUser(const QString &first, const QString &middle, const QStr
                          const QString &location, const QString &industry,
                          const QString &experience, const QString &job)
 {
-    QSqlDatabase db = currentConnection();
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral(
-        "INSERT INTO users (first, middle, last, refNum, DOB, gender, location, industry, "
-        "experience, job) VALUES (:first, :middle, :last, :refNum, :DOB, :gender, :location, "
-        ":industry, :experience, :job)"));
-    bindSubject(q, {first, middle, last, refNum, DOB, gender, location, industry, experience, job});
-    if (!q.exec()) {
-        fail(tr("The subject could not be stored"), q.lastError().text());
-        return 0;
-    }
-    QSqlQuery id(db);
-    id.prepare(QStringLiteral("SELECT last_insert_rowid()"));
-    int rowId = 0;
-    if (id.exec())
-        while (id.next())
-            rowId = id.value(0).toInt();
-    return rowId;
+    return RecordInserter(this).insertSubject(StoreSql::subjectOf(
+        {first, middle, last, refNum, DOB, gender, location, industry, experience, job}));
 }
 
 bool database::insertTest(int userID, const QString &illumination, const QString &testDate,
                           const QString &comments, const QString &scores, const QString &serialNum,
                           const QString &time)
 {
-    QSqlDatabase db = currentConnection();
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral(
-        "INSERT INTO tests (userID, illumination, testDate, comments, scores, serialNum, time) "
-        "VALUES (:userID, :illumination, :testDate, :comments, :scores, :serialNum, :time)"));
-    q.bindValue(QStringLiteral(":userID"), userID);
-    q.bindValue(QStringLiteral(":illumination"), t(illumination));
-    q.bindValue(QStringLiteral(":testDate"), t(testDate));
-    q.bindValue(QStringLiteral(":comments"), t(comments));
-    q.bindValue(QStringLiteral(":scores"), t(scores));
-    q.bindValue(QStringLiteral(":serialNum"), t(serialNum));
-    q.bindValue(QStringLiteral(":time"), t(time));
-    if (!q.exec())
-        return fail(tr("The test could not be stored"), q.lastError().text());
-    return true;
+    return RecordInserter(this).insertTest(
+        userID, StoreSql::testOf({illumination, testDate, comments, scores, serialNum, time}));
+}
+
+bool database::insertUserAndTest(const databaseEntry &e)
+{
+    TransactionGuard transaction(this);
+    if (!transaction.isOpen())
+        return fail(tr("The test could not be stored"), transaction.error());
+    if (!RecordInserter(this).insert(e))
+        return false;
+    return transaction.commit() || fail(tr("The test could not be stored"), transaction.error());
+}
+
+bool database::updateUserAndTest(const databaseEntry &edited, const databaseEntry &asLoaded)
+{
+    TransactionGuard transaction(this);
+    if (!transaction.isOpen())
+        return fail(tr("The test could not be updated"), transaction.error());
+    if (!updateUser(edited.first, edited.middle, edited.last, edited.refNum, edited.DOB,
+                    edited.gender, edited.location, edited.industry, edited.experience, edited.job,
+                    asLoaded.first, asLoaded.middle, asLoaded.last, asLoaded.DOB) ||
+        !updateTest(asLoaded.testID.toInt(), edited.illumination, edited.testDate, edited.comments,
+                    edited.scores, edited.serialNum, edited.time, asLoaded.illumination,
+                    asLoaded.testDate, asLoaded.scores, asLoaded.serialNum))
+        return false;
+    return transaction.commit() || fail(tr("The test could not be updated"), transaction.error());
 }
 
 bool database::updateUser(const QString &first, const QString &middle, const QString &last,
@@ -356,11 +338,12 @@ bool database::updateUser(const QString &first, const QString &middle, const QSt
         "= :DOB, gender = :gender, location = :location, industry = :industry, experience = "
         ":experience, job = :job WHERE first = :oldFirst AND middle = :oldMiddle AND last = "
         ":oldLast AND DOB = :OLDDOB"));
-    bindSubject(q, {first, middle, last, refNum, DOB, gender, location, industry, experience, job});
-    q.bindValue(QStringLiteral(":oldFirst"), t(oldFirst));
-    q.bindValue(QStringLiteral(":oldMiddle"), t(oldMiddle));
-    q.bindValue(QStringLiteral(":oldLast"), t(oldLast));
-    q.bindValue(QStringLiteral(":OLDDOB"), t(oldDOB));
+    StoreSql::bindSubject(q, StoreSql::subjectOf({first, middle, last, refNum, DOB, gender,
+                                                  location, industry, experience, job}));
+    q.bindValue(QStringLiteral(":oldFirst"), text(oldFirst));
+    q.bindValue(QStringLiteral(":oldMiddle"), text(oldMiddle));
+    q.bindValue(QStringLiteral(":oldLast"), text(oldLast));
+    q.bindValue(QStringLiteral(":OLDDOB"), text(oldDOB));
     if (!q.exec())
         return fail(tr("The subject could not be updated"), q.lastError().text());
     if (q.numRowsAffected() <= 0)
@@ -394,16 +377,12 @@ bool database::updateTest(int testID, const QString &illumination, const QString
         "AND scores = :oldScores AND illumination = :oldIll AND testDate = :oldTD  AND "
         "serialNum = :oldSerialNum"));
     q.bindValue(QStringLiteral(":testID"), testID);
-    q.bindValue(QStringLiteral(":illumination"), t(illumination));
-    q.bindValue(QStringLiteral(":testDate"), t(testDate));
-    q.bindValue(QStringLiteral(":comments"), t(comments));
-    q.bindValue(QStringLiteral(":scores"), t(scores));
-    q.bindValue(QStringLiteral(":serialNum"), t(serialNum));
-    q.bindValue(QStringLiteral(":time"), t(time));
-    q.bindValue(QStringLiteral(":oldIll"), t(oldIll));
-    q.bindValue(QStringLiteral(":oldTD"), t(oldTD));
-    q.bindValue(QStringLiteral(":oldScores"), t(storedScores));
-    q.bindValue(QStringLiteral(":oldSerialNum"), t(oldSerialNum));
+    StoreSql::bindTest(
+        q, StoreSql::testOf({illumination, testDate, comments, scores, serialNum, time}));
+    q.bindValue(QStringLiteral(":oldIll"), text(oldIll));
+    q.bindValue(QStringLiteral(":oldTD"), text(oldTD));
+    q.bindValue(QStringLiteral(":oldScores"), text(storedScores));
+    q.bindValue(QStringLiteral(":oldSerialNum"), text(oldSerialNum));
     if (!q.exec())
         return fail(tr("The test could not be updated"), q.lastError().text());
     if (q.numRowsAffected() <= 0)
@@ -429,10 +408,10 @@ bool database::deleteUser(const QString &first, const QString &middle, const QSt
     QSqlQuery q(db);
     q.prepare(QStringLiteral("DELETE FROM users WHERE first = :first AND middle = :middle AND "
                              "last = :last AND DOB = :DOB"));
-    q.bindValue(QStringLiteral(":first"), t(first));
-    q.bindValue(QStringLiteral(":middle"), t(middle));
-    q.bindValue(QStringLiteral(":last"), t(last));
-    q.bindValue(QStringLiteral(":DOB"), t(DOB));
+    q.bindValue(QStringLiteral(":first"), text(first));
+    q.bindValue(QStringLiteral(":middle"), text(middle));
+    q.bindValue(QStringLiteral(":last"), text(last));
+    q.bindValue(QStringLiteral(":DOB"), text(DOB));
     if (!q.exec())
         return fail(tr("The subject could not be deleted"), q.lastError().text());
     return true;
@@ -446,10 +425,10 @@ bool database::deleteUnusedUsers(const QString &first, const QString &middle, co
     q.prepare(QStringLiteral(
         "DELETE FROM users WHERE first = :first AND middle = :middle AND last = :last AND DOB = "
         ":DOB AND NOT EXISTS (SELECT 1 FROM tests WHERE tests.userID = users.id)"));
-    q.bindValue(QStringLiteral(":first"), t(first));
-    q.bindValue(QStringLiteral(":middle"), t(middle));
-    q.bindValue(QStringLiteral(":last"), t(last));
-    q.bindValue(QStringLiteral(":DOB"), t(DOB));
+    q.bindValue(QStringLiteral(":first"), text(first));
+    q.bindValue(QStringLiteral(":middle"), text(middle));
+    q.bindValue(QStringLiteral(":last"), text(last));
+    q.bindValue(QStringLiteral(":DOB"), text(DOB));
     if (!q.exec())
         return fail(tr("The subject could not be deleted"), q.lastError().text());
     return true;
@@ -457,9 +436,9 @@ bool database::deleteUnusedUsers(const QString &first, const QString &middle, co
 
 bool database::deleteTests(const QList<databaseEntry> &tests)
 {
-    QSqlDatabase db = currentConnection();
-    if (!db.transaction())
-        return fail(tr("The test could not be deleted"), db.lastError().text());
+    TransactionGuard transaction(this);
+    if (!transaction.isOpen())
+        return fail(tr("The test could not be deleted"), transaction.error());
     bool ok = true;
     for (const databaseEntry &e : tests) {
         bool isNumber = false;
@@ -470,11 +449,8 @@ bool database::deleteTests(const QList<databaseEntry> &tests)
         if (!ok)
             break;
     }
-    if (ok && !db.commit())
-        ok = fail(tr("The test could not be deleted"), db.lastError().text());
-    if (!ok)
-        db.rollback();
-    return ok;
+    return ok &&
+           (transaction.commit() || fail(tr("The test could not be deleted"), transaction.error()));
 }
 
 QString database::getScores(const QString &id)
@@ -489,34 +465,6 @@ QString database::getScores(const QString &id)
     return scores;
 }
 
-databaseEntry database::fromJoinedRow(const QSqlQuery &q, JoinedRowArrangement arrangement)
-{
-    databaseEntry e;
-    e.testID = q.value(0).toString();
-    e.illumination = q.value(2).toString();
-    e.testDate = q.value(3).toString();
-    e.comments = q.value(4).toString();
-    e.serialNum = q.value(6).toString();
-    e.time = q.value(7).toString();
-    e.first = q.value(9).toString();
-    e.middle = q.value(10).toString();
-    e.last = q.value(11).toString();
-    e.refNum = q.value(12).toString();
-    e.DOB = q.value(13).toString();
-    e.gender = q.value(14).toString();
-    e.location = q.value(15).toString();
-    e.industry = q.value(16).toString();
-    e.experience = q.value(17).toString();
-    e.job = q.value(18).toString();
-    // Same text getScores() would hand out, taken from the row already at hand.
-    const QString scores = withoutQuotes(q.value(5).toString());
-    if (arrangement == ScoresToTes)
-        e.tes = calcTES(scores);
-    else
-        e.scores = scores;
-    return e;
-}
-
 QString database::calcTES(const QString &scores)
 {
     const std::optional<int> tes = Scoring::totalErrorScore(CapOrder::read(scores));
@@ -528,7 +476,7 @@ QList<databaseEntry> database::getAllTests()
     QList<databaseEntry> list;
     QString error;
     // A statement that fails leaves the list empty.
-    readAllTests(currentConnection(), ScoresToTes, list, error);
+    readAllTests(currentConnection(), StoreSql::ScoresToTes, list, error);
     return list;
 }
 
@@ -590,7 +538,7 @@ bool database::saveDatabaseAs(const QString &path)
     // arrangements, the settings row and the cap-set register.
     QList<databaseEntry> records;
     QString error;
-    if (!readAllTests(currentConnection(), ScoresAsText, records, error))
+    if (!readAllTests(currentConnection(), StoreSql::ScoresAsText, records, error))
         return fail(tr("The database could not be read"), error);
     const SettingsRecord currentSettings = getSettings();
     const QList<CapSet> capSets = getSerialNums();
@@ -606,25 +554,19 @@ bool database::saveDatabaseAs(const QString &path)
     bool ok = false;
     {
         QSqlDatabase db = addConnection(name, partial);
-        ok = createTables(db) && db.transaction();
-        if (ok) {
-            connectionNumber = previous + 1; // the inserts below run on the copy
-            for (const databaseEntry &e : qAsConst(records)) {
-                const int userId = insertUser(e.first, e.middle, e.last, e.refNum, e.DOB, e.gender,
-                                              e.location, e.industry, e.experience, e.job);
-                if (userId == 0 || !insertTest(userId, e.illumination, e.testDate, e.comments,
-                                               e.scores, e.serialNum, e.time)) {
-                    ok = false;
-                    break;
-                }
-            }
+        if (createTables(db)) {
+            connectionNumber = previous + 1; // the statements below run on the copy
+            TransactionGuard transaction(this);
+            RecordInserter inserter(this);
+            ok = transaction.isOpen() ||
+                 fail(tr("The database could not be saved"), transaction.error());
+            for (int i = 0; ok && i < records.size(); ++i)
+                ok = inserter.insert(records.at(i));
             for (const CapSet &c : capSets)
                 ok = ok && insertSerialNum(c.serialNum, c.purchaseDate);
             ok = ok && insertSettingsRow(db, currentSettings);
-            if (ok && !db.commit())
-                ok = fail(tr("The database could not be saved"), db.lastError().text());
-            if (!ok)
-                db.rollback();
+            if (ok && !transaction.commit())
+                ok = fail(tr("The database could not be saved"), transaction.error());
         }
         db.close();
         db = QSqlDatabase();
@@ -698,8 +640,8 @@ bool database::insertSerialNum(const QString &serialNum, const QString &purchase
     QSqlQuery q(db);
     q.prepare(QStringLiteral(
         "INSERT INTO serialNums (serialNum, purchaseDate) VALUES (:serialNum, :purchaseDate)"));
-    q.bindValue(QStringLiteral(":serialNum"), t(serialNum));
-    q.bindValue(QStringLiteral(":purchaseDate"), t(purchaseDate));
+    q.bindValue(QStringLiteral(":serialNum"), text(serialNum));
+    q.bindValue(QStringLiteral(":purchaseDate"), text(purchaseDate));
     if (!q.exec())
         return fail(tr("The cap set could not be stored"), q.lastError().text());
     return true;
@@ -712,9 +654,9 @@ bool database::updateSerialNum(const QString &oldSerialNum, const QString &seria
     QSqlQuery q(db);
     q.prepare(QStringLiteral("UPDATE serialNums SET serialNum = :serialNum, purchaseDate = "
                              ":purchaseDate WHERE serialNum = :oldSerialNum"));
-    q.bindValue(QStringLiteral(":oldSerialNum"), t(oldSerialNum));
-    q.bindValue(QStringLiteral(":serialNum"), t(serialNum));
-    q.bindValue(QStringLiteral(":purchaseDate"), t(purchaseDate));
+    q.bindValue(QStringLiteral(":oldSerialNum"), text(oldSerialNum));
+    q.bindValue(QStringLiteral(":serialNum"), text(serialNum));
+    q.bindValue(QStringLiteral(":purchaseDate"), text(purchaseDate));
     if (!q.exec())
         return fail(tr("The cap set could not be updated"), q.lastError().text());
     return true;
@@ -725,7 +667,7 @@ bool database::deleteSerialNum(const QString &serialNum)
     QSqlDatabase db = currentConnection();
     QSqlQuery q(db);
     q.prepare(QStringLiteral("DELETE FROM serialNums WHERE serialNum = :serialNum"));
-    q.bindValue(QStringLiteral(":serialNum"), t(serialNum));
+    q.bindValue(QStringLiteral(":serialNum"), text(serialNum));
     if (!q.exec())
         return fail(tr("The cap set could not be removed"), q.lastError().text());
     return true;

@@ -6,7 +6,6 @@
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 
 // The one owner of the SQLite file that holds subjects, tests, the settings row
@@ -33,6 +32,13 @@ public:
                                const QString &productType, const QString &appDataDir);
 
     void initDatabase();
+
+    // A new subject and its test (insertUser, then insertTest with the new id), both
+    // or neither. Imports and copies of many rows use a RecordInserter of their own.
+    bool insertUserAndTest(const databaseEntry &e);
+    // An edited test and its subject (updateUser, then updateTest), found by the
+    // values they had when loaded; both or neither.
+    bool updateUserAndTest(const databaseEntry &edited, const databaseEntry &asLoaded);
 
     int insertUser(const QString &first, const QString &middle, const QString &last,
                    const QString &refNum, const QString &DOB, const QString &gender,
@@ -65,16 +71,6 @@ public:
 
     QString getScores(const QString &id);
 
-    // A record from one row of a tests-then-users join (8 test columns, then the
-    // 11 subject columns), as the load of all tests and the searches read it.
-    // The row's cap-order text, quotes removed, goes to `scores` or is turned
-    // into the TES, as asked.
-    enum JoinedRowArrangement
-    {
-        ScoresToTes,
-        ScoresAsText
-    };
-    static databaseEntry fromJoinedRow(const QSqlQuery &q, JoinedRowArrangement arrangement);
     QList<databaseEntry> getAllTests();
     // TES of a cap-order text as decimal text; empty for a text that is not a full set.
     static QString calcTES(const QString &scores);
@@ -101,6 +97,8 @@ public:
     QList<CapSet> getSerialNums();
 
 private:
+    friend class RecordInserter;
+
     database();
 
     bool createTables(QSqlDatabase &db);

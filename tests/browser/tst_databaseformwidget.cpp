@@ -282,7 +282,7 @@ private slots:
         QVERIFY2(boxes.status.first().startsWith(QLatin1String("The search could not be run: ")),
                  qPrintable(boxes.status.first()));
         QString error;
-        QVERIFY(RecordSearch::run(database::instance()->currentConnection(), RecordSearch::First,
+        QVERIFY(RecordSearch::run(database::instance(), RecordSearch::First,
                                   RecordSearch::IsExactly, QStringLiteral("Ann"), &error)
                     .isEmpty());
         QVERIFY(!error.isEmpty());
@@ -320,7 +320,7 @@ private slots:
     void unknownCriterionFindsNothing()
     {
         store(QStringLiteral("Ann"), QStringLiteral("Lee"));
-        QSqlDatabase db = database::instance()->currentConnection();
+        database *db = database::instance();
         QVERIFY(RecordSearch::run(db, -1, RecordSearch::Contains, QStringLiteral("A")).isEmpty());
         QCOMPARE(
             RecordSearch::run(db, RecordSearch::First, RecordSearch::Contains, QStringLiteral("A"))

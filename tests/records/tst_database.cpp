@@ -1,8 +1,11 @@
 #include "caporder.h"
 #include "database.h"
+#include "recordinserter.h"
 #include "testsupport.h"
+#include "transactionguard.h"
 
 #include <QFile>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <QtTest>
@@ -312,6 +315,133 @@ private slots:
         QCOMPARE(count(QStringLiteral("SELECT count(*) FROM users WHERE middle IS NULL")), 0);
         QVERIFY(db->deleteUser(e.first, QString(), e.last, QString()));
         QCOMPARE(count(QStringLiteral("SELECT count(*) FROM users")), 0);
+    }
+
+    // The guard every write of the store goes through: what stays in the file.
+    void transactionGuard_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("commit") << QStringLiteral("commit") << true;
+        QTest::newRow("early return") << QStringLiteral("scope") << false;
+        QTest::newRow("rollback") << QStringLiteral("rollback") << false;
+        QTest::newRow("full disk") << QStringLiteral("full disk") << false;
+    }
+    void transactionGuard()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, kept);
+        database *db = database::instance();
+        const QString path = db->path();
+        {
+            TransactionGuard transaction(db);
+            QVERIFY(transaction.isOpen());
+            RecordInserter inserter(db);
+            QVERIFY(inserter.insert(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"))));
+            if (ending == QLatin1String("commit")) {
+                QVERIFY(transaction.commit());
+                QVERIFY(!transaction.isOpen());
+            } else if (ending == QLatin1String("rollback")) {
+                transaction.rollback();
+                QVERIFY(!transaction.isOpen());
+            } else if (ending == QLatin1String("full disk")) {
+                QVERIFY(!transaction.cancelledByEngine());
+                QSqlQuery q(db->currentConnection());
+                QVERIFY(q.exec(QStringLiteral("PRAGMA page_count")) && q.next());
+                const int pages = q.value(0).toInt();
+                QVERIFY(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(pages + 1)));
+                databaseEntry big = sampleEntry(QStringLiteral("Bo"), QStringLiteral("Kay"));
+                big.comments = QString(3000, QLatin1Char('x'));
+                int stored = 0;
+                while (stored < 100 && inserter.insert(big))
+                    ++stored;
+                QVERIFY(stored < 100);
+                QVERIFY2(db->lastError().contains(QLatin1String("full")),
+                         qPrintable(db->lastError()));
+                // SQLite has cancelled the whole transaction, and the guard tells.
+                QVERIFY(transaction.cancelledByEngine());
+                QVERIFY(!transaction.isOpen());
+                QVERIFY(!transaction.commit());
+                QVERIFY(q.exec(QStringLiteral("PRAGMA max_page_count = 1073741823")));
+            } else {
+                QVERIFY(!transaction.cancelledByEngine());
+            }
+        }
+        // Another connection sees what the file holds.
+        {
+            QSqlDatabase other =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("reader"));
+            other.setDatabaseName(path);
+            QVERIFY(other.open());
+        }
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM users"), QStringLiteral("reader")),
+                 kept ? 1 : 0);
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM tests"), QStringLiteral("reader")),
+                 kept ? 1 : 0);
+        QSqlDatabase::removeDatabase(QStringLiteral("reader"));
+        // The store writes on as before.
+        QVERIFY(db->insertUserAndTest(sampleEntry(QStringLiteral("Cy"), QStringLiteral("Ng"))));
+        QCOMPARE(db->getAllTests().size(), kept ? 2 : 1);
+    }
+
+    // An import can take the write lock before it starts, so no other program
+    // slips its own writes in between; a deferred guard takes it on its first write.
+    void transactionGuardLock_data()
+    {
+        QTest::addColumn<bool>("immediate");
+        QTest::newRow("deferred") << false;
+        QTest::newRow("immediate") << true;
+    }
+    void transactionGuardLock()
+    {
+        QFETCH(bool, immediate);
+        database *db = database::instance();
+        TransactionGuard transaction(db, immediate ? TransactionGuard::Lock::Immediate
+                                                   : TransactionGuard::Lock::Deferred);
+        QVERIFY(transaction.isOpen());
+        {
+            QSqlDatabase other =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("writer"));
+            other.setDatabaseName(db->path());
+            other.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            QCOMPARE(q.exec(QStringLiteral("BEGIN IMMEDIATE")), !immediate);
+            if (immediate)
+                QVERIFY2(q.lastError().text().contains(QLatin1String("locked")),
+                         qPrintable(q.lastError().text()));
+            else
+                QVERIFY(q.exec(QStringLiteral("ROLLBACK")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("writer"));
+        QVERIFY(transaction.commit());
+    }
+
+    // One inserter stores row after row with the statements it prepared once.
+    void inserterStoresRowAfterRow()
+    {
+        database *db = database::instance();
+        RecordInserter inserter(db);
+        QList<int> subjects;
+        for (const char *name : {"Ann", "Bo", "Cy"}) {
+            int id = 0;
+            QVERIFY(inserter.insert(sampleEntry(QLatin1String(name), QStringLiteral("Lee")), &id));
+            subjects.append(id);
+        }
+        QCOMPARE(subjects, (QList<int>{1, 2, 3}));
+        const QList<databaseEntry> all = db->getAllTests();
+        QCOMPARE(all.size(), 3);
+        QCOMPARE(all.at(2).first, QStringLiteral("Cy"));
+        QCOMPARE(all.at(2).comments, QStringLiteral("no remarks"));
+        // A test the file refuses leaves the subject stored before it, and says so.
+        {
+            QSqlQuery q(db->currentConnection());
+            QVERIFY(q.exec(QStringLiteral("DROP TABLE tests")));
+        }
+        int id = 0;
+        QVERIFY(!inserter.insert(sampleEntry(QStringLiteral("Di"), QStringLiteral("Lee")), &id));
+        QCOMPARE(id, 4);
+        QVERIFY(db->lastError().startsWith(QLatin1String("The test could not be stored")));
     }
 
     void deleteUnusedUsersKeepsSubjectsWithTests()

@@ -3,8 +3,9 @@
 #include "databaseentry.h"
 
 #include <QList>
-#include <QSqlDatabase>
 #include <QString>
+
+class database;
 
 // The browser's search: copies the matching subject or test rows into the
 // working tables userSearch / testSearch of the open file and joins them with
@@ -50,10 +51,10 @@ public:
     // and TES filled and scores left empty. A criterion outside the fifteen
     // finds nothing. A failing statement yields no rows, never the rows of an
     // earlier search, and puts its reason into *error (emptied otherwise).
-    static QList<databaseEntry> run(QSqlDatabase db, int criterion, int method, const QString &text,
+    static QList<databaseEntry> run(database *store, int criterion, int method, const QString &text,
                                     QString *error = nullptr);
 
     // One test with its subject by test id, with its cap-order text (quotes
     // removed) and no TES; found is false when no listed test has that id.
-    static databaseEntry testById(const QSqlDatabase &db, const QString &testID, bool *found);
+    static databaseEntry testById(database *store, const QString &testID, bool *found);
 };

@@ -1,7 +1,10 @@
 #include "recordsearch.h"
 
 #include "database.h"
+#include "storesql.h"
+#include "transactionguard.h"
 
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -76,39 +79,40 @@ QString RecordSearch::pattern(int method, const QString &text)
     }
 }
 
-QList<databaseEntry> RecordSearch::run(QSqlDatabase db, int criterion, int method,
+QList<databaseEntry> RecordSearch::run(database *store, int criterion, int method,
                                        const QString &text, QString *error)
 {
     QList<databaseEntry> list;
     QString reason;
     const bool known = criterion >= 0 && criterion < CriterionCount;
     const bool testsSide = known && Statements[criterion].testsSide;
+    QSqlDatabase db = store->currentConnection();
     {
         // The working tables change on every keystroke: one commit for all of it.
-        const bool inTransaction = db.transaction();
+        TransactionGuard transaction(store);
         // A working table left as the last search filled it would show that
         // search's rows: any statement that fails ends the search.
-        bool ok = execStatement(db, CreateUserSearch, reason) &&
-                  execStatement(db, CreateTestSearch, reason) &&
-                  execStatement(db, "DELETE FROM userSearch", reason) &&
-                  execStatement(db, "DELETE FROM testSearch", reason);
+        bool ok = transaction.isOpen();
+        if (!ok)
+            reason = transaction.error();
+        ok = ok && execStatement(db, CreateUserSearch, reason) &&
+             execStatement(db, CreateTestSearch, reason) &&
+             execStatement(db, "DELETE FROM userSearch", reason) &&
+             execStatement(db, "DELETE FROM testSearch", reason);
         if (ok && known) {
             QSqlQuery q(db);
             q.prepare(QLatin1String(Statements[criterion].insert));
             // Never a null value: GLOB against NULL would match nothing at all.
-            const QString p = pattern(method, text);
-            q.bindValue(QStringLiteral(":search"), p.isNull() ? QStringLiteral("") : p);
+            q.bindValue(QStringLiteral(":search"), StoreSql::text(pattern(method, text)));
             ok = q.exec();
             if (!ok)
                 reason = q.lastError().text();
         }
-        if (ok && inTransaction && !db.commit()) {
+        if (ok && !transaction.commit()) {
             ok = false;
-            reason = db.lastError().text();
+            reason = transaction.error();
         }
         if (!ok) {
-            if (inTransaction)
-                db.rollback();
             if (error)
                 *error = reason;
             return list;
@@ -125,21 +129,21 @@ QList<databaseEntry> RecordSearch::run(QSqlDatabase db, int criterion, int metho
     if (error)
         error->clear();
     while (q.next()) {
-        list.append(database::fromJoinedRow(q, database::ScoresToTes));
+        list.append(StoreSql::joinedRow(q, StoreSql::ScoresToTes));
     }
     return list;
 }
 
-databaseEntry RecordSearch::testById(const QSqlDatabase &db, const QString &testID, bool *found)
+databaseEntry RecordSearch::testById(database *store, const QString &testID, bool *found)
 {
-    QSqlQuery q(db);
+    QSqlQuery q(store->currentConnection());
     q.prepare(QStringLiteral("SELECT tests.* , users.* FROM tests INNER JOIN users ON "
                              "tests.userID = users.id WHERE tests.id = :id"));
     q.bindValue(QStringLiteral(":id"), testID);
     databaseEntry e;
     const bool ok = q.exec() && q.next();
     if (ok)
-        e = database::fromJoinedRow(q, database::ScoresAsText);
+        e = StoreSql::joinedRow(q, StoreSql::ScoresAsText);
     if (found)
         *found = ok;
     return e;

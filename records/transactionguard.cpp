@@ -1,0 +1,67 @@
+#include "transactionguard.h"
+
+#include "database.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+TransactionGuard::TransactionGuard(database *store, Lock lock)
+    : connectionName(store->currentConnection().connectionName())
+{
+    open =
+        exec(lock == Lock::Immediate ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
+}
+
+TransactionGuard::~TransactionGuard()
+{
+    rollback();
+}
+
+bool TransactionGuard::exec(const QString &statement)
+{
+    QSqlQuery q(QSqlDatabase::database(connectionName, false));
+    if (q.exec(statement))
+        return true;
+    lastError = q.lastError().text();
+    return false;
+}
+
+bool TransactionGuard::commit()
+{
+    if (!open)
+        return false;
+    if (exec(QStringLiteral("COMMIT"))) {
+        open = false;
+        return true;
+    }
+    // A commit the engine refused (a lock, a full disk) leaves the transaction open.
+    rollback();
+    return false;
+}
+
+void TransactionGuard::rollback()
+{
+    if (!open)
+        return;
+    open = false;
+    // Fails only when the engine has already ended the transaction: nothing to undo,
+    // and the reason of the failure that led here is the one worth keeping.
+    const QString why = lastError;
+    exec(QStringLiteral("ROLLBACK"));
+    lastError = why;
+}
+
+bool TransactionGuard::cancelledByEngine()
+{
+    if (!open)
+        return false;
+    // BEGIN succeeds only outside a transaction: ours is gone. The probe's own
+    // transaction is ended again at once.
+    QSqlQuery probe(QSqlDatabase::database(connectionName, false));
+    if (!probe.exec(QStringLiteral("BEGIN")))
+        return false;
+    probe.exec(QStringLiteral("ROLLBACK"));
+    open = false;
+    return true;
+}
