@@ -10,7 +10,6 @@
 #include <QItemSelectionModel>
 #include <QMessageBox>
 #include <QSet>
-#include <QSqlQuery>
 #include <QVariant>
 
 namespace {
@@ -83,19 +82,6 @@ constexpr int BulkScoresThreshold = 200;
 // The Comments column grows to about this many characters, a row to this many lines.
 constexpr int CommentsColumnChars = 30;
 constexpr int TallestRowLines = 4;
-
-// Every test's cap-order text as getScores() hands it out (double quotes removed).
-QHash<QString, QString> scoresByTestId(const QSqlDatabase &db)
-{
-    QHash<QString, QString> scores;
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT id, scores FROM tests")))
-        return scores;
-    while (q.next())
-        scores.insert(q.value(0).toString(), q.value(1).toString().remove(QLatin1Char('"')));
-    return scores;
-}
 
 } // namespace
 
@@ -426,8 +412,7 @@ std::function<QString(int)> DatabaseFormWidget::csvLineSource(int *count) const
     // A large selection reads every cap order in one pass instead of one query per row.
     database *store = database::instance();
     const bool bulk = rows.size() > BulkScoresThreshold;
-    const QHash<QString, QString> allScores =
-        bulk ? scoresByTestId(store->currentConnection()) : QHash<QString, QString>();
+    const QHash<QString, QString> allScores = bulk ? store->allScores() : QHash<QString, QString>();
     const TestTableModel *table = model;
     return [rows, allScores, bulk, store, table](int i) {
         if (i == 0)

@@ -17,13 +17,14 @@ function(vk_warnings target)
                                QT_DISABLE_DEPRECATED_BEFORE=0x050F00)
 endfunction()
 
-# A static library for one subsystem folder.
-#   vk_add_library(name SOURCES ... LIBS ...)
+# A static library for one subsystem folder. PRIVATE_LIBS are linked into the
+# program but their headers stay out of the folders that use the library.
+#   vk_add_library(name SOURCES ... LIBS ... [PRIVATE_LIBS ...])
 function(vk_add_library name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;PRIVATE_LIBS" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
     vk_warnings(${name})
 endfunction()
 

@@ -465,6 +465,18 @@ QString database::getScores(const QString &id)
     return scores;
 }
 
+QHash<QString, QString> database::allScores()
+{
+    QHash<QString, QString> scores;
+    QSqlQuery q(currentConnection());
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT id, scores FROM tests")))
+        return scores;
+    while (q.next())
+        scores.insert(q.value(0).toString(), withoutQuotes(q.value(1).toString()));
+    return scores;
+}
+
 QString database::calcTES(const QString &scores)
 {
     const std::optional<int> tes = Scoring::totalErrorScore(CapOrder::read(scores));

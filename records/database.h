@@ -3,10 +3,12 @@
 #include "databaseentry.h"
 #include "settingsrecord.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
-#include <QSqlDatabase>
 #include <QString>
+
+class QSqlDatabase;
 
 // The one owner of the SQLite file that holds subjects, tests, the settings row
 // and the cap-set register. One instance per process, created on first use.
@@ -71,6 +73,8 @@ public:
 
     QString getScores(const QString &id);
 
+    // Every test's cap-order text by test id, as getScores() hands each out.
+    QHash<QString, QString> allScores();
     QList<databaseEntry> getAllTests();
     // TES of a cap-order text as decimal text; empty for a text that is not a full set.
     static QString calcTES(const QString &scores);
