@@ -161,11 +161,17 @@ void HueTestFormWidget::disableSubjectFields()
 
 void HueTestFormWidget::setSerialNumbers(const QStringList &serials)
 {
+    const QScopedValueRollback<bool> fill(filling, true);
+    // A refill (after Preferences, an import or another file) keeps the cap set the
+    // form shows: an Update would otherwise store an empty serial number.
+    const QString chosen = ui->serialCombo->currentText();
     serialNumbers = serials;
     ui->serialCombo->clear();
     ui->serialCombo->clearEditText();
     ui->serialCombo->addItem(QString());
     ui->serialCombo->addItems(serialNumbers);
+    if (!chosen.isEmpty())
+        selectStored(ui->serialCombo, chosen);
 }
 
 void HueTestFormWidget::setFormDefaults(const QStringList &list)

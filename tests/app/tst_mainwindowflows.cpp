@@ -246,6 +246,41 @@ private slots:
         QVERIFY(!viewForm(w)->isChanged());
     }
 
+    void preferencesKeepTheChosenSerialNumbers_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("Ok") << true;
+        QTest::newRow("Cancel") << false;
+    }
+    void preferencesKeepTheChosenSerialNumbers()
+    {
+        QFETCH(bool, ok);
+        database *store = database::instance();
+        QVERIFY(store->insertSerialNum(QStringLiteral("111"), QStringLiteral("01/02/2025")));
+        QVERIFY(store->insertSerialNum(QStringLiteral("222"), QStringLiteral("01/02/2025")));
+        databaseEntry stored =
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        stored.serialNum = QStringLiteral("222");
+        TestSupport::storeEntry(stored);
+        MainWindow w;
+        databaseEntry e = store->getAllTests().last();
+        e.scores = store->getScores(e.testID);
+        w.testSelected({e});
+        child<QComboBox>(newForm(w), "serialCombo")->setCurrentIndex(1);
+
+        w.preferencesDialog()->exec();
+        if (ok)
+            w.preferencesDialog()->okClicked();
+        else
+            w.preferencesDialog()->cancelClicked();
+        QCOMPARE(child<QComboBox>(newForm(w), "serialCombo")->currentText(), QStringLiteral("111"));
+        QCOMPARE(child<QComboBox>(viewForm(w), "serialCombo")->currentText(),
+                 QStringLiteral("222"));
+        // An update of the shown test keeps its cap set.
+        QVERIFY(viewForm(w)->save());
+        QCOMPARE(store->getAllTests().last().serialNum, QStringLiteral("222"));
+    }
+
     void switchingFilesStartsFromTheNewFile()
     {
         database *store = database::instance();

@@ -751,6 +751,14 @@ void TestHueTestFormWidget::defaultsAndSerialNumbers()
     QCOMPARE(serial->currentIndex(), 0);
     form.setSerialNumbers({QStringLiteral("C3")});
     QCOMPARE(serial->count(), 2);
+    // A refill keeps the choice, also one the register no longer holds.
+    serial->setCurrentIndex(1);
+    form.setSerialNumbers({QStringLiteral("A1"), QStringLiteral("C3")});
+    QCOMPARE(serial->currentText(), QStringLiteral("C3"));
+    form.setSerialNumbers({QStringLiteral("A1")});
+    QCOMPARE(serial->currentText(), QStringLiteral("C3"));
+    QCOMPARE(serial->count(), 3);
+    form.setSerialNumbers({QStringLiteral("C3")});
     form.setFormDefaults({QStringLiteral("1")});
     form.resetForm();
     QCOMPARE(combo(form, "illuminationCombo")->currentText(), QStringLiteral("D50"));
