@@ -1,5 +1,7 @@
 #include "copyoperations.h"
 
+#include "fieldtext.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -79,10 +81,11 @@ void copyOperations::cut()
 void copyOperations::paste()
 {
     const QString text = QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+    // Only what the field can hold: one line in a name, line breaks in comments.
     if (targetLineEdit)
-        targetLineEdit->insert(text);
+        targetLineEdit->insert(FieldText::singleLine(text));
     else if (targetPlainTextEdit)
-        targetPlainTextEdit->insertPlainText(text);
+        targetPlainTextEdit->insertPlainText(FieldText::multiLine(text));
 }
 
 void copyOperations::clear()

@@ -5,6 +5,7 @@
 #include "clock.h"
 #include "copyoperations.h"
 #include "database.h"
+#include "fieldtext.h"
 #include "hueswatchlinewidget.h"
 #include "scoring.h"
 #include "vocabulary.h"
@@ -114,8 +115,12 @@ HueTestFormWidget::HueTestFormWidget(QWidget *parent)
     // Any edit the examiner makes is unsaved until stored; filling the form is not.
     QLineEdit *const lineEdits[] = {ui->firstName,       ui->middleName, ui->lastName, ui->dob,
                                     ui->referenceNumber, ui->testDate,   ui->time,     ui->gender};
-    for (QLineEdit *edit : lineEdits)
-        connect(edit, &QLineEdit::textEdited, this, &HueTestFormWidget::fieldEdited);
+    for (QLineEdit *edit : lineEdits) {
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
+            keepSingleLine(edit);
+            fieldEdited();
+        });
+    }
     connect(ui->comments, &QPlainTextEdit::textChanged, this, &HueTestFormWidget::fieldEdited);
     QComboBox *const combos[] = {ui->illuminationCombo, ui->jobCombo,    ui->industryCombo,
                                  ui->locationCombo,     ui->serialCombo, ui->experienceCombo};
@@ -311,17 +316,13 @@ bool HueTestFormWidget::save()
 
 bool HueTestFormWidget::storeNewTest(const QString &scores)
 {
-    if (ui->firstName->text().isEmpty() || ui->lastName->text().isEmpty() ||
-        ui->dob->text().isEmpty()) {
+    databaseEntry e = fieldsAsRecord(scores);
+    if (e.first.isEmpty() || e.last.isEmpty() || e.DOB.isEmpty()) {
         showProblem(tr("Please enter a date of birth and first and last names."));
         return false;
     }
-    QString testDate = ui->testDate->text();
-    if (testDate.isEmpty())
-        testDate = QLocale::c().toString(Clock::today(), QStringLiteral("MM/dd/yyyy"));
-
-    databaseEntry e = fieldsAsRecord(scores);
-    e.testDate = testDate;
+    if (e.testDate.isEmpty())
+        e.testDate = QLocale::c().toString(Clock::today(), QStringLiteral("MM/dd/yyyy"));
     // Subject and test go in together: a subject row without its test helps nobody.
     if (!database::instance()->insertUserAndTest(e)) {
         showProblem(tr("The test could not be saved."), database::instance()->lastError());
@@ -335,16 +336,17 @@ bool HueTestFormWidget::storeNewTest(const QString &scores)
 
 databaseEntry HueTestFormWidget::fieldsAsRecord(const QString &scores) const
 {
+    // A field filled from an older record may still hold what an edit would remove.
     databaseEntry e;
-    e.first = ui->firstName->text();
-    e.middle = ui->middleName->text();
-    e.last = ui->lastName->text();
-    e.refNum = ui->referenceNumber->text();
-    e.DOB = ui->dob->text();
-    e.testDate = ui->testDate->text();
-    e.time = ui->time->text();
-    e.comments = ui->comments->toPlainText();
-    e.gender = ui->gender->text();
+    e.first = FieldText::singleLine(ui->firstName->text());
+    e.middle = FieldText::singleLine(ui->middleName->text());
+    e.last = FieldText::singleLine(ui->lastName->text());
+    e.refNum = FieldText::singleLine(ui->referenceNumber->text());
+    e.DOB = FieldText::singleLine(ui->dob->text());
+    e.testDate = FieldText::singleLine(ui->testDate->text());
+    e.time = FieldText::singleLine(ui->time->text());
+    e.comments = FieldText::multiLine(ui->comments->toPlainText());
+    e.gender = FieldText::singleLine(ui->gender->text());
     e.experience = ui->experienceCombo->currentText();
     e.illumination = ui->illuminationCombo->currentText();
     e.industry = ui->industryCombo->currentText();
@@ -376,6 +378,17 @@ bool HueTestFormWidget::updateStoredTest(const QString &scores)
     ui->incompleteLabel->hide();
     emit updatedInfo(asLoaded);
     return true;
+}
+
+void HueTestFormWidget::keepSingleLine(QLineEdit *edit)
+{
+    const QString text = edit->text();
+    const QString clean = FieldText::singleLine(text);
+    if (clean == text)
+        return;
+    const int cursor = FieldText::singleLine(text.left(edit->cursorPosition())).size();
+    edit->setText(clean);
+    edit->setCursorPosition(cursor);
 }
 
 void HueTestFormWidget::fieldEdited()

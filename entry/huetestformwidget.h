@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLineEdit;
 class HueSwatchLineWidget;
 
 namespace Ui {
@@ -94,6 +95,8 @@ private:
 
     QList<HueSwatchLineWidget *> trays() const;
     void markChanged();
+    // Removes what a one-line field must not hold, keeping the cursor in place.
+    void keepSingleLine(QLineEdit *edit);
     void updateTileScores();
     void setFixedComboTexts();
     void showProblem(const QString &text, const QString &detail = QString());

@@ -25,8 +25,8 @@ private slots:
     void targetsExcludeEachOther();
     void copyPutsLineFeeds_data();
     void copyPutsLineFeeds();
-    void pasteIntoLineEditReplacesSelection();
-    void pasteIntoCommentsKeepsLineBreaks();
+    void pasteKeepsWhatTheFieldCanHold_data();
+    void pasteKeepsWhatTheFieldCanHold();
     void clearDeletesTheSelectionOnly();
     void cutCopiesTheReportAndClearsTheTarget();
     void selectAllSelectsTheTarget_data();
@@ -98,24 +98,52 @@ void TestCopyOperations::copyPutsLineFeeds()
     QCOMPARE(clipboard()->text(QClipboard::Clipboard), clip);
 }
 
-void TestCopyOperations::pasteIntoLineEditReplacesSelection()
+void TestCopyOperations::pasteKeepsWhatTheFieldCanHold_data()
 {
+    QTest::addColumn<QString>("clip");
+    QTest::addColumn<QString>("line");    // pasted over "Jon" in "Jon Smith"
+    QTest::addColumn<QString>("comment"); // pasted into an empty comment
+    QTest::newRow("plain") << QStringLiteral("John") << QStringLiteral("John Smith")
+                           << QStringLiteral("John");
+    QTest::newRow("line feed") << QStringLiteral("line one\nline two")
+                               << QStringLiteral("line one line two Smith")
+                               << QStringLiteral("line one\nline two");
+    QTest::newRow("CR LF and tab") << QStringLiteral("a\r\nb\tc") << QStringLiteral("a b c Smith")
+                                   << QStringLiteral("a\nb\tc");
+    QTest::newRow("C0 and C1 controls") << QStringLiteral("J\u0001o\u001bh\u007fn\u0085")
+                                        << QStringLiteral("John Smith") << QStringLiteral("John");
+    QTest::newRow("Unicode separators")
+        << QStringLiteral("a\u2028b\u2029c") << QStringLiteral("a b c Smith")
+        << QStringLiteral("a\nb\nc");
+    QTest::newRow("bidi override and isolates")
+        << QStringLiteral("\u202eJohn\u202c\u2066x\u2069") << QStringLiteral("Johnx Smith")
+        << QStringLiteral("Johnx");
+    QTest::newRow("letters of every script stay")
+        << QStringLiteral("\u05d3\u05d5\u05d3 \u5c71\u7530 \u0639\u0644\u064a\u200f")
+        << QStringLiteral("\u05d3\u05d5\u05d3 \u5c71\u7530 \u0639\u0644\u064a\u200f Smith")
+        << QStringLiteral("\u05d3\u05d5\u05d3 \u5c71\u7530 \u0639\u0644\u064a\u200f");
+    QTest::newRow("emoji sequence") << QStringLiteral("\U0001F469\u200D\U0001F52C")
+                                    << QStringLiteral("\U0001F469\u200D\U0001F52C Smith")
+                                    << QStringLiteral("\U0001F469\u200D\U0001F52C");
+}
+
+void TestCopyOperations::pasteKeepsWhatTheFieldCanHold()
+{
+    QFETCH(QString, clip);
+    QFETCH(QString, line);
+    QFETCH(QString, comment);
+    clipboard()->setText(clip);
+
     QLineEdit edit(QStringLiteral("Jon Smith"));
     edit.setSelection(0, 3);
     copyOperations::instance()->setLineEdit(&edit);
-    clipboard()->setText(QStringLiteral("John"));
     copyOperations::instance()->paste();
-    QCOMPARE(edit.text(), QStringLiteral("John Smith"));
-}
+    QCOMPARE(edit.text(), line);
 
-void TestCopyOperations::pasteIntoCommentsKeepsLineBreaks()
-{
-    QPlainTextEdit edit;
-    copyOperations::instance()->setPlainTextEdit(&edit);
-    clipboard()->setText(QStringLiteral("line one\nline two"));
+    QPlainTextEdit plain;
+    copyOperations::instance()->setPlainTextEdit(&plain);
     copyOperations::instance()->paste();
-    QCOMPARE(edit.toPlainText(), QStringLiteral("line one\nline two"));
-    QCOMPARE(edit.blockCount(), 2);
+    QCOMPARE(plain.toPlainText(), comment);
 }
 
 void TestCopyOperations::clearDeletesTheSelectionOnly()

@@ -158,6 +158,7 @@ private slots:
     void newFormReadsBackTheUntouchedOrder();
     void everyEditMarksChanged_data();
     void everyEditMarksChanged();
+    void oneLineFieldsStoreNoControlCharacters();
     void showScoresPutsPositionScoresOnTiles();
     void missingNameStoresNothing_data();
     void missingNameStoresNothing();
@@ -369,6 +370,30 @@ void TestHueTestFormWidget::everyEditMarksChanged()
     QVERIFY(!form.isChanged());
     QCOMPARE(form.capOrderText(), CapOrder::write(CapOrder::untouched()));
     QCOMPARE(edit(form, "firstName")->text(), QString());
+}
+
+void TestHueTestFormWidget::oneLineFieldsStoreNoControlCharacters()
+{
+    HueTestFormWidget form;
+    form.setMode(QStringLiteral("newView"));
+    QLineEdit *first = edit(form, "firstName");
+    first->setFocus();
+    // The line edit's own paste, as Ctrl+V does it.
+    QGuiApplication::clipboard()->setText(QStringLiteral("\u202eAnn\nMarie\u0007"));
+    first->paste();
+    QCOMPARE(first->text(), QStringLiteral("Ann Marie"));
+    QCOMPARE(first->cursorPosition(), 9);
+    QVERIFY(form.isChanged());
+    // A field filled without an edit is cleaned when stored.
+    edit(form, "lastName")->setText(QStringLiteral("Lee\u202d\r\n"));
+    edit(form, "dob")->setText(QStringLiteral("01/02/1990"));
+    child<QPlainTextEdit>(form, "comments")->setPlainText(QStringLiteral("one\u202e\ntwo"));
+    QVERIFY(form.save());
+    const QList<QStringList> rows = storedRows();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first().at(0), QStringLiteral("Ann Marie"));
+    QCOMPARE(rows.first().at(2), QStringLiteral("Lee "));
+    QCOMPARE(rows.first().at(12), QStringLiteral("one\ntwo"));
 }
 
 void TestHueTestFormWidget::showScoresPutsPositionScoresOnTiles()
