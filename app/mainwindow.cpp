@@ -342,6 +342,7 @@ void MainWindow::handOverToAnalysis(QList<databaseEntry> list)
     ui->analysisWidget->setCurrentTest(list.first());
     list.removeFirst();
     ui->analysisWidget->setOtherTests(list);
+    analysedOthers = list;
 }
 
 void MainWindow::testSelected(QList<databaseEntry> list)
@@ -365,10 +366,15 @@ void MainWindow::updateAnalysis(const QList<databaseEntry> &list)
 
 void MainWindow::viewUpdate(databaseEntry record)
 {
+    // The browser re-sends its own last selection, which need not be the one the
+    // analysis page shows (a test saved on the new-test page is shown alone).
+    const QList<databaseEntry> others = analysedOthers;
     ui->databaseWidget->viewUpdated();
     record.scores = database::instance()->getScores(record.testID);
+    // The edited test as stored replaces the current one; the others stay as they were.
     ui->analysisWidget->setCurrentTest(record);
-    ui->analysisWidget->setOtherTests({record});
+    ui->analysisWidget->setOtherTests(others);
+    analysedOthers = others;
 }
 
 void MainWindow::newTestSavedSlot()
@@ -381,6 +387,7 @@ void MainWindow::newTestSavedSlot()
     newest.scores = store->getScores(newest.testID);
     ui->viewHueTestWidget->showEntry(newest);
     ui->analysisWidget->setCurrentTest(newest);
+    analysedOthers.clear();
     ui->stackedWidget->setCurrentIndex(ViewPage);
     ui->NewButton->setChecked(false);
     ui->ViewButton->setChecked(true);

@@ -111,6 +111,8 @@ private:
     QTranslator *translator;
     QTranslator *qtTranslator; // Qt's own texts: standard buttons, dialogs
     QString langCode = QStringLiteral("en");
+    // The further tests the analysis page was last given beside its current test.
+    QList<databaseEntry> analysedOthers;
     QString footerImagePath;
     bool hasFooterImage = false;
 };

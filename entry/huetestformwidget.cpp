@@ -369,14 +369,14 @@ bool HueTestFormWidget::updateStoredTest(const QString &scores)
         return false;
     }
 
-    const databaseEntry asLoaded = loadedRecord;
     // The stored rows now hold the edits; the next update has to find them by these.
+    const QString testID = loadedRecord.testID;
     loadedRecord = edited;
-    loadedRecord.testID = asLoaded.testID;
-    loadedRecord.tes = asLoaded.tes;
+    loadedRecord.testID = testID;
     changed = false;
     ui->incompleteLabel->hide();
-    emit updatedInfo(asLoaded);
+    // The record as it is stored now, so that nothing shows the old particulars.
+    emit updatedInfo(loadedRecord);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The window's wiring between the pages, driven through its buttons and actions.
 #include "analysisformwidget.h"
 #include "caporder.h"
+#include "chartgraphicsview.h"
 #include "clock.h"
 #include "csvformat.h"
 #include "database.h"
@@ -10,6 +11,7 @@
 #include "huetestformwidget.h"
 #include "mainwindow.h"
 #include "preferences.h"
+#include "scoring.h"
 #include "testsupport.h"
 #include "vkresources.h"
 
@@ -390,20 +392,36 @@ private slots:
         database::instance()->updateSettings(s);
         TestSupport::storeEntry(
             TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        TestSupport::storeEntry(TestSupport::sampleEntry(
+            QStringLiteral("Bo"), QStringLiteral("Kim"), TestSupport::cap85InTray2()));
         MainWindow w;
-        databaseEntry e = database::instance()->getAllTests().last();
-        e.scores = database::instance()->getScores(e.testID);
-        w.testSelected({e});
+        QList<databaseEntry> selection = database::instance()->getAllTests();
+        for (databaseEntry &e : selection)
+            e.scores = database::instance()->getScores(e.testID);
+        const databaseEntry e = selection.first();
+        w.testSelected(selection);
         w.viewArrangeClicked();
         QVERIFY(
             analysis(w)->reportTextPart1().contains(QLatin1String("Total Error Score (TES): 0\n")));
         moveCap(viewForm(w), 1, 0);
+        auto *comments = child<QWidget>(viewForm(w), "comments");
+        QTest::keyClick(comments, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(comments, QStringLiteral("edited"));
         QTest::mouseClick(child<QPushButton>(viewForm(w), "saveButton"), Qt::LeftButton);
         // The swap of positions 0 and 1 scores 4, and the page shows the edited test.
         QVERIFY2(
             analysis(w)->reportTextPart1().contains(QLatin1String("Total Error Score (TES): 4\n")),
             qPrintable(analysis(w)->reportTextPart1()));
+        QVERIFY2(analysis(w)->reportTextPart2().contains(QLatin1String("Comments: edited\n")),
+                 qPrintable(analysis(w)->reportTextPart2()));
         QVERIFY(database::instance()->getScores(e.testID).startsWith(QLatin1String("1, 85, 2, ")));
+        // The other test of the selection stays beside it; the old record is not drawn again.
+        const QVector<QVector<double>> curves = analysis(w)->polarView()->curves();
+        QCOMPARE(curves.size(), 2);
+        QVector<double> second;
+        for (int score : Scoring::capScores(TestSupport::cap85InTray2()))
+            second.append(score);
+        QCOMPARE(curves.at(1), second);
     }
 
     // --- settings at start-up ---

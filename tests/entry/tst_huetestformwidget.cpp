@@ -674,7 +674,14 @@ void TestHueTestFormWidget::updateRewritesTheStoredTest()
     QVERIFY(form.save());
     QCOMPARE(takeMessage(form), QString());
     QCOMPARE(updated.count(), 1);
-    QCOMPARE(updated.at(0).at(0).value<databaseEntry>(), loaded);
+    // The signal carries the test as it is stored now.
+    databaseEntry asStored = loaded;
+    asStored.gender = QStringLiteral("Male");
+    asStored.testDate.clear();
+    asStored.illumination = QStringLiteral("D50");
+    asStored.scores = arrangement;
+    asStored.tes.clear(); // the store's figure for the old arrangement
+    QCOMPARE(updated.at(0).at(0).value<databaseEntry>(), asStored);
     QVERIFY(!form.isChanged());
     QList<QStringList> rows = storedRows();
     QCOMPARE(rows.size(), 1);
@@ -694,6 +701,7 @@ void TestHueTestFormWidget::updateRewritesTheStoredTest()
     QCOMPARE(rows.first().at(13), form.capOrderText());
     QCOMPARE(updated.count(), 2);
     QCOMPARE(updated.at(1).at(0).value<databaseEntry>().testID, loaded.testID);
+    QCOMPARE(updated.at(1).at(0).value<databaseEntry>().comments, QStringLiteral("second"));
 }
 
 void TestHueTestFormWidget::updateAfterResetWritesNothing()
