@@ -160,14 +160,26 @@ int AnalysisFormWidget::numberOfSteps() const
 
 void AnalysisFormWidget::fullRecompute()
 {
-    // Also false before the first test: its arrangement is empty.
-    if (!Scoring::isScorable(m_text.arrangement()))
+    // Before the first test there is nothing to show or to clear.
+    if (!m_text.isLoaded())
         return;
     m_selection = ScoredSelection::build(m_text.arrangement(), m_further);
-    if (!m_selection)
-        return;
     rebuildText();
+    if (!m_selection) {
+        // Nothing of the previous test may stay beside this one's particulars.
+        clearFigures();
+        return;
+    }
     refreshCharts();
+}
+
+void AnalysisFormWidget::clearFigures()
+{
+    ui->TESDisplay->setText(tr("Total Error Score (TES): "));
+    ui->classificationDisplay->setText(tr("Classification: "));
+    ui->widget->setDiscrimination(QString(), QString());
+    m_polarView->clearData();
+    m_linearView->clearData();
 }
 
 void AnalysisFormWidget::rebuildText()

@@ -73,6 +73,8 @@ public slots:
 
 private:
     void fullRecompute();
+    // Blank labels and badge, empty charts: the current test cannot be scored.
+    void clearFigures();
     void rebuildText();
     void updateLabels();
     bool refreshCharts();

@@ -117,6 +117,13 @@ void chartGraphicsView::setData(const QVector<double> &values, int steps)
     redraw();
 }
 
+void chartGraphicsView::clearData()
+{
+    m_curves.clear();
+    m_scaleMax = ChartGeometry::DefaultScaleMax;
+    redraw();
+}
+
 void chartGraphicsView::addData(const QVector<QVector<int>> &lists, int steps)
 {
     QVector<QVector<double>> converted;

@@ -61,6 +61,8 @@ public:
     // Replace all curves by this one; steps < 0 scales automatically.
     void setData(const QVector<int> &values, int steps);
     void setData(const QVector<double> &values, int steps);
+    // No curves at all: the empty chart at its default scale.
+    void clearData();
     // Append further curves, drawn in the following colours.
     void addData(const QVector<QVector<int>> &lists, int steps);
     void addData(const QVector<QVector<double>> &lists, int steps);

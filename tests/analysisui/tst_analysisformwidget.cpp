@@ -88,7 +88,7 @@ private slots:
     void beforeTheFirstTest();
     void currentTestFillsTextLabelsBadgeAndCharts();
     void kinnearPlotsPositionScores();
-    void shortArrangementChangesNothing();
+    void unscorableTestShowsNoOtherTestsFigures();
     void selectionOfThreeShowsThreeCurves();
     void emptyFurtherListChangesNothing();
     void averageAndFilterAverageTheChosenSequences();
@@ -231,32 +231,39 @@ void tst_AnalysisFormWidget::kinnearPlotsPositionScores()
              QVector<QVector<double>>{twosWithThreesAt({28, 29, 30, 31})});
 }
 
-void tst_AnalysisFormWidget::shortArrangementChangesNothing()
+void tst_AnalysisFormWidget::unscorableTestShowsNoOtherTestsFigures()
 {
     AnalysisFormWidget page;
     page.setAnalysisSwitches(all(true));
     page.setCurrentTest(entry(QStringLiteral("Ann"), TestSupport::cap85InTray2()));
     const QString text = child<QPlainTextEdit>(page, "analysisInfoBox")->toPlainText();
-    const QString tes = child<QLabel>(page, "TESDisplay")->text();
-    const QString cls = child<QLabel>(page, "classificationDisplay")->text();
-    const auto polar = page.polarView()->curves();
-    const auto linear = page.linearView()->curves();
-    QCOMPARE(tes, QStringLiteral("Total Error Score (TES): 207"));
+    QCOMPARE(child<QLabel>(page, "TESDisplay")->text(),
+             QStringLiteral("Total Error Score (TES): 207"));
+    QCOMPARE(page.polarView()->curves().size(), 1);
 
     databaseEntry shortEntry = entry(QStringLiteral("Bob"), CapOrder::untouched());
     // 84 values: without the closing separator there is no empty 85th piece.
     shortEntry.scores = CapOrder::write(CapOrder::untouched().mid(0, 84)).chopped(2);
     page.setCurrentTest(shortEntry);
-    QCOMPARE(child<QPlainTextEdit>(page, "analysisInfoBox")->toPlainText(), text);
-    QCOMPARE(child<QLabel>(page, "TESDisplay")->text(), tes);
-    QCOMPARE(child<QLabel>(page, "classificationDisplay")->text(), cls);
-    QCOMPARE(page.discriminationDisplay()->word(), QStringLiteral("Low"));
-    QCOMPARE(page.polarView()->curves(), polar);
-    QCOMPARE(page.linearView()->curves(), linear);
+    // Everything on the page is Bob's: his particulars, and no figures or curves of Ann's.
+    const QString shown = child<QPlainTextEdit>(page, "analysisInfoBox")->toPlainText();
+    QVERIFY(shown != text);
+    QVERIFY(shown.contains(QStringLiteral("Subject: Bob M Lee\n")));
+    QCOMPARE(child<QLabel>(page, "TESDisplay")->text(),
+             QStringLiteral("Total Error Score (TES): "));
+    QCOMPARE(child<QLabel>(page, "classificationDisplay")->text(),
+             QStringLiteral("Classification: "));
+    QCOMPARE(page.discriminationDisplay()->word(), QString());
+    QVERIFY(page.polarView()->curves().isEmpty());
+    QVERIFY(page.linearView()->curves().isEmpty());
     // Chart options find nothing to draw either.
     child<QCheckBox>(page, "filterCheckbox")->setChecked(true);
+    child<QCheckBox>(page, "averageCheckbox")->setChecked(true);
     child<QRadioButton>(page, "linearCheckbox")->setChecked(true);
-    QCOMPARE(page.polarView()->curves(), polar);
+    QVERIFY(page.polarView()->curves().isEmpty());
+    QVERIFY(page.linearView()->curves().isEmpty());
+    QCOMPARE(child<QLabel>(page, "TESDisplay")->text(),
+             QStringLiteral("Total Error Score (TES): "));
 
     // The report describes the record it was given, never the previous test's figures.
     QVERIFY(page.reportTextPart1().startsWith(QStringLiteral("Total Error Score (TES): \n")));
