@@ -206,12 +206,18 @@ QString MainWindow::qtTranslationName(const QString &languageCode)
 
 // --- pages ------------------------------------------------------------------------
 
-void MainWindow::setButtonIcons(int page)
+QPushButton *MainWindow::pageButton(int page) const
 {
     QPushButton *const buttons[] = {ui->NewButton, ui->ViewButton, ui->AnalysisButton,
                                     ui->DatabaseButton};
+    return buttons[page];
+}
+
+void MainWindow::setButtonIcons(int page)
+{
     for (int i = 0; i < 4; ++i)
-        buttons[i]->setIcon(QIcon(QLatin1String(i == page ? Icons[i].selected : Icons[i].plain)));
+        pageButton(i)->setIcon(
+            QIcon(QLatin1String(i == page ? Icons[i].selected : Icons[i].plain)));
 }
 
 void MainWindow::nudgePage(int page)
@@ -230,6 +236,8 @@ void MainWindow::nudgePage(int page)
 void MainWindow::showPage(int page)
 {
     ui->stackedWidget->setCurrentIndex(page);
+    // A save from the unsaved-changes prompt may have shown another page meanwhile.
+    pageButton(page)->setChecked(true);
     setButtonIcons(page);
     if (page == DatabasePage)
         ui->databaseWidget->displaySearchResults();

@@ -10,6 +10,7 @@
 class QButtonGroup;
 class QClipboard;
 class QPrinter;
+class QPushButton;
 class QTranslator;
 class preferences;
 
@@ -91,6 +92,7 @@ protected:
 
 private:
     void showPage(int page);
+    QPushButton *pageButton(int page) const;
     void setButtonIcons(int page);
     void nudgePage(int page);
     bool unsavedChangesAllowLeaving(int page);

@@ -186,15 +186,27 @@ private slots:
         QCOMPARE(storedTests(), 0);
     }
 
+    void promptSaveStoresTheTest_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("page");
+        QTest::newRow("to analysis") << QStringLiteral("AnalysisButton") << 2;
+        QTest::newRow("to database") << QStringLiteral("DatabaseButton") << 3;
+    }
     void promptSaveStoresTheTest()
     {
+        QFETCH(QString, button);
+        QFETCH(int, page);
         MainWindow w;
         moveCap(newForm(w), 5, 0);
         fillNames(newForm(w), QStringLiteral("Joanna"), QStringLiteral("Smith"));
         BoxAnswerer answers({QMessageBox::Save});
-        QTest::mouseClick(child<QPushButton>(&w, "AnalysisButton"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&w, qPrintable(button)), Qt::LeftButton);
         QCOMPARE(storedTests(), 1);
-        QCOMPARE(stack(w)->currentIndex(), 2);
+        QCOMPARE(stack(w)->currentIndex(), page);
+        // The button of the page shown is the one checked, whatever the save showed meanwhile.
+        QVERIFY(child<QPushButton>(&w, qPrintable(button))->isChecked());
+        QVERIFY(!child<QPushButton>(&w, "ViewButton")->isChecked());
         const QString id = database::instance()->getAllTests().last().testID;
         QVERIFY(database::instance()->getScores(id).startsWith(QLatin1String("5, 85, 1, 2, ")));
         QVERIFY(!newForm(w)->isChanged());
