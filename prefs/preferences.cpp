@@ -131,9 +131,6 @@ int preferences::languageIndexFor(QLocale::Language language)
         return 5;
     case QLocale::Spanish:
         return 6;
-    case QLocale::AnyLanguage:
-    case QLocale::C:
-        return 8;
     default:
         return 0;
     }

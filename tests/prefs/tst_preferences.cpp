@@ -398,7 +398,9 @@ void tst_preferences::languageIndexForLocale_data()
     QTest::newRow("Spanish") << int(QLocale::Spanish) << 6;
     QTest::newRow("English") << int(QLocale::English) << 0;
     QTest::newRow("Dutch") << int(QLocale::Dutch) << 0;
-    QTest::newRow("no locale") << int(QLocale::C) << 8;
+    // The C/POSIX locale names no language: English, not the last entry of the list.
+    QTest::newRow("C locale") << int(QLocale::C) << 0;
+    QTest::newRow("any language") << int(QLocale::AnyLanguage) << 0;
 }
 
 void tst_preferences::languageIndexForLocale()
