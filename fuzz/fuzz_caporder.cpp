@@ -25,5 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QVector<int> again = CapOrder::read(CapOrder::write(caps));
     FUZZ_CHECK(again.mid(0, caps.size()) == caps);
     FUZZ_CHECK(CapOrder::isComplete(caps) == (caps.size() == CapOrder::Positions));
+
+    // The trays' arrangement holds every cap once, and a full set stays as it is.
+    const QVector<int> trays = CapOrder::fullSet(caps);
+    FUZZ_CHECK(CapOrder::isFullSet(trays));
+    FUZZ_CHECK(!CapOrder::isFullSet(caps) || trays == caps);
     return 0;
 }
