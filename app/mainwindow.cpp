@@ -614,6 +614,10 @@ void MainWindow::importHDB()
     const LegacyImport::Result result = LegacyImport::importHDB(name);
     if (!result.ok)
         reportFailure(tr("Import HDB"), result.error);
+    if (result.capSets > 0) {
+        prefsDialog->refreshCapSets();
+        setTestFormDefaults();
+    }
     ui->databaseWidget->displaySearchResults();
 }
 
@@ -627,6 +631,9 @@ void MainWindow::importVKT()
         reportFailure(tr("Import VKT"), result.error);
         return;
     }
+    // The file's cap sets belong in the register and in both serial lists at once.
+    prefsDialog->refreshCapSets();
+    setTestFormDefaults();
     ui->databaseWidget->displaySearchResults();
 }
 
@@ -655,6 +662,10 @@ void MainWindow::databaseFileChanged()
     ui->viewHueTestWidget->resetForm();
     prefsDialog->loadSettings();
     setTestFormDefaults();
+    // A blank new test starts from the new file's defaults and cap sets; one the
+    // examiner has begun keeps what was entered.
+    if (!ui->newHueTestWidget->isChanged())
+        ui->newHueTestWidget->resetForm();
     setAnalysisOptions();
     setScoring();
     loadLanguage();

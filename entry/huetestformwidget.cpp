@@ -224,6 +224,10 @@ void HueTestFormWidget::resetForm()
     ui->testDate->clear();
     ui->time->clear();
     setFixedComboTexts();
+    // Entries added for a stored test or kept from another file's register go.
+    ui->serialCombo->clear();
+    ui->serialCombo->addItem(QString());
+    ui->serialCombo->addItems(serialNumbers);
     selectIndex(ui->illuminationCombo, defaults[IllDefault]);
     selectIndex(ui->locationCombo, defaults[LocDefault]);
     selectIndex(ui->industryCombo, defaults[IndDefault]);

@@ -227,8 +227,17 @@ void preferences::loadSettings()
     current = database::instance()->getSettings();
     scoringModeText = current.scoreMode ? Kinnear : Standard;
     showCopy();
+    // Everything shown comes from the file now open: after New, Open or Save As an
+    // Ok must not write the old file's logo or defaults into the new one.
+    ui->logoSelection->setImage(current.footerImgPath);
+    fillCapSets();
     writeLanguageCode();
     emit langChanged();
+}
+
+void preferences::refreshCapSets()
+{
+    fillCapSets();
 }
 
 void preferences::writeLanguageCode()

@@ -35,9 +35,12 @@ public:
     void setLanguageCodeTarget(QString *code) { languageCodeTarget = code; }
     // Start-up: fills the lists and the register and reads the stored settings.
     void initPreferences();
-    // Reads the stored settings into the copy and the controls, writes the
-    // language code and emits langChanged(). The logo picker is not touched.
+    // Reads the stored settings, the cap-set register and the footer logo of the
+    // file now open into the copy and the controls, writes the language code and
+    // emits langChanged().
     void loadSettings();
+    // Reads the cap-set register again (an import may have added to it).
+    void refreshCapSets();
     // Re-translates the fixed texts, the default lists (positions and choices
     // kept) and the cap-set dialog; language entries keep their native names.
     void retranslate();

@@ -14,6 +14,7 @@
 #include "scoring.h"
 #include "testsupport.h"
 #include "vkresources.h"
+#include "vktfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +30,7 @@
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -311,6 +313,11 @@ private slots:
             TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         TestSupport::storeEntry(
             TestSupport::sampleEntry(QStringLiteral("Bob"), QStringLiteral("Ray")));
+        QVERIFY(store->insertSerialNum(QStringLiteral("111"), QStringLiteral("01/02/2025")));
+        SettingsRecord withLogo;
+        withLogo.footerImgPath = TestSupport::tempDir() + QLatin1String("/logo.png");
+        withLogo.serialNum = 1;
+        QVERIFY(store->updateSettings(withLogo));
         MainWindow w;
         QVERIFY(!analysis(w)->isKinnear());
         w.databaseViewSelected();
@@ -328,6 +335,47 @@ private slots:
         QCOMPARE(table->model()->rowCount(), 1);
         QCOMPARE(child<DatabaseFormWidget>(&w, "databaseWidget")->csvLines().size(),
                  1); // header only
+
+        // Preferences show the new file's register, serial lists and logo, and Ok
+        // writes none of the old file's into it.
+        preferences *prefs = w.preferencesDialog();
+        QCOMPARE(prefs->getSerialNumbers(), QStringList());
+        QCOMPARE(child<QTableWidget>(prefs, "capSetsTableView")->rowCount(), 0);
+        QCOMPARE(child<QComboBox>(prefs, "serialNumCombobox")->count(), 1);
+        QCOMPARE(child<QComboBox>(newForm(w), "serialCombo")->count(), 1);
+        QCOMPARE(child<QComboBox>(viewForm(w), "serialCombo")->count(), 1);
+        QCOMPARE(prefs->getFooterImgPath(), QString());
+        prefs->exec();
+        prefs->okClicked();
+        QCOMPARE(store->getSettings().footerImgPath, QString());
+        QCOMPARE(store->getSettings().serialNum, 0);
+    }
+
+    void importedCapSetsReachTheRegisterAndBothForms()
+    {
+        MainWindow w;
+        using namespace VktFixture;
+        const QString path = TestSupport::tempDir() + QLatin1String("/capset.vkt");
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(
+            file({{str("FirstName", QStringLiteral("Ann")), str("LastName", QStringLiteral("Lee")),
+                   str("SerialNumber", QStringLiteral("SN-7")),
+                   str("CapOrder", CapOrder::write(CapOrder::untouched()))},
+                  {str("SerialNumber", QStringLiteral("SN-7")),
+                   date("PurchaseDate", QStringLiteral("2025-03-04T00:00:00Z"))}}));
+        out.close();
+        FileDialogs::setResponder([path](FileDialogs::Kind, const QString &) { return path; });
+        child<QAction>(&w, "actionVK100_Database_Version_2_VKT")->trigger();
+        QCOMPARE(storedTests(), 1);
+        preferences *prefs = w.preferencesDialog();
+        QCOMPARE(prefs->getSerialNumbers(), QStringList{QStringLiteral("SN-7")});
+        QCOMPARE(child<QTableWidget>(prefs, "capSetsTableView")->rowCount(), 1);
+        for (HueTestFormWidget *form : {newForm(w), viewForm(w)}) {
+            auto *serial = child<QComboBox>(form, "serialCombo");
+            QCOMPARE(serial->count(), 2);
+            QCOMPARE(serial->itemText(1), QStringLiteral("SN-7"));
+        }
     }
 
     void closingWithUnsavedChangesAsks()
