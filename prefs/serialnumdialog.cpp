@@ -1,6 +1,8 @@
 #include "serialnumdialog.h"
 #include "ui_serialnumdialog.h"
 
+#include <QDate>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
@@ -18,6 +20,15 @@ serialNumDialog::serialNumDialog(QWidget *parent) : QDialog(parent), ui(new Ui::
             &serialNumDialog::purchaseChanged);
     connect(ui->okButton, &QPushButton::clicked, this, &serialNumDialog::okClicked);
     connect(ui->cancelButton, &QPushButton::clicked, this, &serialNumDialog::cancelClicked);
+    purchaseChanged();
+}
+
+bool serialNumDialog::isPurchaseDate(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2})/([0-9]{1,2})/([0-9]{4})$"));
+    const QRegularExpressionMatch m = form.match(text);
+    return m.hasMatch() &&
+           QDate(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt()).isValid();
 }
 
 serialNumDialog::~serialNumDialog()
@@ -66,10 +77,15 @@ void serialNumDialog::serialChanged()
 void serialNumDialog::purchaseChanged()
 {
     purchaseDate = ui->purchaseDateLineEdit->text();
+    // A date the certification cannot read (15/01/2023, 02/30/2020) would mark every
+    // report of the cap set as uncertified.
+    ui->okButton->setEnabled(isPurchaseDate(purchaseDate));
 }
 
 void serialNumDialog::okClicked()
 {
+    if (!isPurchaseDate(purchaseDate))
+        return;
     if (editMode)
         emit editInfo();
     else

@@ -26,6 +26,10 @@ public:
     void clearFields();
     void retranslate();
 
+    // A date that exists, written month/day/year with a four-digit year, as the
+    // report's certification reads it ("3/4/2024", "03/04/2024").
+    static bool isPurchaseDate(const QString &text);
+
 signals:
     void saveInfo();
     void editInfo();

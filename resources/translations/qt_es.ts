@@ -1680,5 +1680,9 @@ Versión %1</translation>
         <source>Ok</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>MM/DD/YYYY</source>
+        <translation>MM/DD/AAAA</translation>
+    </message>
 </context>
 </TS>

@@ -1680,5 +1680,9 @@ Version %1</translation>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>MM/DD/YYYY</source>
+        <translation>MM/JJ/AAAA</translation>
+    </message>
 </context>
 </TS>

@@ -1680,5 +1680,9 @@ Versione %1</translation>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>MM/DD/YYYY</source>
+        <translation>MM/GG/AAAA</translation>
+    </message>
 </context>
 </TS>

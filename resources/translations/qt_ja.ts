@@ -1676,5 +1676,9 @@ Version %1</source>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>MM/DD/YYYY</source>
+        <translation>MM/DD/YYYY</translation>
+    </message>
 </context>
 </TS>

@@ -1676,5 +1676,9 @@ Version %1</source>
         <source>Ok</source>
         <translation>確定</translation>
     </message>
+    <message>
+        <source>MM/DD/YYYY</source>
+        <translation>月/日/年（MM/DD/YYYY）</translation>
+    </message>
 </context>
 </TS>

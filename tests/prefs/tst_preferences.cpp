@@ -619,11 +619,15 @@ void tst_preferences::duplicateSerialsChangeTogether()
 void tst_preferences::emptyCapSetCanBeRegistered()
 {
     auto p = openDialog();
-    addCapSet(*p, QString(), QString());
+    // A purchase date the certification cannot read registers nothing.
+    addCapSet(*p, QStringLiteral("5"), QString());
+    addCapSet(*p, QStringLiteral("5"), QStringLiteral("31/12/2020"));
+    QCOMPARE(database::instance()->getSerialNums().size(), 0);
+    addCapSet(*p, QString(), QStringLiteral("12/31/2020"));
     const QList<CapSet> stored = database::instance()->getSerialNums();
     QCOMPARE(stored.size(), 1);
     QCOMPARE(stored[0].serialNum, QString());
-    QCOMPARE(stored[0].purchaseDate, QString());
+    QCOMPARE(stored[0].purchaseDate, QStringLiteral("12/31/2020"));
     QCOMPARE(child<QComboBox>(*p, "serialNumCombobox")->count(), 2);
 }
 

@@ -14,6 +14,8 @@ private slots:
     void typing_data();
     void typing();
     void fieldsFollowTyping();
+    void okNeedsARealPurchaseDate_data();
+    void okNeedsARealPurchaseDate();
     void okAnnouncesAdditionOrChange();
     void cancelKeepsFields();
     void execReturnsAtOnceAndIsModal();
@@ -84,12 +86,52 @@ void tst_serialnumdialog::fieldsFollowTyping()
     QCOMPARE(dialog.findChild<QLineEdit *>(QStringLiteral("serialNumLineEdit"))->text(), QString());
 }
 
+void tst_serialnumdialog::okNeedsARealPurchaseDate_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("month/day/year") << QStringLiteral("12/31/2015") << true;
+    QTest::newRow("single digits") << QStringLiteral("2/3/2020") << true;
+    QTest::newRow("leap day") << QStringLiteral("02/29/2024") << true;
+    QTest::newRow("day first") << QStringLiteral("15/01/2023") << false;
+    QTest::newRow("no such day") << QStringLiteral("02/30/2020") << false;
+    QTest::newRow("not a leap year") << QStringLiteral("02/29/2023") << false;
+    QTest::newRow("two-digit year") << QStringLiteral("12/31/15") << false;
+    QTest::newRow("trailing slash") << QStringLiteral("12/31/2015/") << false;
+    QTest::newRow("underscore") << QStringLiteral("1_/31/2015") << false;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void tst_serialnumdialog::okNeedsARealPurchaseDate()
+{
+    QFETCH(QString, date);
+    QFETCH(bool, accepted);
+    serialNumDialog dialog;
+    QSignalSpy saved(&dialog, &serialNumDialog::saveInfo);
+    auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("okButton"));
+    auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("purchaseDateLineEdit"));
+    QCOMPARE(edit->placeholderText(), QStringLiteral("MM/DD/YYYY"));
+    dialog.exec();
+    QTest::keyClicks(dialog.findChild<QLineEdit *>(QStringLiteral("serialNumLineEdit")),
+                     QStringLiteral("12"));
+    QTest::keyClicks(edit, date);
+    QCOMPARE(ok->isEnabled(), accepted);
+    dialog.okClicked();
+    QCOMPARE(saved.count(), accepted ? 1 : 0);
+    QCOMPARE(dialog.isVisible(), !accepted);
+    // A stored entry the examiner opens is shown as it is, and needs a real date for Ok.
+    dialog.setInfo(QStringLiteral("12"), QStringLiteral("x"));
+    QVERIFY(!ok->isEnabled());
+    QCOMPARE(edit->text(), QStringLiteral("x"));
+}
+
 void tst_serialnumdialog::okAnnouncesAdditionOrChange()
 {
     serialNumDialog dialog;
     QSignalSpy saved(&dialog, &serialNumDialog::saveInfo);
     QSignalSpy edited(&dialog, &serialNumDialog::editInfo);
     auto *ok = dialog.findChild<QPushButton *>(QStringLiteral("okButton"));
+    dialog.setInfo(QString(), QStringLiteral("1/2/2024"));
 
     dialog.exec();
     ok->click();
