@@ -53,6 +53,15 @@ public:
     QString analysisText() const { return m_text.analysisText(); }
     QString reportTextPart1() const { return m_text.reportTextPart1(); }
     QString reportTextPart2() const { return m_text.reportTextPart2(); }
+    QString reportTextPart2WithComment(const QList<CapSet> &capSets, const QString &comment) const
+    {
+        return m_text.reportTextPart2WithComment(capSets, comment);
+    }
+    // The current test's comment as the report prints it.
+    QString reportComment() const
+    {
+        return m_text.isLoaded() ? m_text.entry().comments : QString();
+    }
     QString nameAndAnalysisText() const { return m_text.nameAndAnalysisText(); }
 
     bool isLoaded() const { return m_text.isLoaded(); }

@@ -195,6 +195,12 @@ QString AnalysisText::reportTextPart2() const
 
 QString AnalysisText::reportTextPart2(const QList<CapSet> &capSets) const
 {
+    return reportTextPart2WithComment(capSets, m_entry.comments);
+}
+
+QString AnalysisText::reportTextPart2WithComment(const QList<CapSet> &capSets,
+                                                 const QString &comment) const
+{
     if (!m_loaded)
         return QString();
 
@@ -204,7 +210,7 @@ QString AnalysisText::reportTextPart2(const QList<CapSet> &capSets) const
     text += tr("Test Serial Number: ") % m_entry.serialNum % Blank;
     text += tr("Cap Order: ") % capList(m_arrangement) % Blank;
     text += certification(m_entry.serialNum, capSets, Clock::today());
-    text += tr("Comments: ") % m_entry.comments % NL;
+    text += tr("Comments: ") % comment % NL;
     // Starts with its own blank line, so the comments line above needs no second break.
     text += percentileBlock(m_figures.tes, tr("Unselected: "),
                             {PercentFirstReport, PercentSomeReport, PercentExpReport});

@@ -78,6 +78,8 @@ public:
     // With the cap-set register of the store, or with the given register.
     QString reportTextPart2() const;
     QString reportTextPart2(const QList<CapSet> &capSets) const;
+    // The same with another comment text (the report shortens a long comment).
+    QString reportTextPart2WithComment(const QList<CapSet> &capSets, const QString &comment) const;
     QString nameAndAnalysisText() const;
 
     // Whether the test was made with a cap set bought within two years of `today`,

@@ -528,6 +528,12 @@ ReportContent MainWindow::reportContent(const QSizeF &page, const QImage &waterm
     content.chart = ui->analysisWidget->polarScene();
     content.leftText = ui->analysisWidget->reportTextPart1();
     content.rightText = ui->analysisWidget->reportTextPart2();
+    content.comment = ui->analysisWidget->reportComment();
+    const AnalysisFormWidget *analysisPage = ui->analysisWidget;
+    const QList<CapSet> capSets = database::instance()->getSerialNums();
+    content.rightTextWithComment = [analysisPage, capSets](const QString &comment) {
+        return analysisPage->reportTextPart2WithComment(capSets, comment);
+    };
     content.watermark = watermark;
     content.footerLogo = ReportPainter::footerLogoFor(footerImagePath, page);
     content.footerText = prefsDialog->getFooterText();

@@ -21,6 +21,24 @@ QFont reportFont(bool bold)
     return font;
 }
 
+constexpr int WrapLeft = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
+bool fits(QPainter &painter, const QRectF &box, const QString &text)
+{
+    return painter.boundingRect(box, WrapLeft, text).height() <= box.height();
+}
+
+// The first n characters, never ending inside a surrogate pair, with an ellipsis.
+QString shortened(const QString &text, int n)
+{
+    if (n > 0 && text.at(n - 1).isHighSurrogate())
+        --n;
+    QString cut = text.left(n);
+    while (!cut.isEmpty() && cut.back().isSpace())
+        cut.chop(1);
+    return cut + QChar(0x2026);
+}
+
 } // namespace
 
 QRectF ReportPainter::titleBox(const QSizeF &p)
@@ -87,11 +105,30 @@ QString ReportPainter::credits()
                                                      "Software: Veskora Scoring Team");
 }
 
+QString ReportPainter::fittedRightText(QPainter &painter, const QSizeF &page,
+                                       const ReportContent &c)
+{
+    const QRectF column = rightColumnBox(page);
+    if (!c.rightTextWithComment || c.comment.isEmpty() || fits(painter, column, c.rightText))
+        return c.rightText;
+    // The longest beginning of the comment that leaves room for the rest.
+    int low = 0;
+    int high = c.comment.size() - 1;
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (fits(painter, column, c.rightTextWithComment(shortened(c.comment, mid))))
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return c.rightTextWithComment(shortened(c.comment, low));
+}
+
 void ReportPainter::draw(QPainter &painter, const QSizeF &page, const ReportContent &c)
 {
     const QFont regular = reportFont(false);
     const QFont bold = reportFont(true);
-    const int wrapLeft = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const int wrapLeft = WrapLeft;
 
     if (c.chart)
         c.chart->render(&painter, chartBox(page), c.chart->sceneRect(), Qt::KeepAspectRatio);
@@ -109,7 +146,7 @@ void ReportPainter::draw(QPainter &painter, const QSizeF &page, const ReportCont
     painter.drawRect(leftColumnBox(page));
     painter.drawRect(rightColumnBox(page));
     painter.drawText(leftColumnBox(page), wrapLeft, c.leftText);
-    painter.drawText(rightColumnBox(page), wrapLeft, c.rightText);
+    painter.drawText(rightColumnBox(page), wrapLeft, fittedRightText(painter, page, c));
     painter.drawText(creditsBox(page), wrapLeft, credits());
     painter.drawText(footerTextBox(page), wrapLeft, c.footerText);
 }

@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <functional>
+
 class QGraphicsScene;
 class QPainter;
 
@@ -13,8 +15,13 @@ struct ReportContent
     QGraphicsScene *chart = nullptr; // the polar chart; may be null
     QString leftText;                // first column of results
     QString rightText;               // second column of results
-    QImage watermark;                // already scaled
-    QImage footerLogo;               // already scaled; a null image draws nothing
+    // The comment as the second column holds it, and that column built with another
+    // comment text: a comment too long for the column is shortened with an ellipsis
+    // so that the results after it still show.
+    QString comment;
+    std::function<QString(const QString &comment)> rightTextWithComment;
+    QImage watermark;  // already scaled
+    QImage footerLogo; // already scaled; a null image draws nothing
     bool drawFooterLogo = true;
     QString footerText;
 };
@@ -41,6 +48,11 @@ public:
     static QString title();
     static QString heading();
     static QString credits();
+
+    // The second column as drawn: the whole text when it fits its box with the
+    // painter's current font, otherwise with the comment cut to the room left.
+    static QString fittedRightText(QPainter &painter, const QSizeF &page,
+                                   const ReportContent &content);
 
     static void draw(QPainter &painter, const QSizeF &page, const ReportContent &content);
 };

@@ -605,12 +605,25 @@ private slots:
 
     // --- report ---
 
+    void pdfReportCarriesItsTexts_data()
+    {
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("short comment") << QStringLiteral("no remarks");
+        QString words;
+        for (int i = 0; words.size() < 3000; ++i)
+            words += QStringLiteral("word%1 ").arg(i);
+        QTest::newRow("3,000-character comment") << words;
+    }
     void pdfReportCarriesItsTexts()
     {
-        TestSupport::storeEntry(
-            TestSupport::sampleEntry(QStringLiteral("Joanna"), QStringLiteral("Smith")));
+        QFETCH(QString, comment);
+        databaseEntry stored =
+            TestSupport::sampleEntry(QStringLiteral("Joanna"), QStringLiteral("Smith"));
+        stored.comments = comment;
+        TestSupport::storeEntry(stored);
         SettingsRecord s;
         s.tesReport = s.classReport = true;
+        s.percentFirstReport = s.percentSomeReport = s.percentExpReport = true;
         database::instance()->updateSettings(s);
         MainWindow w;
         databaseEntry e = database::instance()->getAllTests().last();
@@ -633,13 +646,22 @@ private slots:
         QVERIFY(text.contains(QLatin1String("Veskora Results")));
         QVERIFY(text.contains(QLatin1String("Results")));
         const QString flat = QString(text).simplified();
+        // Every line of both columns, the percentiles after the comment included; a
+        // comment too long for its column is cut short with an ellipsis.
+        const bool cut = comment.size() > 1000;
         for (const QString &part :
              {analysis(w)->reportTextPart1(), analysis(w)->reportTextPart2()}) {
             const QStringList lines = part.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             QVERIFY(!lines.isEmpty());
-            for (const QString &line : lines)
+            for (const QString &line : lines) {
+                if (cut && line.startsWith(QLatin1String("Comments: ")))
+                    continue;
                 QVERIFY2(flat.contains(line.simplified()), qPrintable(line));
+            }
         }
+        QVERIFY(flat.contains(QLatin1String("Experienced: ")));
+        QCOMPARE(flat.contains(QChar(0x2026)), cut);
+        QCOMPARE(flat.contains(comment.simplified()), !cut);
     }
 
     void pdfNameKeepsItsExtensionAndCancelWritesNothing()

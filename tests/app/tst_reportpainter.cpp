@@ -91,6 +91,56 @@ private slots:
                       QRect(box.left(), box.top() + lineHeight + 2, box.width(), lineHeight)) > 0);
     }
 
+    void longCommentMakesRoomForTheResults_data()
+    {
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<bool>("shortened");
+        QTest::newRow("short") << QStringLiteral("tired") << false;
+        QTest::newRow("many lines") << QStringLiteral("line\n").repeated(60) << true;
+        QString words;
+        for (int i = 0; words.size() < 3000; ++i)
+            words += QStringLiteral("word%1 ").arg(i);
+        QTest::newRow("3,000 characters") << words << true;
+        // Surrogate pairs are never cut in half.
+        QTest::newRow("emoji") << QStringLiteral("\U0001F600").repeated(1500) << true;
+    }
+    void longCommentMakesRoomForTheResults()
+    {
+        QFETCH(QString, comment);
+        QFETCH(bool, shortened);
+        const QString results = QStringLiteral("\nPercentile\nUnselected: 50\nExperienced: 20\n");
+        ReportContent content;
+        content.comment = comment;
+        content.rightTextWithComment = [results](const QString &c) -> QString {
+            return QStringLiteral("Test Serial Number: 12\n\nComments: ") + c + QLatin1Char('\n') +
+                   results;
+        };
+        content.rightText = content.rightTextWithComment(comment);
+
+        QImage image(Page.toSize(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.setFont(QFont(QStringLiteral("times"), 10));
+        const QString drawn = ReportPainter::fittedRightText(painter, Page, content);
+        const QRectF box = ReportPainter::rightColumnBox(Page);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        QVERIFY(painter.boundingRect(box, flags, drawn).height() <= box.height());
+        QVERIFY(drawn.endsWith(results));
+        if (!shortened) {
+            QCOMPARE(drawn, content.rightText);
+            return;
+        }
+        const int at = drawn.indexOf(QStringLiteral("Comments: ")) + 10;
+        const QString kept = drawn.mid(at, drawn.size() - at - results.size() - 1);
+        QVERIFY(kept.endsWith(QChar(0x2026)));
+        QVERIFY(kept.size() > 20); // the room left is used, not thrown away
+        QVERIFY(comment.startsWith(kept.chopped(1).trimmed()));
+        QVERIFY(!kept.at(kept.size() - 2).isHighSurrogate());
+        // A few characters more would not fit.
+        const QString longer =
+            content.rightTextWithComment(comment.left(kept.size() + 5) + QChar(0x2026));
+        QVERIFY(painter.boundingRect(box, flags, longer).height() > box.height());
+    }
+
     void chartAndColumnsAreDrawn()
     {
         QGraphicsScene scene(0, 0, 600, 600);
