@@ -26,7 +26,6 @@ public:
     ~HueTestFormWidget() override;
 
     void setMode(const QString &mode);
-    QString mode() const { return modeText; }
     void setSaveButtonText(const QString &text);
     void disableSubjectFields();
     void setSerialNumbers(const QStringList &serials);

@@ -109,11 +109,6 @@ QString preferences::languageCode(int index)
     return QString::fromLatin1(LanguageCodes[index]);
 }
 
-int preferences::languageCount()
-{
-    return LanguageCount;
-}
-
 int preferences::languageIndexFor(QLocale::Language language)
 {
     switch (language) {

@@ -55,11 +55,9 @@ public:
     QStringList getSerialNumbers() const { return serialNumbers; }
     QString getFooterImgPath() const { return current.footerImgPath; }
     QString getFooterText() const { return current.footerText; }
-    int getLanguage() const { return current.language; }
 
     // Language table: index 0..8 to code; anything else is "en".
     static QString languageCode(int index);
-    static int languageCount();
     // The language index Reset Defaults picks for a locale language.
     static int languageIndexFor(QLocale::Language language);
 
