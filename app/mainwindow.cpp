@@ -6,6 +6,7 @@
 #include "database.h"
 #include "filedialogs.h"
 #include "legacyimport.h"
+#include "messageboxes.h"
 #include "preferences.h"
 #include "reportpainter.h"
 
@@ -126,6 +127,19 @@ MainWindow::MainWindow(QWidget *parent)
             &MainWindow::newTestSavedSlot);
     connect(ui->databaseWidget, &DatabaseFormWidget::testSelected, this, &MainWindow::testSelected);
     connect(ui->databaseWidget, &DatabaseFormWidget::statusMessage, this, &MainWindow::showStatus);
+    ui->databaseWidget->setBoxes(
+        [this](const QString &title, const QString &text) {
+            MessageBoxes::Box box;
+            box.icon = QMessageBox::Question;
+            box.title = title;
+            box.text = text;
+            box.buttons = QMessageBox::Yes | QMessageBox::No;
+            box.defaultButton = QMessageBox::No;
+            return MessageBoxes::show(this, box) == QMessageBox::Yes;
+        },
+        [this](const QString &title, const QString &text) {
+            MessageBoxes::warning(this, title, text);
+        });
 
     ui->newHueTestWidget->setMode(QStringLiteral("newView"));
     ui->newHueTestWidget->setSaveButtonText(tr("Save"));
@@ -253,13 +267,13 @@ bool MainWindow::unsavedChangesAllowLeaving(int page)
     if (!form->isChanged())
         return true;
 
-    QMessageBox box(this);
-    box.setWindowTitle(tr("Unsaved Changes"));
-    box.setText(tr("There are unsaved changes."));
-    box.setInformativeText(tr("Do you want to save your changes?"));
-    box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
+    MessageBoxes::Box box;
+    box.title = tr("Unsaved Changes");
+    box.text = tr("There are unsaved changes.");
+    box.informativeText = tr("Do you want to save your changes?");
+    box.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    box.defaultButton = QMessageBox::Save;
+    switch (MessageBoxes::show(this, box)) {
     case QMessageBox::Save:
         // The page's own save; it tells the examiner why when nothing could be stored.
         if (!form->save())
@@ -647,7 +661,7 @@ void MainWindow::importVKT()
 
 void MainWindow::reportFailure(const QString &title, const QString &text)
 {
-    QMessageBox::warning(this, title, text);
+    MessageBoxes::warning(this, title, text);
 }
 
 void MainWindow::showStatus(const QString &message)
@@ -788,8 +802,7 @@ QPixmap MainWindow::aboutPicture()
 
 void MainWindow::aboutClicked()
 {
-    QMessageBox box(this);
-    box.setIconPixmap(aboutPicture());
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    MessageBoxes::Box box;
+    box.iconPixmap = aboutPicture();
+    MessageBoxes::show(this, box);
 }

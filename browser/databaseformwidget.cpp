@@ -105,11 +105,13 @@ DatabaseFormWidget::DatabaseFormWidget(QWidget *parent)
     disconnect(header, SIGNAL(sectionPressed(int)), table, SLOT(selectColumn(int)));
     disconnect(header, SIGNAL(sectionEntered(int)), table, SLOT(_q_selectColumn(int)));
 
-    askQuestion = [this](const QString &text) {
-        return QMessageBox::question(this, tr("Delete"), text, QMessageBox::Yes | QMessageBox::No,
+    askQuestion = [this](const QString &title, const QString &text) {
+        return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
     };
-    showWarning = [this](const QString &text) { QMessageBox::warning(this, tr("Delete"), text); };
+    showWarning = [this](const QString &title, const QString &text) {
+        QMessageBox::warning(this, title, text);
+    };
 
     connect(ui->dbSearch, &QLineEdit::textChanged, this, &DatabaseFormWidget::displaySearchResults);
     connect(ui->searchCriteria, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -374,12 +376,13 @@ void DatabaseFormWidget::deleteClick()
         return;
     }
     // The one command that destroys records: it says how many before it acts.
-    if (!askQuestion(tr("Delete %n test(s)? This cannot be undone.", nullptr, tests.size())))
+    if (!askQuestion(tr("Delete"),
+                     tr("Delete %n test(s)? This cannot be undone.", nullptr, tests.size())))
         return;
     database *store = database::instance();
     // Only subject rows no test refers to any more go, listed or not.
     if (!store->deleteTests(tests)) {
-        showWarning(tr("The tests could not be deleted: %1").arg(store->lastError()));
+        showWarning(tr("Delete"), tr("The tests could not be deleted: %1").arg(store->lastError()));
         displaySearchResults();
         return;
     }

@@ -42,8 +42,8 @@ public:
 
     // The page's two boxes: the question before a deletion and the report of a
     // deletion the file refused. Tests (and the window) answer in their place.
-    using Question = std::function<bool(const QString &text)>;
-    using Warning = std::function<void(const QString &text)>;
+    using Question = std::function<bool(const QString &title, const QString &text)>;
+    using Warning = std::function<void(const QString &title, const QString &text)>;
     void setBoxes(Question question, Warning warning);
 
     // The widest the Comments column grows to; its full text is the cell's tooltip.

@@ -1,6 +1,7 @@
 #include "database.h"
 #include "filedialogs.h"
 #include "mainwindow.h"
+#include "messageboxes.h"
 #include "testsupport.h"
 #include "vkresources.h"
 
@@ -11,7 +12,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -21,16 +21,13 @@ QImage iconImage(const QIcon &icon)
     return icon.pixmap(24, 24).toImage();
 }
 
-// Answers the next modal message box with its default button; returns its text through *seen.
+// Answers the window's next message box with its default button; returns its text through *seen.
 void answerNextMessageBox(QString *seen)
 {
-    QTimer::singleShot(0, [seen] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
+    MessageBoxes::setResponder([seen](const MessageBoxes::Box &box) {
         if (seen)
-            *seen = box->text();
-        box->accept();
+            *seen = box.text;
+        return box.defaultButton != QMessageBox::NoButton ? box.defaultButton : QMessageBox::Ok;
     });
 }
 
@@ -55,7 +52,11 @@ private slots:
         vkInitResources();
         TestSupport::useFreshDatabase();
     }
-    void cleanup() { FileDialogs::setResponder({}); }
+    void cleanup()
+    {
+        FileDialogs::setResponder({});
+        MessageBoxes::setResponder({});
+    }
 
     void startsOnNewTestPage()
     {

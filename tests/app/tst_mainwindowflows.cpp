@@ -10,6 +10,7 @@
 #include "hueswatchlinewidget.h"
 #include "huetestformwidget.h"
 #include "mainwindow.h"
+#include "messageboxes.h"
 #include "preferences.h"
 #include "scoring.h"
 #include "testsupport.h"
@@ -31,36 +32,29 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableWidget>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
 
-// Answers the modal message boxes that come up, one button per box, in order.
-class BoxAnswerer : public QObject
+// Answers the window's message boxes, one button per box, in order; a box
+// beyond the answers gets its default button.
+class BoxAnswerer
 {
 public:
     explicit BoxAnswerer(QList<QMessageBox::StandardButton> answers) : pending(std::move(answers))
     {
-        timer.setInterval(10);
-        connect(&timer, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || pending.isEmpty())
-                return;
-            texts << box->text();
-            QAbstractButton *button = box->button(pending.takeFirst());
-            if (button)
-                button->click();
-            else
-                box->accept();
+        MessageBoxes::setResponder([this](const MessageBoxes::Box &box) {
+            texts << box.text;
+            if (!pending.isEmpty())
+                return pending.takeFirst();
+            return box.defaultButton != QMessageBox::NoButton ? box.defaultButton : QMessageBox::Ok;
         });
-        timer.start();
     }
+    ~BoxAnswerer() { MessageBoxes::setResponder({}); }
+    BoxAnswerer(const BoxAnswerer &) = delete;
+    BoxAnswerer &operator=(const BoxAnswerer &) = delete;
     QStringList texts;
     QList<QMessageBox::StandardButton> pending;
-
-private:
-    QTimer timer;
 };
 
 template <typename T> T *child(QObject *parent, const char *name)
@@ -130,7 +124,11 @@ private slots:
         Clock::setToday(QDate(2026, 3, 4));
     }
     void init() { TestSupport::useFreshDatabase(); }
-    void cleanup() { FileDialogs::setResponder({}); }
+    void cleanup()
+    {
+        FileDialogs::setResponder({});
+        MessageBoxes::setResponder({});
+    }
 
     // --- unsaved changes ---
 

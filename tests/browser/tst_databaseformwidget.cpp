@@ -92,11 +92,11 @@ struct Boxes
     void answer(DatabaseFormWidget &w)
     {
         w.setBoxes(
-            [this](const QString &text) {
+            [this](const QString &, const QString &text) {
                 asked.append(text);
                 return yes;
             },
-            [this](const QString &text) { warned.append(text); });
+            [this](const QString &, const QString &text) { warned.append(text); });
         QObject::connect(&w, &DatabaseFormWidget::statusMessage,
                          [this](const QString &text) { status.append(text); });
     }
