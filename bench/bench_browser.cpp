@@ -4,6 +4,7 @@
 #include "csvformat.h"
 #include "database.h"
 #include "databaseformwidget.h"
+#include "pageprobe.h"
 #include "recordsearch.h"
 #include "testtablemodel.h"
 
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+
+using Probe = DatabaseFormWidgetProbe;
 
 namespace {
 
@@ -152,7 +155,7 @@ void BM_fillTable(benchmark::State &state)
     setSearch(w, QStringLiteral("Last"), QStringLiteral("Contains"), QString());
     for (auto _ : state) {
         w.displaySearchResults();
-        if (w.tableModel()->rowCount() != Tests)
+        if (Probe::model(w)->rowCount() != Tests)
             state.SkipWithError("wrong number of rows");
     }
 }
@@ -166,7 +169,7 @@ void BM_searchKeystroke(benchmark::State &state, const char *text)
     int rows = 0;
     for (auto _ : state) {
         w.displaySearchResults();
-        rows = w.tableModel()->rowCount();
+        rows = Probe::model(w)->rowCount();
     }
     state.counters["rows"] = rows;
     setSearch(w, QStringLiteral("Last"), QStringLiteral("Contains"), QString());
@@ -231,7 +234,7 @@ void BM_exportLines(benchmark::State &state)
     w.displaySearchResults();
     w.findChild<QTableView *>(QStringLiteral("tableDisplay"))->selectAll();
     for (auto _ : state) {
-        const QStringList lines = w.csvLines();
+        const QStringList lines = Probe::csvLines(w);
         if (lines.size() != Tests + 1)
             state.SkipWithError("wrong number of lines");
     }
@@ -248,7 +251,7 @@ void BM_refillWithAllSelected(benchmark::State &state)
     w.findChild<QTableView *>(QStringLiteral("tableDisplay"))->selectAll();
     for (auto _ : state) {
         w.displaySearchResults();
-        if (w.selectedRowList().size() != Tests)
+        if (Probe::selectedRows(w).size() != Tests)
             state.SkipWithError("selection lost");
     }
 }

@@ -24,21 +24,12 @@ public:
     explicit DatabaseFormWidget(QWidget *parent = nullptr);
     ~DatabaseFormWidget() override;
 
-    // The header line, then the CSV line of each entry of selectedRows in that order.
-    QStringList csvLines() const;
-    // Writes the same lines to a file chosen by the examiner, one at a time.
+    // Writes the header line, then the CSV line of each entry of selectedRows in
+    // that order, to a file chosen by the examiner, one line at a time.
     CsvFile::WriteResult exportCsv(const QString &chosen) const;
 
     // Fixed texts, combo entries (in place, choices kept) and column headers.
     void retranslate();
-
-    // Distinct rows holding a selected cell, in the order the selection lists them.
-    QList<int> selectedRowList() const { return selectedRows; }
-    // The rows last handed to the analysis page.
-    QList<int> analysedRowList() const { return analysedRows; }
-    // Per visible column: true when its next header click sorts ascending.
-    QList<bool> sortAscendingNextFlags() const { return sortAscendingNext; }
-    TestTableModel *tableModel() const { return model; }
 
     // The page's two boxes: the question before a deletion and the report of a
     // deletion the file refused. Tests (and the window) answer in their place.
@@ -68,6 +59,10 @@ public slots:
     void forgetSelection();
 
 private:
+    friend struct DatabaseFormWidgetProbe; // the tests' door into the state below
+
+    // The header line, then the CSV line of each entry of selectedRows in that order.
+    QStringList csvLines() const;
     // The header and the lines of the selected rows, made one at a time.
     std::function<QString(int)> csvLineSource(int *count) const;
 
@@ -82,10 +77,13 @@ private:
 
     Ui::DatabaseFormWidget *ui;
     TestTableModel *model;
+    // Distinct rows holding a selected cell, in the order the selection lists them.
     QList<int> selectedRows;
+    // The rows last handed to the analysis page.
     QList<int> analysedRows;
     // The tests behind analysedRows: a refresh re-sends these, wherever they now sit.
     QStringList analysedTestIDs;
+    // Per visible column: true when its next header click sorts ascending.
     QList<bool> sortAscendingNext;
     Question askQuestion;
     Warning showWarning;

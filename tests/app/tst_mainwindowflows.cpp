@@ -11,6 +11,7 @@
 #include "huetestformwidget.h"
 #include "mainwindow.h"
 #include "messageboxes.h"
+#include "pageprobe.h"
 #include "preferences.h"
 #include "scoring.h"
 #include "testsupport.h"
@@ -33,6 +34,8 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QtTest>
+
+using Probe = DatabaseFormWidgetProbe;
 
 namespace {
 
@@ -331,7 +334,7 @@ private slots:
         QVERIFY(analysis(w)->isKinnear()); // the new file's settings are in force
         QVERIFY(!viewForm(w)->isLoaded()); // no Update can reach a test of the new file
         QCOMPARE(table->model()->rowCount(), 1);
-        QCOMPARE(child<DatabaseFormWidget>(&w, "databaseWidget")->csvLines().size(),
+        QCOMPARE(Probe::csvLines(*child<DatabaseFormWidget>(&w, "databaseWidget")).size(),
                  1); // header only
 
         // Preferences show the new file's register, serial lists and logo, and Ok

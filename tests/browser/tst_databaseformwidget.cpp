@@ -2,6 +2,7 @@
 #include "csvformat.h"
 #include "database.h"
 #include "databaseformwidget.h"
+#include "pageprobe.h"
 #include "recordsearch.h"
 #include "testsupport.h"
 #include "testtablemodel.h"
@@ -13,6 +14,8 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <QtTest>
+
+using Probe = DatabaseFormWidgetProbe;
 
 namespace {
 
@@ -46,8 +49,8 @@ void searchFor(DatabaseFormWidget &w, const QString &criterion, const QString &m
 QStringList shown(DatabaseFormWidget &w, int column)
 {
     QStringList texts;
-    for (int r = 0; r < w.tableModel()->rowCount(); ++r)
-        texts.append(w.tableModel()->text(r, column));
+    for (int r = 0; r < Probe::model(w)->rowCount(); ++r)
+        texts.append(Probe::model(w)->text(r, column));
     return texts;
 }
 
@@ -61,7 +64,7 @@ void clickRow(DatabaseFormWidget &w, int row, Qt::KeyboardModifiers mods = Qt::N
               int column = 1)
 {
     QTableView *t = table(w);
-    const QRect rect = t->visualRect(w.tableModel()->index(row, column));
+    const QRect rect = t->visualRect(Probe::model(w)->index(row, column));
     QVERIFY(rect.isValid());
     QTest::mouseClick(t->viewport(), Qt::LeftButton, mods, rect.center());
 }
@@ -140,7 +143,7 @@ private slots:
         QCOMPARE(t->model()->columnCount(), 18);
         QCOMPARE(t->model()->headerData(13, Qt::Horizontal).toString(),
                  QStringLiteral("Job Function"));
-        QCOMPARE(w.sortAscendingNextFlags(), allTrue());
+        QCOMPARE(Probe::sortAscendingNext(w), allTrue());
     }
 
     void fillShowsEveryTestNewestFirst()
@@ -257,7 +260,7 @@ private slots:
         for (int r = 0; r < 2; ++r)
             QVERIFY2(t->rowHeight(r) < t->viewport()->height() / 3,
                      qPrintable(QString::number(t->rowHeight(r))));
-        const QModelIndex comment = w.tableModel()->index(0, 8);
+        const QModelIndex comment = Probe::model(w)->index(0, 8);
         QCOMPARE(comment.data(Qt::ToolTipRole).toString().size(), comment.data().toString().size());
     }
 
@@ -277,7 +280,7 @@ private slots:
             QVERIFY(q.exec(QStringLiteral("PRAGMA query_only = ON")));
         }
         w.findChild<QLineEdit *>(QStringLiteral("dbSearch"))->setText(QStringLiteral("Bob"));
-        QCOMPARE(w.tableModel()->rowCount(), 0);
+        QCOMPARE(Probe::model(w)->rowCount(), 0);
         QCOMPARE(boxes.status.size(), 1);
         QVERIFY2(boxes.status.first().startsWith(QLatin1String("The search could not be run: ")),
                  qPrintable(boxes.status.first()));
@@ -350,7 +353,7 @@ private slots:
         QCOMPARE(table(w)->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
         QList<bool> flags = allTrue();
         flags[3] = false;
-        QCOMPARE(w.sortAscendingNextFlags(), flags);
+        QCOMPARE(Probe::sortAscendingNext(w), flags);
     }
 
     void headerClicksSort()
@@ -391,15 +394,15 @@ private slots:
         if (rowSelected)
             clickRow(w, 1);
         const QStringList chosen =
-            rowSelected ? QStringList{w.tableModel()->text(1, 1)} : QStringList();
+            rowSelected ? QStringList{Probe::model(w)->text(1, 1)} : QStringList();
         QHeaderView *h = table(w)->horizontalHeader();
         for (int column : {3, 1, 3}) {
             const QPoint at(h->sectionViewportPosition(column) + h->sectionSize(column) / 2,
                             h->height() / 2);
             QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::NoModifier, at);
             QStringList selected;
-            for (int r : w.selectedRowList())
-                selected.append(w.tableModel()->text(r, 1));
+            for (int r : Probe::selectedRows(w))
+                selected.append(Probe::model(w)->text(r, 1));
             QCOMPARE(selected, chosen);
         }
         // Shift and Ctrl clicks, and a drag across headers, select nothing either.
@@ -411,7 +414,7 @@ private slots:
         QMouseEvent move(QEvent::MouseMove, fifth, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(h->viewport(), &move);
         QTest::mouseRelease(h->viewport(), Qt::LeftButton, Qt::NoModifier, fifth);
-        QCOMPARE(w.selectedRowList().size(), chosen.size());
+        QCOMPARE(Probe::selectedRows(w).size(), chosen.size());
 
         w.findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
         QCOMPARE(database::instance()->getAllTests().size(), rowSelected ? 2 : 3);
@@ -456,15 +459,15 @@ private slots:
         w.columnClicked(16);
         w.displaySearchResults();
         const QList<databaseEntry> all = database::instance()->getAllTests();
-        QCOMPARE(w.tableModel()->rowCount(), all.size());
-        for (int r = 0; r < w.tableModel()->rowCount(); ++r) {
-            const QString id = w.tableModel()->text(r, 17);
+        QCOMPARE(Probe::model(w)->rowCount(), all.size());
+        for (int r = 0; r < Probe::model(w)->rowCount(); ++r) {
+            const QString id = Probe::model(w)->text(r, 17);
             const auto it = std::find_if(all.begin(), all.end(),
                                          [&](const databaseEntry &e) { return e.testID == id; });
             QVERIFY(it != all.end());
-            QCOMPARE(w.tableModel()->text(r, 1), it->first);
-            QCOMPARE(w.tableModel()->text(r, 7), it->time);
-            QCOMPARE(w.tableModel()->text(r, 16), it->tes);
+            QCOMPARE(Probe::model(w)->text(r, 1), it->first);
+            QCOMPARE(Probe::model(w)->text(r, 7), it->time);
+            QCOMPARE(Probe::model(w)->text(r, 16), it->tes);
         }
         const QStringList descending = shown(w, 16);
         QVERIFY(std::is_sorted(descending.rbegin(), descending.rend()));
@@ -484,17 +487,17 @@ private slots:
         clickRow(w, 2, Qt::ControlModifier, 3);
         clickRow(w, 2, Qt::ControlModifier, 4);
         // Three cells of row 2 count once.
-        QCOMPARE(w.selectedRowList(), (QList<int>{5, 2}));
+        QCOMPARE(Probe::selectedRows(w), (QList<int>{5, 2}));
         w.findChild<QPushButton *>(QStringLiteral("selectTest"))->click();
         QCOMPARE(c.selected.size(), 1);
         const QList<databaseEntry> &list = c.selected.first();
         QCOMPARE(list.size(), 2);
-        QCOMPARE(list.at(0).testID, w.tableModel()->text(5, 17));
-        QCOMPARE(list.at(1).testID, w.tableModel()->text(2, 17));
-        QCOMPARE(list.at(0).first, w.tableModel()->text(5, 1));
+        QCOMPARE(list.at(0).testID, Probe::model(w)->text(5, 17));
+        QCOMPARE(list.at(1).testID, Probe::model(w)->text(2, 17));
+        QCOMPARE(list.at(0).first, Probe::model(w)->text(5, 1));
         QCOMPARE(CapOrder::read(list.at(0).scores), CapOrder::untouched());
         QVERIFY(list.at(0).tes.isEmpty());
-        QCOMPARE(w.analysedRowList(), (QList<int>{5, 2}));
+        QCOMPARE(Probe::analysedRows(w), (QList<int>{5, 2}));
     }
 
     void nothingSelectedEmitsAnEmptyList()
@@ -518,12 +521,12 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTableView *t = table(w);
-        const QPoint p = t->visualRect(w.tableModel()->index(1, 2)).center();
+        const QPoint p = t->visualRect(Probe::model(w)->index(1, 2)).center();
         QTest::mouseClick(t->viewport(), Qt::LeftButton, Qt::NoModifier, p);
         QTest::mouseDClick(t->viewport(), Qt::LeftButton, Qt::NoModifier, p);
         QVERIFY(!c.selected.isEmpty());
         QCOMPARE(c.selected.last().size(), 1);
-        QCOMPARE(c.selected.last().first().testID, w.tableModel()->text(1, 17));
+        QCOMPARE(c.selected.last().first().testID, Probe::model(w)->text(1, 17));
     }
 
     // Delete asks once, naming how many tests; it removes them all or none.
@@ -547,8 +550,8 @@ private slots:
         boxes.answer(w);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QString row4 = w.tableModel()->text(4, 1);
-        const QString row1 = w.tableModel()->text(1, 1);
+        const QString row4 = Probe::model(w)->text(4, 1);
+        const QString row1 = Probe::model(w)->text(1, 1);
         clickRow(w, 4);
         clickRow(w, 1, Qt::ControlModifier);
         if (refused) {
@@ -558,7 +561,7 @@ private slots:
         w.findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
         QCOMPARE(boxes.asked, TestSupport::texts({"Delete 2 test(s)? This cannot be undone."}));
         const bool deleted = yes && !refused;
-        QCOMPARE(w.tableModel()->rowCount(), deleted ? 4 : 6);
+        QCOMPARE(Probe::model(w)->rowCount(), deleted ? 4 : 6);
         QCOMPARE(shown(w, 1).contains(row4), !deleted);
         QCOMPARE(shown(w, 1).contains(row1), !deleted);
         QCOMPARE(countUsers(row4), deleted ? 0 : 1);
@@ -571,7 +574,7 @@ private slots:
         QCOMPARE(boxes.status,
                  deleted ? TestSupport::texts({"2 test(s) deleted."}) : QStringList());
         // After a deletion nothing is selected: a further click deletes nothing.
-        QCOMPARE(w.selectedRowList().size(), deleted ? 0 : 2);
+        QCOMPARE(Probe::selectedRows(w).size(), deleted ? 0 : 2);
         if (deleted) {
             w.findChild<QPushButton *>(QStringLiteral("deleteButton"))->click();
             QCOMPARE(boxes.asked.size(), 1);
@@ -599,7 +602,7 @@ private slots:
         boxes.answer(w);
         searchFor(w, QStringLiteral("Comments"), QStringLiteral("Is Exactly"),
                   QStringLiteral("alpha"));
-        QCOMPARE(w.tableModel()->rowCount(), 1);
+        QCOMPARE(Probe::model(w)->rowCount(), 1);
         table(w)->selectRow(0);
         w.deleteClick();
         const QList<databaseEntry> left = database::instance()->getAllTests();
@@ -645,10 +648,10 @@ private slots:
         Catcher c;
         c.watch(w);
         const QHash<QString, int> rows =
-            w.tableModel()->rowsOfTests({QString::number(a), QString::number(b)});
+            Probe::model(w)->rowsOfTests({QString::number(a), QString::number(b)});
         table(w)->selectRow(rows.value(QString::number(b)));
-        table(w)->selectionModel()->select(w.tableModel()->index(rows.value(QString::number(a)), 0),
-                                           QItemSelectionModel::Select);
+        table(w)->selectionModel()->select(
+            Probe::model(w)->index(rows.value(QString::number(a)), 0), QItemSelectionModel::Select);
         w.selectTestClick();
 
         // The test is edited, and the table now shows another order and search.
@@ -670,7 +673,7 @@ private slots:
         QCOMPARE(list.at(1).testID, QString::number(a));
         QCOMPARE(list.at(1).first, QStringLiteral("Ann"));
         // Only Ann is listed; she is the selected row now.
-        QCOMPARE(w.selectedRowList(), (QList<int>{0}));
+        QCOMPARE(Probe::selectedRows(w), (QList<int>{0}));
     }
 
     void csvLinesOfTheSelection()
@@ -680,13 +683,13 @@ private slots:
         const int b = store(QStringLiteral("Bob"), QStringLiteral("Kay"), QString(),
                             TestSupport::swapped(CapOrder::untouched(), 1, 2));
         DatabaseFormWidget w;
-        QCOMPARE(w.csvLines(), QStringList{CsvFormat::headerLine()});
+        QCOMPARE(Probe::csvLines(w), QStringList{CsvFormat::headerLine()});
         const QHash<QString, int> rows =
-            w.tableModel()->rowsOfTests({QString::number(a), QString::number(b)});
+            Probe::model(w)->rowsOfTests({QString::number(a), QString::number(b)});
         table(w)->selectRow(rows.value(QString::number(a)));
-        table(w)->selectionModel()->select(w.tableModel()->index(rows.value(QString::number(b)), 3),
-                                           QItemSelectionModel::Select);
-        const QStringList lines = w.csvLines();
+        table(w)->selectionModel()->select(
+            Probe::model(w)->index(rows.value(QString::number(b)), 3), QItemSelectionModel::Select);
+        const QStringList lines = Probe::csvLines(w);
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines.at(0), CsvFormat::headerLine());
         QVERIFY(lines.at(1).startsWith(QStringLiteral("Ann,M,Lee,R-Ann,01/02/1980,03/04/2025,12,"
@@ -714,10 +717,10 @@ private slots:
         db->currentConnection().commit();
         DatabaseFormWidget w;
         table(w)->selectAll();
-        const QStringList lines = w.csvLines();
+        const QStringList lines = Probe::csvLines(w);
         QCOMPARE(lines.size(), 251);
         for (int r = 0; r < 250; ++r) {
-            databaseEntry e = w.tableModel()->entry(r);
+            databaseEntry e = Probe::model(w)->entry(r);
             e.scores = db->getScores(e.testID);
             QCOMPARE(lines.at(r + 1), CsvFormat::recordLine(e, e.tes));
         }

@@ -4,6 +4,7 @@
 #include "database.h"
 #include "databaseformwidget.h"
 #include "faultfiles.h"
+#include "pageprobe.h"
 #include "recordsearch.h"
 #include "testsupport.h"
 #include "testtablemodel.h"
@@ -31,6 +32,8 @@ private slots:
 private:
     QList<databaseEntry> awkward;
 };
+
+using Probe = DatabaseFormWidgetProbe;
 
 namespace {
 
@@ -177,7 +180,7 @@ void TestAwkwardText::foundBySearch()
     methods->setCurrentIndex(method);
     search->setText(text);
     page.displaySearchResults();
-    QCOMPARE(firstNames(page.tableModel()), found);
+    QCOMPARE(firstNames(Probe::model(page)), found);
 
     // The search ran no text as a statement: every table and row is still there.
     QCOMPARE(database::instance()->getAllTests().size(), awkward.size());
@@ -187,15 +190,15 @@ void TestAwkwardText::exportedAndImportedUnchanged()
 {
     DatabaseFormWidget page;
     page.clearSearchClick();
-    QCOMPARE(page.tableModel()->rowCount(), awkward.size());
+    QCOMPARE(Probe::model(page)->rowCount(), awkward.size());
     auto *table = page.findChild<QTableView *>(QStringLiteral("tableDisplay"));
     QVERIFY(table);
     table->selectAll();
     page.selectionChanged();
-    QCOMPARE(page.selectedRowList().size(), awkward.size());
+    QCOMPARE(Probe::selectedRows(page).size(), awkward.size());
 
     const QString file = QDir(TestSupport::tempDir()).filePath(QStringLiteral("awkward.csv"));
-    const CsvFile::WriteResult written = CsvFile::writeLines(file, page.csvLines());
+    const CsvFile::WriteResult written = CsvFile::writeLines(file, Probe::csvLines(page));
     QVERIFY2(written.ok, qPrintable(written.error));
     QCOMPARE(written.fileName, file);
 
