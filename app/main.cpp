@@ -20,9 +20,7 @@ int main(int argc, char *argv[])
     if (style.open(QIODevice::ReadOnly))
         app.setStyleSheet(QString::fromLatin1(style.readAll()));
 
-    auto *window = new MainWindow;
-    window->show();
-    const int code = QApplication::exec();
-    delete window;
-    return code;
+    MainWindow window;
+    window.show();
+    return QApplication::exec();
 }

@@ -114,11 +114,11 @@ MainWindow::MainWindow(QWidget *parent)
         connect(command.first, &QAction::triggered, this, command.second);
     connect(ui->actionAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
 
-    connect(prefsDialog, &preferences::updateTestFormDefaultsSignal, this,
+    connect(prefsDialog.get(), &preferences::updateTestFormDefaultsSignal, this,
             &MainWindow::setTestFormDefaults);
-    connect(prefsDialog, &preferences::updateAnalysisOptionsSignal, this,
+    connect(prefsDialog.get(), &preferences::updateAnalysisOptionsSignal, this,
             &MainWindow::setAnalysisOptions);
-    connect(prefsDialog, &preferences::updateScoringSignal, this, &MainWindow::setScoring);
+    connect(prefsDialog.get(), &preferences::updateScoringSignal, this, &MainWindow::setScoring);
     connect(this, &MainWindow::windowResizeSignal, this, &MainWindow::windowResized);
     connect(ui->viewHueTestWidget, &HueTestFormWidget::updatedInfo, this, &MainWindow::viewUpdate);
     connect(ui->databaseWidget, &DatabaseFormWidget::updateAnalysis, this,
@@ -169,15 +169,13 @@ MainWindow::MainWindow(QWidget *parent)
     ui->newHueTestWidget->resetForm();
     setScoring();
 
-    connect(prefsDialog, &preferences::langChanged, this, &MainWindow::loadLanguage);
+    connect(prefsDialog.get(), &preferences::langChanged, this, &MainWindow::loadLanguage);
 }
 
 MainWindow::~MainWindow()
 {
-    // The dialog writes into langCode: it goes first.
-    delete prefsDialog;
-    delete printer;
-    delete ui;
+    // The dialog writes into langCode, a member declared after it: it goes first.
+    prefsDialog.reset();
 }
 
 // --- language -----------------------------------------------------------------
@@ -557,11 +555,11 @@ ReportContent MainWindow::reportContent(const QSizeF &page, const QImage &waterm
 void MainWindow::printClicked()
 {
     refreshFooterImage();
-    QPrintDialog dialog(printer, nullptr);
+    QPrintDialog dialog(printer.get(), nullptr);
     if (dialog.exec() != QDialog::Accepted)
         return;
     QPainter painter;
-    if (!painter.begin(printer)) {
+    if (!painter.begin(printer.get())) {
         reportFailure(tr("Print"), tr("The printer could not be started."));
         return;
     }
@@ -737,7 +735,7 @@ void MainWindow::saveDatabase()
 
 void MainWindow::pageSetupClicked()
 {
-    QPageSetupDialog dialog(printer, this);
+    QPageSetupDialog dialog(printer.get(), this);
     dialog.exec();
 }
 

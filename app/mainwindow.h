@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <memory>
 
 class QButtonGroup;
 class QClipboard;
@@ -31,7 +32,6 @@ public:
 
     QString languageCode() const { return langCode; }
     void setLanguageCode(const QString &code) { langCode = code; }
-    preferences *preferencesDialog() const { return prefsDialog; }
 
     // Address of the help pages beside the program for a language code.
     static QString helpAddress(const QString &appDir, const QString &languageCode);
@@ -105,11 +105,11 @@ private:
     bool allowSwitchingFiles();
     void databaseFileChanged();
 
-    Ui::MainWindow *ui;
+    std::unique_ptr<Ui::MainWindow> ui;
     QButtonGroup *pageButtons;
     QClipboard *clipboard;
-    preferences *prefsDialog;
-    QPrinter *printer;
+    std::unique_ptr<preferences> prefsDialog; // no parent: the program's one dialog
+    std::unique_ptr<QPrinter> printer;
     QTranslator *translator;
     QTranslator *qtTranslator; // Qt's own texts: standard buttons, dialogs
     QString langCode = QStringLiteral("en");

@@ -60,6 +60,16 @@ public:
     QList<QMessageBox::StandardButton> pending;
 };
 
+// The window's preferences dialog: a window of its own, without a parent.
+preferences *preferencesDialog()
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *dialog = qobject_cast<preferences *>(top))
+            return dialog;
+    }
+    qFatal("no preferences dialog");
+}
+
 template <typename T> T *child(QObject *parent, const char *name)
 {
     T *found = parent->findChild<T *>(QLatin1String(name));
@@ -498,7 +508,7 @@ private slots:
         QVERIFY(analysis(w)->isKinnear());
         QCOMPARE(child<QComboBox>(newForm(w), "illuminationCombo")->currentText(),
                  QStringLiteral("D65"));
-        QCOMPARE(w.preferencesDialog()->getAnalysisOptions(), s.analysisSwitches());
+        QCOMPARE(preferencesDialog()->getAnalysisOptions(), s.analysisSwitches());
     }
 
     // --- language ---
