@@ -62,10 +62,7 @@ AnalysisFormWidget::AnalysisFormWidget(QWidget *parent)
     ui->analysisInfoBox->setReadOnly(true);
 }
 
-AnalysisFormWidget::~AnalysisFormWidget()
-{
-    delete ui;
-}
+AnalysisFormWidget::~AnalysisFormWidget() = default;
 
 analysisDisplay *AnalysisFormWidget::discriminationDisplay() const
 {

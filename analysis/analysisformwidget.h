@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVector>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class QButtonGroup;
@@ -89,7 +90,7 @@ private:
     bool refreshCharts();
     void showConfusionAxes();
 
-    Ui::AnalysisFormWidget *ui;
+    std::unique_ptr<Ui::AnalysisFormWidget> ui;
     chartGraphicsView *m_polarView = nullptr;
     chartGraphicsView *m_linearView = nullptr;
     QButtonGroup *m_styleGroup = nullptr;

@@ -137,10 +137,7 @@ DatabaseFormWidget::DatabaseFormWidget(QWidget *parent)
         sortAscendingNext.append(true);
 }
 
-DatabaseFormWidget::~DatabaseFormWidget()
-{
-    delete ui;
-}
+DatabaseFormWidget::~DatabaseFormWidget() = default;
 
 QStringList DatabaseFormWidget::headerLabels() const
 {

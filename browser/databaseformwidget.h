@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace Ui {
 class DatabaseFormWidget;
@@ -75,7 +76,7 @@ private:
     QList<int> selectTests(const QStringList &testIDs);
     void sizeToContents();
 
-    Ui::DatabaseFormWidget *ui;
+    std::unique_ptr<Ui::DatabaseFormWidget> ui;
     TestTableModel *model;
     // Distinct rows holding a selected cell, in the order the selection lists them.
     QList<int> selectedRows;

@@ -43,10 +43,7 @@ analysisDisplay::analysisDisplay(QWidget *parent) : QWidget(parent), ui(new Ui::
     fitScene();
 }
 
-analysisDisplay::~analysisDisplay()
-{
-    delete ui;
-}
+analysisDisplay::~analysisDisplay() = default;
 
 void analysisDisplay::setDiscrimination(const QString &word, const QString &score)
 {

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
 class QGraphicsScene;
 class QGraphicsTextItem;
@@ -39,7 +40,7 @@ protected:
 private:
     void fitScene();
 
-    Ui::analysisDisplay *ui;
+    std::unique_ptr<Ui::analysisDisplay> ui;
     QGraphicsScene *m_scene = nullptr;
     QString m_word;
     QGraphicsTextItem *m_wordItem = nullptr;

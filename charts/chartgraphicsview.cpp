@@ -35,10 +35,7 @@ chartGraphicsView::chartGraphicsView(QWidget *parent)
     ui->setupUi(this);
 }
 
-chartGraphicsView::~chartGraphicsView()
-{
-    delete ui;
-}
+chartGraphicsView::~chartGraphicsView() = default;
 
 QColor chartGraphicsView::curveColour(int t)
 {

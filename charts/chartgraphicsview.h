@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QVector>
 #include <QWidget>
+#include <memory>
 
 class QGraphicsItem;
 class QGraphicsScene;
@@ -103,7 +104,7 @@ private:
     void drawLinearBackground();
     void drawLinearCurves();
 
-    Ui::chartGraphicsView *ui;
+    std::unique_ptr<Ui::chartGraphicsView> ui;
     QGraphicsScene *m_scene = nullptr;
     bool m_polar = true;
     QVector<QVector<double>> m_curves;

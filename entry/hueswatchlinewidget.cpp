@@ -32,7 +32,6 @@ HueSwatchLineWidget::~HueSwatchLineWidget()
     // The list still signals while the base class takes it down.
     disconnect(ui->listWidget, nullptr, this, nullptr);
     disconnect(model, nullptr, this, nullptr);
-    delete ui;
 }
 
 QString HueSwatchLineWidget::swatchPath(int cap)

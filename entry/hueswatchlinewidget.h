@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
+#include <memory>
 
 class QAbstractItemModel;
 class QListWidgetItem;
@@ -63,7 +64,7 @@ private:
     void removeAllItems();
     void dropAllIcons();
 
-    Ui::HueSwatchLineWidget *ui;
+    std::unique_ptr<Ui::HueSwatchLineWidget> ui;
     QVector<int> caps;
     // Guarded: the list deletes an item's widget itself when the item goes away.
     QList<QPointer<ScoreWidget>> tiles;

@@ -138,7 +138,6 @@ HueTestFormWidget::~HueTestFormWidget()
     const QList<QObject *> parts = findChildren<QObject *>();
     for (QObject *part : parts)
         disconnect(part, nullptr, this, nullptr);
-    delete ui;
 }
 
 QList<HueSwatchLineWidget *> HueTestFormWidget::trays() const

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
 class QComboBox;
 class QLineEdit;
@@ -104,7 +105,7 @@ private:
     // The record the fields describe, with this cap-order text and no test id.
     databaseEntry fieldsAsRecord(const QString &scores) const;
 
-    Ui::HueTestFormWidget *ui;
+    std::unique_ptr<Ui::HueTestFormWidget> ui;
     QStringList serialNumbers;
     bool changed = false;
     bool filling = false; // the form is being filled, not edited

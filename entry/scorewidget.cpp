@@ -7,10 +7,7 @@ ScoreWidget::ScoreWidget(QWidget *parent) : QWidget(parent), ui(new Ui::ScoreWid
     ui->label->setAlignment(Qt::AlignCenter);
 }
 
-ScoreWidget::~ScoreWidget()
-{
-    delete ui;
-}
+ScoreWidget::~ScoreWidget() = default;
 
 void ScoreWidget::setNumber(int n)
 {

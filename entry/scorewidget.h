@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QSize>
 #include <QWidget>
+#include <memory>
 
 namespace Ui {
 class ScoreWidget;
@@ -29,7 +30,7 @@ public:
     QIcon grabIcon();
 
 private:
-    Ui::ScoreWidget *ui;
+    std::unique_ptr<Ui::ScoreWidget> ui;
     int number = 0;
     QIcon swatch;
 };

@@ -97,10 +97,7 @@ preferences::preferences(QWidget *parent)
     connect(capSetDialog, &serialNumDialog::editInfo, this, &preferences::editSerialNum);
 }
 
-preferences::~preferences()
-{
-    delete ui;
-}
+preferences::~preferences() = default;
 
 QString preferences::languageCode(int index)
 {

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QButtonGroup;
 class QCheckBox;
@@ -129,7 +130,7 @@ private:
     void fillCapSets();
     void warnWriteFailed(const QString &title);
 
-    Ui::preferences *ui;
+    std::unique_ptr<Ui::preferences> ui;
     QButtonGroup *scoringGroup;
     serialNumDialog *capSetDialog;
     QString *languageCodeTarget = nullptr;

@@ -31,10 +31,7 @@ bool serialNumDialog::isPurchaseDate(const QString &text)
            QDate(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt()).isValid();
 }
 
-serialNumDialog::~serialNumDialog()
-{
-    delete ui;
-}
+serialNumDialog::~serialNumDialog() = default;
 
 void serialNumDialog::setInfo(const QString &serialNum, const QString &purchase)
 {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <memory>
 
 namespace Ui {
 class serialNumDialog;
@@ -43,7 +44,7 @@ public slots:
     void cancelClicked();
 
 private:
-    Ui::serialNumDialog *ui;
+    std::unique_ptr<Ui::serialNumDialog> ui;
     QString serial;
     QString purchaseDate;
     bool editMode = false;
