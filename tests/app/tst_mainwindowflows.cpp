@@ -295,11 +295,11 @@ private slots:
         w.testSelected({e});
         child<QComboBox>(newForm(w), "serialCombo")->setCurrentIndex(1);
 
-        w.preferencesDialog()->exec();
+        preferencesDialog()->exec();
         if (ok)
-            w.preferencesDialog()->okClicked();
+            preferencesDialog()->okClicked();
         else
-            w.preferencesDialog()->cancelClicked();
+            preferencesDialog()->cancelClicked();
         QCOMPARE(child<QComboBox>(newForm(w), "serialCombo")->currentText(), QStringLiteral("111"));
         QCOMPARE(child<QComboBox>(viewForm(w), "serialCombo")->currentText(),
                  QStringLiteral("222"));
@@ -349,7 +349,7 @@ private slots:
 
         // Preferences show the new file's register, serial lists and logo, and Ok
         // writes none of the old file's into it.
-        preferences *prefs = w.preferencesDialog();
+        preferences *prefs = preferencesDialog();
         QCOMPARE(prefs->getSerialNumbers(), QStringList());
         QCOMPARE(child<QTableWidget>(prefs, "capSetsTableView")->rowCount(), 0);
         QCOMPARE(child<QComboBox>(prefs, "serialNumCombobox")->count(), 1);
@@ -379,7 +379,7 @@ private slots:
         FileDialogs::setResponder([path](FileDialogs::Kind, const QString &) { return path; });
         child<QAction>(&w, "actionVK100_Database_Version_2_VKT")->trigger();
         QCOMPARE(storedTests(), 1);
-        preferences *prefs = w.preferencesDialog();
+        preferences *prefs = preferencesDialog();
         QCOMPARE(prefs->getSerialNumbers(), QStringList{QStringLiteral("SN-7")});
         QCOMPARE(child<QTableWidget>(prefs, "capSetsTableView")->rowCount(), 1);
         for (HueTestFormWidget *form : {newForm(w), viewForm(w)}) {
