@@ -242,6 +242,8 @@ void preferences::retranslate()
 {
     ui->retranslateUi(this);
     ui->capSetsTableView->setHorizontalHeaderLabels({tr("Serial Number"), tr("Purchase Date")});
+    // Another language's headers may be longer than the columns that fitted the last ones.
+    ui->capSetsTableView->resizeColumnsToContents();
     ui->addSerialButton->setToolTip(tr("Add a cap set"));
     ui->editSerialButton->setToolTip(tr("Edit the selected cap set"));
     ui->removeSerialButton->setToolTip(tr("Remove the selected cap set"));
@@ -472,6 +474,7 @@ void preferences::fillCapSets()
             combo->setCurrentIndex(keep);
     }
     current.serialNum = combo->currentIndex();
+    table->resizeColumnsToContents();
     table->setCurrentCell(0, 0);
 }
 

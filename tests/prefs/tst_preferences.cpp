@@ -2,11 +2,13 @@
 #include "labelimagedisplay.h"
 #include "preferences.h"
 #include "testsupport.h"
+#include "vkresources.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,6 +18,7 @@
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include <memory>
@@ -474,6 +477,19 @@ void tst_preferences::retranslateKeepsPositions()
     QCOMPARE(p->getFormDefaults().at(5), QStringLiteral("1"));
     QCOMPARE(table(*p)->rowCount(), 1);
     QCOMPARE(table(*p)->horizontalHeaderItem(0)->text(), QStringLiteral("Serial Number"));
+
+    // After a change of language the cap-set table's headers show whole.
+    vkInitResources();
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral("qt_de.qm"), QStringLiteral(":/translations")));
+    QCoreApplication::installTranslator(&german);
+    p->retranslate();
+    QCoreApplication::removeTranslator(&german);
+    QHeaderView *header = table(*p)->horizontalHeader();
+    QCOMPARE(table(*p)->horizontalHeaderItem(0)->text(), QStringLiteral("Seriennummer"));
+    for (int column = 0; column < 2; ++column)
+        QVERIFY2(header->sectionSize(column) >= header->sectionSizeHint(column),
+                 qPrintable(table(*p)->horizontalHeaderItem(column)->text()));
 }
 
 void tst_preferences::logoCancelledChoiceKeepsPicture()
