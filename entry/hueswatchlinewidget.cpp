@@ -4,11 +4,14 @@
 
 #include <QIcon>
 #include <QListWidgetItem>
+#include <QResizeEvent>
 #include <QScrollBar>
 
 namespace {
 const QSize SwatchSize(52, 53);
-}
+// Below this a swatch no longer shows its colour well.
+constexpr int MinimumSwatch = 12;
+} // namespace
 
 HueSwatchLineWidget::HueSwatchLineWidget(QWidget *parent)
     : QWidget(parent), ui(new Ui::HueSwatchLineWidget)
@@ -99,6 +102,9 @@ void HueSwatchLineWidget::setScores(const QStringList &scores)
         if (ScoreWidget *tile = tileAt(row))
             tile->setScore(scores.at(row));
     }
+    // The score row takes room from the swatches, never from the numbers.
+    if (windowWidth > 0)
+        resizeTiles(windowWidth);
 }
 
 void HueSwatchLineWidget::clearScores()
@@ -140,6 +146,7 @@ void HueSwatchLineWidget::dropAllIcons()
 
 void HueSwatchLineWidget::resizeTiles(int width)
 {
+    windowWidth = width;
     const int n = ui->listWidget->count();
     if (n == 0)
         return;
@@ -147,16 +154,33 @@ void HueSwatchLineWidget::resizeTiles(int width)
     auto share = [n, spacing](int total) {
         return qMax(0, int(float(total) * 0.96F / float(n) - float(2 * spacing)));
     };
-    const int itemWidth = share(width);
-    const int swatchSide = share(this->width());
+    const ScoreWidget *first = tileAt(0);
+    const int labels = first ? first->labelsHeight() : 0;
+    // The list keeps room for one row of tiles with the smallest swatch; the tiles
+    // stand inside its spacing, above and below.
+    const int least = labels + MinimumSwatch + 2 * spacing + 2 * ui->listWidget->frameWidth();
+    if (ui->listWidget->minimumHeight() != least)
+        ui->listWidget->setMinimumHeight(least);
+    const int rowHeight = qMax(0, ui->listWidget->viewport()->height() - 2 * spacing);
+    // The number under every cap shows whole in any font: the swatch takes what the
+    // number and the score row leave of the row.
+    const int swatchSide = qMin(share(this->width()), qMax(MinimumSwatch, rowHeight - labels));
+    const QSize itemSize(share(width), qMax(rowHeight, labels + swatchSide));
+    ui->listWidget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui->listWidget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int row = 0; row < n; ++row) {
-        ui->listWidget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        ui->listWidget->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        QListWidgetItem *item = ui->listWidget->item(row);
-        item->setSizeHint(QSize(itemWidth, ui->listWidget->viewport()->height()));
+        ui->listWidget->item(row)->setSizeHint(itemSize);
         if (ScoreWidget *tile = tileAt(row))
             tile->resizeSwatch(QSize(swatchSide, swatchSide));
     }
+}
+
+void HueSwatchLineWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The window's width decides the tiles' widths; the tray's own height their swatches.
+    if (windowWidth > 0)
+        resizeTiles(windowWidth);
 }
 
 void HueSwatchLineWidget::listDragOccurred()

@@ -60,6 +60,9 @@ public slots:
     void itemDragging();
     void clearIconsSlot();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void removeAllItems();
     void dropAllIcons();
@@ -70,4 +73,5 @@ private:
     QList<QPointer<ScoreWidget>> tiles;
     QMap<int, QListWidgetItem *> itemMap;
     QAbstractItemModel *model = nullptr;
+    int windowWidth = 0; // as last given to resizeTiles()
 };

@@ -26,6 +26,10 @@ public:
 
     void setScore(const QString &text);
 
+    // Height of the score row and the number under the swatch: what the tile needs
+    // besides its swatch to show both whole.
+    int labelsHeight() const;
+
     // The whole tile as it looks now; the tray uses it as the drag image.
     QIcon grabIcon();
 

@@ -223,11 +223,13 @@ void TestHueSwatchLineWidget::resizeTilesFollowsTheSizingRule_data()
     QTest::addColumn<int>("tiles");
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("trayWidth");
+    QTest::addColumn<int>("trayHeight");
     QTest::addColumn<int>("itemWidth");
-    QTest::addColumn<int>("swatchSide");
-    QTest::newRow("22 tiles at 1000") << 22 << 1000 << 1000 << 33 << 33;
-    QTest::newRow("21 tiles at 1000") << 21 << 1000 << 900 << 35 << 31;
-    QTest::newRow("too narrow") << 22 << 200 << 200 << 0 << 0;
+    QTest::addColumn<int>("swatchSide"); // -1: what the number leaves of the row
+    QTest::newRow("22 tiles at 1000") << 22 << 1000 << 1000 << 120 << 33 << 33;
+    QTest::newRow("21 tiles at 1000") << 21 << 1000 << 900 << 120 << 35 << 31;
+    QTest::newRow("too narrow") << 22 << 200 << 200 << 120 << 0 << 0;
+    QTest::newRow("short tray") << 22 << 2000 << 2000 << 90 << 77 << -1;
 }
 
 void TestHueSwatchLineWidget::resizeTilesFollowsTheSizingRule()
@@ -235,16 +237,25 @@ void TestHueSwatchLineWidget::resizeTilesFollowsTheSizingRule()
     QFETCH(int, tiles);
     QFETCH(int, width);
     QFETCH(int, trayWidth);
+    QFETCH(int, trayHeight);
     QFETCH(int, itemWidth);
     QFETCH(int, swatchSide);
     HueSwatchLineWidget tray;
-    tray.resize(trayWidth, 96);
+    tray.resize(trayWidth, trayHeight);
     tray.setCapList(range(1, tiles));
+    tray.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tray));
     tray.resizeTiles(width);
     QListWidget *list = listOf(tray);
+    // The tiles stand inside the list's spacing of 5, so nothing of them is cut off.
+    const int rowHeight = list->viewport()->height() - 10;
+    if (swatchSide < 0) {
+        swatchSide = rowHeight - labelOf(tray.tileAt(0), "number")->sizeHint().height();
+        QVERIFY2(swatchSide > 0 && swatchSide < itemWidth, qPrintable(QString::number(swatchSide)));
+    }
     for (int row = 0; row < tiles; ++row) {
         QCOMPARE(list->item(row)->sizeHint().width(), itemWidth);
-        QCOMPARE(list->item(row)->sizeHint().height(), list->viewport()->height());
+        QCOMPARE(list->item(row)->sizeHint().height(), rowHeight);
         QCOMPARE(labelOf(tray.tileAt(row), "label")->size(), QSize(swatchSide, swatchSide));
     }
     QCOMPARE(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -332,9 +343,11 @@ void TestHueSwatchLineWidget::tileScoreRowAppearsWithTheFirstScore()
     ScoreWidget tile;
     QLabel *score = labelOf(&tile, "score");
     QCOMPARE(score->minimumHeight(), 0);
+    QVERIFY(!score->isVisibleTo(&tile)); // no room taken from the swatch before a score
     QCOMPARE(score->text(), QString());
     tile.setScore(QString());
-    QCOMPARE(score->minimumHeight(), 30);
+    QCOMPARE(score->minimumHeight(), score->fontMetrics().height());
+    QVERIFY(score->isVisibleTo(&tile));
     QCOMPARE(score->text(), QString());
     QVERIFY(score->styleSheet().contains(QLatin1String("red")));
     tile.setScore(QStringLiteral("14"));
