@@ -16,6 +16,8 @@ namespace {
 // The chart area's bounds until the window first tells the page its size.
 constexpr int StackMinimum = 200;
 constexpr int StackMaximum = 250;
+// The narrowest badge the page lays itself out for when the window is made smaller.
+constexpr int BadgeMinimum = 100;
 } // namespace
 
 AnalysisFormWidget::AnalysisFormWidget(QWidget *parent)
@@ -129,6 +131,21 @@ void AnalysisFormWidget::resizeCharts(int width, int height)
     m_linearView->setSceneSize(chartSide);
     ui->widget->setFixedWidth(int(half * 0.4));
     ui->widget->resizeContents(ui->widget->width(), ui->widget->height());
+}
+
+QSize AnalysisFormWidget::minimumSizeHint() const
+{
+    // The charts and the badge take their size from the window (resizeCharts()), so
+    // the page's own layout minimum grows with the window. What the page needs is what
+    // it needs with the smallest of them: otherwise a window once enlarged could never
+    // be made smaller again.
+    const QSize laidOut = QWidget::minimumSizeHint();
+    const int stackExcess = qMax(0, ui->graphStack->minimumWidth() - StackMinimum);
+    const int badgeExcess = qMax(0, ui->widget->minimumWidth() - BadgeMinimum);
+    const QMargins margins = ui->pageLayout->contentsMargins();
+    const int height = qMax(StackMinimum, ui->infoLayout->minimumSize().height()) + margins.top() +
+                       margins.bottom();
+    return {qMax(0, laidOut.width() - stackExcess - badgeExcess), qMin(laidOut.height(), height)};
 }
 
 QGraphicsScene *AnalysisFormWidget::polarScene() const

@@ -46,6 +46,7 @@ public:
     // Fits charts and badge to a window of this size.
     void resizeCharts(int width, int height);
 
+    QSize minimumSizeHint() const override;
     QGraphicsScene *polarScene() const;
     QGraphicsScene *linearScene() const;
     bool isPolarSelected() const;

@@ -457,8 +457,11 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    // One pixel each way makes the pages lay themselves out for the real size.
-    resize(width() + 1, height() + 1);
+    // One pixel each way and back makes the pages lay themselves out for the real
+    // size; the window keeps the size it had (it grew by a pixel at every show).
+    const QSize given = size();
+    resize(given + QSize(1, 1));
+    resize(given);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

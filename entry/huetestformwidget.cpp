@@ -124,9 +124,14 @@ HueTestFormWidget::HueTestFormWidget(QWidget *parent)
     connect(ui->comments, &QPlainTextEdit::textChanged, this, &HueTestFormWidget::fieldEdited);
     QComboBox *const combos[] = {ui->illuminationCombo, ui->jobCombo,    ui->industryCombo,
                                  ui->locationCombo,     ui->serialCombo, ui->experienceCombo};
-    for (QComboBox *box : combos)
+    for (QComboBox *box : combos) {
         connect(box, QOverload<int>::of(&QComboBox::activated), this,
                 &HueTestFormWidget::fieldEdited);
+        // A long entry (in some languages, or a stored one) shows elided instead of
+        // widening the page past the window; the open list shows it whole.
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(6);
+    }
     ui->incompleteLabel->hide();
 }
 

@@ -7,8 +7,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QFile>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -107,6 +110,94 @@ private slots:
             const QIcon expected(QLatin1String(i == page ? selected[i] : plain[i]));
             QVERIFY2(!iconImage(expected).isNull(), names[i]);
             QCOMPARE(iconImage(b->icon()), iconImage(expected));
+        }
+    }
+
+    void everyPageFitsAndEveryCapNumberShows_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("maximised");
+        for (const char *code : {"en", "fr", "de", "it", "ja", "pt", "es", "zh_Hans", "zh_Hant"}) {
+            QTest::addRow("%s", code) << QString::fromLatin1(code) << false;
+            QTest::addRow("%s, large window", code) << QString::fromLatin1(code) << true;
+        }
+    }
+    void everyPageFitsAndEveryCapNumberShows()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, maximised);
+        // The desktop's font rather than the larger one of the headless platform.
+        const QFont before = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+        const auto restore = qScopeGuard([before] { QApplication::setFont(before); });
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // Showing the window leaves it at the size it was given.
+        QCOMPARE(w.size(), QSize(950, 700));
+        w.setLanguageCode(code);
+        w.loadLanguage();
+        const QSize given = maximised ? QSize(1900, 1050) : QSize(950, 700);
+        w.resize(given);
+        const char *buttons[] = {"ViewButton", "AnalysisButton", "DatabaseButton", "NewButton"};
+        for (const char *button : buttons) {
+            QTest::mouseClick(w.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
+            QCoreApplication::processEvents();
+            QVERIFY2(w.size() == given, button);
+            // Nothing on the page is cut: buttons and one-line labels get their width.
+            auto *stack = w.findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+            const QList<QWidget *> parts = stack->currentWidget()->findChildren<QWidget *>();
+            for (QWidget *part : parts) {
+                auto *label = qobject_cast<QLabel *>(part);
+                const bool oneLine =
+                    label && !label->wordWrap() && label->pixmap(Qt::ReturnByValue).isNull();
+                if (!part->isVisible() || (!oneLine && !qobject_cast<QAbstractButton *>(part)))
+                    continue;
+                QVERIFY2(part->width() >= part->minimumSizeHint().width(),
+                         qPrintable(QStringLiteral("%1 %2: %3 < %4")
+                                        .arg(QLatin1String(button), part->objectName())
+                                        .arg(part->width())
+                                        .arg(part->minimumSizeHint().width())));
+            }
+            QVERIFY2(w.minimumSizeHint().width() <= 950 && w.minimumSizeHint().height() <= 700,
+                     qPrintable(QStringLiteral("%1: %2 x %3")
+                                    .arg(QLatin1String(button))
+                                    .arg(w.minimumSizeHint().width())
+                                    .arg(w.minimumSizeHint().height())));
+        }
+        // On both entry pages, with and without scores, every number under a cap shows whole.
+        for (const char *page : {"newHueTestWidget", "viewHueTestWidget"}) {
+            auto *form = w.findChild<QWidget *>(QLatin1String(page));
+            QTest::mouseClick(w.findChild<QPushButton *>(
+                                  QLatin1String(page[0] == 'n' ? "NewButton" : "ViewButton")),
+                              Qt::LeftButton);
+            for (const bool scores : {false, true}) {
+                auto *box = form->findChild<QCheckBox *>(QStringLiteral("checkBox"));
+                if (box->isChecked() != scores)
+                    box->click();
+                QCoreApplication::processEvents();
+                QCOMPARE(w.size(), given);
+                const QList<QListWidget *> lists = form->findChildren<QListWidget *>();
+                QCOMPARE(lists.size(), 4);
+                for (QListWidget *list : lists) {
+                    const QRect visible = list->viewport()->rect();
+                    for (int row = 0; row < list->count(); ++row) {
+                        QWidget *tile = list->itemWidget(list->item(row));
+                        auto *number = tile->findChild<QLabel *>(QStringLiteral("number"));
+                        const QRect shown(number->mapTo(list->viewport(), QPoint(0, 0)),
+                                          number->size());
+                        QVERIFY2(visible.contains(shown) &&
+                                     number->height() >= number->fontMetrics().height(),
+                                 qPrintable(QStringLiteral("%1 cap %2: %3,%4 %5x%6 in %7")
+                                                .arg(QLatin1String(page), number->text())
+                                                .arg(shown.x())
+                                                .arg(shown.y())
+                                                .arg(shown.width())
+                                                .arg(shown.height())
+                                                .arg(visible.height())));
+                    }
+                }
+            }
         }
     }
 
