@@ -17,6 +17,8 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -197,6 +199,7 @@ void MainWindow::loadLanguage()
         QApplication::installTranslator(qtTranslator);
 
     ui->retranslateUi(this);
+    updateTitle();
     ui->newHueTestWidget->retranslateForm();
     ui->viewHueTestWidget->retranslateForm();
     ui->newHueTestWidget->setSaveButtonText(tr("Save"));
@@ -204,6 +207,13 @@ void MainWindow::loadLanguage()
     ui->databaseWidget->retranslate();
     ui->analysisWidget->retranslate();
     prefsDialog->retranslate();
+}
+
+void MainWindow::updateTitle()
+{
+    // Which file the examiner works in, before the program's name.
+    setWindowTitle(QFileInfo(database::instance()->path()).fileName() + QStringLiteral(" \u2014 ") +
+                   tr("Veskora Scoring Software"));
 }
 
 QString MainWindow::qtTranslationName(const QString &languageCode)
@@ -395,6 +405,7 @@ void MainWindow::viewUpdate(databaseEntry record)
     ui->analysisWidget->setCurrentTest(record);
     ui->analysisWidget->setOtherTests(others);
     analysedOthers = others;
+    showStatus(tr("The test of %1 %2 was updated.").arg(record.first, record.last));
 }
 
 void MainWindow::newTestSavedSlot()
@@ -408,6 +419,7 @@ void MainWindow::newTestSavedSlot()
     ui->viewHueTestWidget->showEntry(newest);
     ui->analysisWidget->setCurrentTest(newest);
     analysedOthers.clear();
+    showStatus(tr("The test of %1 %2 was saved.").arg(newest.first, newest.last));
     ui->stackedWidget->setCurrentIndex(ViewPage);
     ui->NewButton->setChecked(false);
     ui->ViewButton->setChecked(true);
@@ -597,8 +609,11 @@ void MainWindow::exportPDF()
     if (chosen.isEmpty())
         return;
     const QString fileName = FileDialogs::withExtension(chosen, QStringLiteral(".pdf"));
-    if (!writeReportPdf(fileName))
+    if (!writeReportPdf(fileName)) {
         reportFailure(tr("Export PDF"), tr("The file %1 could not be written.").arg(fileName));
+        return;
+    }
+    showStatus(tr("The report was written to %1.").arg(QDir::toNativeSeparators(fileName)));
 }
 
 // --- exchange ---------------------------------------------------------------------
@@ -609,8 +624,22 @@ void MainWindow::exportCSV()
     if (chosen.isEmpty())
         return; // a cancelled dialog writes nothing
     const CsvFile::WriteResult result = ui->databaseWidget->exportCsv(chosen);
-    if (!result.ok)
+    if (!result.ok) {
         reportFailure(tr("Export CSV"), result.error);
+        return;
+    }
+    showStatus(tr("The selected tests were written to %1.")
+                   .arg(QDir::toNativeSeparators(result.fileName)));
+}
+
+void MainWindow::showImported(int tests, int capSets, int refused)
+{
+    QStringList parts{tr("%n test(s) imported", nullptr, tests)};
+    if (capSets > 0)
+        parts.append(tr("%n cap set(s) added", nullptr, capSets));
+    if (refused > 0)
+        parts.append(tr("%n line(s) refused", nullptr, refused));
+    showStatus(parts.join(QStringLiteral("; ")) + QLatin1Char('.'));
 }
 
 void MainWindow::importCSV()
@@ -624,6 +653,8 @@ void MainWindow::importCSV()
     // Lines the store refused are reported even when the rest went in.
     if (!result.ok || !result.error.isEmpty())
         reportFailure(tr("Import CSV"), result.error);
+    if (result.ok)
+        showImported(result.imported, 0, result.skipped + result.failed);
     ui->databaseWidget->displaySearchResults();
 }
 
@@ -639,6 +670,8 @@ void MainWindow::importHDB()
         prefsDialog->refreshCapSets();
         setTestFormDefaults();
     }
+    if (result.ok)
+        showImported(result.tests, result.capSets, 0);
     ui->databaseWidget->displaySearchResults();
 }
 
@@ -655,6 +688,7 @@ void MainWindow::importVKT()
     // The file's cap sets belong in the register and in both serial lists at once.
     prefsDialog->refreshCapSets();
     setTestFormDefaults();
+    showImported(result.tests, result.capSets, 0);
     ui->databaseWidget->displaySearchResults();
 }
 

@@ -73,7 +73,8 @@ private slots:
         QCOMPARE(stack->widget(2)->objectName(), QStringLiteral("analysisWidget"));
         QCOMPARE(stack->widget(3)->objectName(), QStringLiteral("databaseWidget"));
         QVERIFY(w.findChild<QPushButton *>(QStringLiteral("NewButton"))->isChecked());
-        QCOMPARE(w.windowTitle(), QStringLiteral("Veskora Scoring Software"));
+        // The open file's name, then the program's title.
+        QCOMPARE(w.windowTitle(), QStringLiteral("test.sqlite \u2014 Veskora Scoring Software"));
         QCOMPARE(w.size(), QSize(950, 700));
     }
 
@@ -218,10 +219,15 @@ private slots:
         MainWindow w;
         w.setLanguageCode(QStringLiteral("en"));
         w.loadLanguage();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Veskora Scoring Software"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("test.sqlite \u2014 Veskora Scoring Software"));
         w.setLanguageCode(QStringLiteral("xx")); // no such file: stays untranslated
         w.loadLanguage();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Veskora Scoring Software"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("test.sqlite \u2014 Veskora Scoring Software"));
+        w.setLanguageCode(QStringLiteral("de"));
+        w.loadLanguage();
+        QCOMPARE(w.windowTitle(), QStringLiteral("test.sqlite \u2014 Veskora Auswertungssoftware"));
+        w.setLanguageCode(QStringLiteral("en"));
+        w.loadLanguage();
     }
 
     void qtTranslationNames_data()
@@ -320,6 +326,7 @@ private slots:
         answer = TestSupport::tempDir() + QLatin1String("/copy");
         w.findChild<QAction *>(QStringLiteral("actionSave_As"))->trigger();
         QCOMPARE(store->path(), answer + QLatin1String(".sqlite"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("copy.sqlite \u2014 Veskora Scoring Software"));
         QCOMPARE(store->getAllTests().size(), 1);
         QCOMPARE(store->getSerialNums().size(), 1);
 
@@ -328,6 +335,7 @@ private slots:
         w.findChild<QAction *>(QStringLiteral("actionNew"))->trigger();
         QCOMPARE(store->path(), answer);
         QCOMPARE(store->getAllTests().size(), 0);
+        QCOMPARE(w.windowTitle(), QStringLiteral("fresh.sqlite \u2014 Veskora Scoring Software"));
 
         // Open goes back to the original file.
         answer = original;

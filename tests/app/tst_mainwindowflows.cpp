@@ -379,6 +379,8 @@ private slots:
         FileDialogs::setResponder([path](FileDialogs::Kind, const QString &) { return path; });
         child<QAction>(&w, "actionVK100_Database_Version_2_VKT")->trigger();
         QCOMPARE(storedTests(), 1);
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("1 test(s) imported; 1 cap set(s) added."));
         preferences *prefs = preferencesDialog();
         QCOMPARE(prefs->getSerialNumbers(), QStringList{QStringLiteral("SN-7")});
         QCOMPARE(child<QTableWidget>(prefs, "capSetsTableView")->rowCount(), 1);
@@ -410,6 +412,8 @@ private slots:
         moveCap(newForm(w), 30 - 22, 0); // any change will do
         QTest::mouseClick(child<QPushButton>(newForm(w), "saveButton"), Qt::LeftButton);
         QCOMPARE(storedTests(), 1);
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("The test of Daniel Jones was saved."));
         QCOMPARE(stack(w)->currentIndex(), 1);
         QVERIFY(child<QPushButton>(&w, "ViewButton")->isChecked());
         QVERIFY(!child<QPushButton>(&w, "NewButton")->isChecked());
@@ -486,6 +490,8 @@ private slots:
         QVERIFY2(analysis(w)->reportTextPart2().contains(QLatin1String("Comments: edited\n")),
                  qPrintable(analysis(w)->reportTextPart2()));
         QVERIFY(database::instance()->getScores(e.testID).startsWith(QLatin1String("1, 85, 2, ")));
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("The test of Ann Lee was updated."));
         // The other test of the selection stays beside it; the old record is not drawn again.
         const QVector<QVector<double>> curves = analysis(w)->polarView()->curves();
         QCOMPARE(curves.size(), 2);
@@ -646,6 +652,9 @@ private slots:
         child<QAction>(&w, "actionSelected_Records_as_PDF")->trigger();
         const QString pdf = base + QLatin1String(".pdf");
         QVERIFY(QFile::exists(pdf));
+        QCOMPARE(
+            w.statusBar()->currentMessage(),
+            QStringLiteral("The report was written to %1.").arg(QDir::toNativeSeparators(pdf)));
 
         const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
         const QString text = runTool(QStringLiteral("pdftotext"),
@@ -718,6 +727,9 @@ private slots:
         child<QAction>(&w, "actionSelected_Records_as_CSV")->trigger();
         const QString file = base + QLatin1String(".txt");
         QVERIFY(QFile::exists(file));
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("The selected tests were written to %1.")
+                     .arg(QDir::toNativeSeparators(file)));
 
         FileDialogs::setResponder([file](FileDialogs::Kind, const QString &) { return file; });
         child<QAction>(&w, "actionComma_Separated_Values_CSV")->trigger();
@@ -726,6 +738,7 @@ private slots:
         QCOMPARE(all[1].first, QStringLiteral("Ann"));
         QCOMPARE(all[1].tes, all[0].tes);
         QCOMPARE(table->model()->rowCount(), 2); // the page was refreshed
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("1 test(s) imported."));
     }
 
     void csvLinesTheStoreRefusesAreReported()
@@ -751,6 +764,8 @@ private slots:
         child<QAction>(&w, "actionComma_Separated_Values_CSV")->trigger();
         QCOMPARE(storedTests(), 1);
         QCOMPARE(answers.texts.size(), 1);
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 QStringLiteral("1 test(s) imported; 2 line(s) refused."));
         // One message names both: the line that is no test and the line refused.
         QVERIFY2(answers.texts.first().startsWith(QLatin1String(
                      "1 line(s) could not be read as a test and were not imported; the "
