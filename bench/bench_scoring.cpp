@@ -1,6 +1,7 @@
 // Throughput of the scoring arithmetic on one core: a record table of
 // thousands of tests scores every row, and the analysis page rescores the
 // whole selection on every option change.
+#include "capentrycheck.h"
 #include "caporder.h"
 #include "scoring.h"
 #include "vingrys.h"
@@ -130,6 +131,54 @@ void BM_ReadCapOrderText(benchmark::State &state)
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ReadCapOrderText);
+
+// The typed entry is checked on every keystroke: a whole arrangement as the
+// examiner types it, one tray per line, blanks between the numbers.
+const QVector<QString> &typedTexts()
+{
+    static const QVector<QString> texts = [] {
+        QVector<QString> list;
+        for (const QVector<int> &caps : arrangements()) {
+            QString text;
+            for (int i = 0; i < caps.size(); ++i) {
+                text += QString::number(caps.at(i));
+                text += i == 21 || i == 42 || i == 63 ? QLatin1Char('\n') : QLatin1Char(' ');
+            }
+            list.append(text);
+        }
+        return list;
+    }();
+    return texts;
+}
+
+void BM_CheckTypedArrangement(benchmark::State &state)
+{
+    const auto &texts = typedTexts();
+    int n = 0;
+    for (auto _ : state) {
+        const CapEntryCheck check = CapEntryCheck::check(texts[n++ & 255]);
+        bool complete = check.isComplete();
+        benchmark::DoNotOptimize(complete);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CheckTypedArrangement);
+
+// The same with problems in every tray, and the words the form shows for them.
+void BM_CheckTypedArrangementWithProblems(benchmark::State &state)
+{
+    QVector<QString> texts;
+    for (const QString &text : typedTexts())
+        texts.append(QStringLiteral("0 x 7 ") + text + QStringLiteral(" 7 30"));
+    int n = 0;
+    for (auto _ : state) {
+        const CapEntryCheck check = CapEntryCheck::check(texts[n++ & 255]);
+        QString words = check.tray(0).problemText() + check.tray(3).problemText();
+        benchmark::DoNotOptimize(words);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CheckTypedArrangementWithProblems);
 
 } // namespace
 

@@ -11,7 +11,7 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [[ "$seconds" -eq 0 ]]; then
     exit 2
 fi
 build="$root/build/fuzz"
-targets=(caporder csv hdb vkt)
+targets=(caporder capentry csv hdb vkt)
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DBUILD_FUZZERS=ON -DVK_BUILD_TESTS=OFF -DVK_WERROR=ON >/dev/null

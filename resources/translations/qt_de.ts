@@ -1204,6 +1204,37 @@ Version %1</translation>
     </message>
 </context>
 <context>
+    <name>TrayCheck</name>
+    <message>
+        <source>missing %1</source>
+        <translation>fehlt: %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to tray %2</source>
+        <translation>%1 gehört in Kasten %2</translation>
+    </message>
+    <message>
+        <source>%1 belong to tray %2</source>
+        <translation>%1 gehören in Kasten %2</translation>
+    </message>
+    <message>
+        <source>%1 typed twice</source>
+        <translation>%1 doppelt eingegeben</translation>
+    </message>
+    <message>
+        <source>%1 typed more than twice</source>
+        <translation>%1 mehr als zweimal eingegeben</translation>
+    </message>
+    <message>
+        <source>%1 is not a cap number</source>
+        <translation>%1 ist keine Kappennummer</translation>
+    </message>
+    <message>
+        <source>%1 are not cap numbers</source>
+        <translation>%1 sind keine Kappennummern</translation>
+    </message>
+</context>
+<context>
     <name>analysisDisplay</name>
     <message>
         <source>Form</source>

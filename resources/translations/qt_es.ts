@@ -1204,6 +1204,37 @@ Versión %1</translation>
     </message>
 </context>
 <context>
+    <name>TrayCheck</name>
+    <message>
+        <source>missing %1</source>
+        <translation>faltan %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to tray %2</source>
+        <translation>%1 pertenece a la bandeja %2</translation>
+    </message>
+    <message>
+        <source>%1 belong to tray %2</source>
+        <translation>%1 pertenecen a la bandeja %2</translation>
+    </message>
+    <message>
+        <source>%1 typed twice</source>
+        <translation>%1 escrito dos veces</translation>
+    </message>
+    <message>
+        <source>%1 typed more than twice</source>
+        <translation>%1 escrito más de dos veces</translation>
+    </message>
+    <message>
+        <source>%1 is not a cap number</source>
+        <translation>%1 no es un número de ficha</translation>
+    </message>
+    <message>
+        <source>%1 are not cap numbers</source>
+        <translation>%1 no son números de ficha</translation>
+    </message>
+</context>
+<context>
     <name>analysisDisplay</name>
     <message>
         <source>Form</source>

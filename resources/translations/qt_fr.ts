@@ -1204,6 +1204,37 @@ Version %1</translation>
     </message>
 </context>
 <context>
+    <name>TrayCheck</name>
+    <message>
+        <source>missing %1</source>
+        <translation>manquantes : %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to tray %2</source>
+        <translation>%1 appartient au plateau %2</translation>
+    </message>
+    <message>
+        <source>%1 belong to tray %2</source>
+        <translation>%1 appartiennent au plateau %2</translation>
+    </message>
+    <message>
+        <source>%1 typed twice</source>
+        <translation>%1 saisi deux fois</translation>
+    </message>
+    <message>
+        <source>%1 typed more than twice</source>
+        <translation>%1 saisi plus de deux fois</translation>
+    </message>
+    <message>
+        <source>%1 is not a cap number</source>
+        <translation>%1 n’est pas un numéro de pastille</translation>
+    </message>
+    <message>
+        <source>%1 are not cap numbers</source>
+        <translation>%1 ne sont pas des numéros de pastille</translation>
+    </message>
+</context>
+<context>
     <name>analysisDisplay</name>
     <message>
         <source>Form</source>

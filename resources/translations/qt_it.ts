@@ -1204,6 +1204,37 @@ Versione %1</translation>
     </message>
 </context>
 <context>
+    <name>TrayCheck</name>
+    <message>
+        <source>missing %1</source>
+        <translation>mancano %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to tray %2</source>
+        <translation>%1 appartiene al vassoio %2</translation>
+    </message>
+    <message>
+        <source>%1 belong to tray %2</source>
+        <translation>%1 appartengono al vassoio %2</translation>
+    </message>
+    <message>
+        <source>%1 typed twice</source>
+        <translation>%1 digitato due volte</translation>
+    </message>
+    <message>
+        <source>%1 typed more than twice</source>
+        <translation>%1 digitato più di due volte</translation>
+    </message>
+    <message>
+        <source>%1 is not a cap number</source>
+        <translation>%1 non è un numero di pastiglia</translation>
+    </message>
+    <message>
+        <source>%1 are not cap numbers</source>
+        <translation>%1 non sono numeri di pastiglia</translation>
+    </message>
+</context>
+<context>
     <name>analysisDisplay</name>
     <message>
         <source>Form</source>

@@ -1200,6 +1200,37 @@ Version %1</source>
     </message>
 </context>
 <context>
+    <name>TrayCheck</name>
+    <message>
+        <source>missing %1</source>
+        <translation>不足: %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to tray %2</source>
+        <translation>%1 はトレイ %2 のキャップ</translation>
+    </message>
+    <message>
+        <source>%1 belong to tray %2</source>
+        <translation>%1 はトレイ %2 のキャップ</translation>
+    </message>
+    <message>
+        <source>%1 typed twice</source>
+        <translation>%1 を2回入力</translation>
+    </message>
+    <message>
+        <source>%1 typed more than twice</source>
+        <translation>%1 を3回以上入力</translation>
+    </message>
+    <message>
+        <source>%1 is not a cap number</source>
+        <translation>%1 はキャップ番号ではありません</translation>
+    </message>
+    <message>
+        <source>%1 are not cap numbers</source>
+        <translation>%1 はキャップ番号ではありません</translation>
+    </message>
+</context>
+<context>
     <name>analysisDisplay</name>
     <message>
         <source>Form</source>

@@ -1204,6 +1204,37 @@ Versão %1</translation>
     </message>
 </context>
 <context>
+    <name>TrayCheck</name>
+    <message>
+        <source>missing %1</source>
+        <translation>faltam %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to tray %2</source>
+        <translation>%1 pertence à bandeja %2</translation>
+    </message>
+    <message>
+        <source>%1 belong to tray %2</source>
+        <translation>%1 pertencem à bandeja %2</translation>
+    </message>
+    <message>
+        <source>%1 typed twice</source>
+        <translation>%1 digitado duas vezes</translation>
+    </message>
+    <message>
+        <source>%1 typed more than twice</source>
+        <translation>%1 digitado mais de duas vezes</translation>
+    </message>
+    <message>
+        <source>%1 is not a cap number</source>
+        <translation>%1 não é um número de pastilha</translation>
+    </message>
+    <message>
+        <source>%1 are not cap numbers</source>
+        <translation>%1 não são números de pastilha</translation>
+    </message>
+</context>
+<context>
     <name>analysisDisplay</name>
     <message>
         <source>Form</source>

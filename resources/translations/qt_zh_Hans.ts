@@ -1200,6 +1200,37 @@ Version %1</source>
     </message>
 </context>
 <context>
+    <name>TrayCheck</name>
+    <message>
+        <source>missing %1</source>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to tray %2</source>
+        <translation>%1 属于托盘 %2</translation>
+    </message>
+    <message>
+        <source>%1 belong to tray %2</source>
+        <translation>%1 属于托盘 %2</translation>
+    </message>
+    <message>
+        <source>%1 typed twice</source>
+        <translation>%1 输入了两次</translation>
+    </message>
+    <message>
+        <source>%1 typed more than twice</source>
+        <translation>%1 输入了两次以上</translation>
+    </message>
+    <message>
+        <source>%1 is not a cap number</source>
+        <translation>%1 不是色相子编号</translation>
+    </message>
+    <message>
+        <source>%1 are not cap numbers</source>
+        <translation>%1 不是色相子编号</translation>
+    </message>
+</context>
+<context>
     <name>analysisDisplay</name>
     <message>
         <source>Form</source>
