@@ -1,4 +1,5 @@
 #include "hueswatchlinewidget.h"
+#include "caporder.h"
 #include "scorewidget.h"
 #include "ui_hueswatchlinewidget.h"
 
@@ -28,6 +29,8 @@ HueSwatchLineWidget::HueSwatchLineWidget(QWidget *parent)
             &HueSwatchLineWidget::clearIconsSlot);
     // A drag that was refused or cancelled moves nothing; its picture must still go.
     connect(ui->listWidget, &TrayListWidget::dragEnded, this, &HueSwatchLineWidget::dropAllIcons);
+    connect(ui->listWidget, &TrayListWidget::neighbourRequested, this,
+            &HueSwatchLineWidget::neighbourRequested);
 }
 
 HueSwatchLineWidget::~HueSwatchLineWidget()
@@ -60,9 +63,49 @@ void HueSwatchLineWidget::removeAllItems()
 
 void HueSwatchLineWidget::rebuildTiles()
 {
+    buildTiles(caps);
+}
+
+void HueSwatchLineWidget::showOrder(const QVector<int> &order)
+{
+    // The keyboard stays where it was: an undo of a keyboard move can be followed by another.
+    const int row = ui->listWidget->currentRow();
+    buildTiles(order);
+    if (windowWidth > 0)
+        resizeTiles(windowWidth);
+    if (row >= 0 && row < ui->listWidget->count())
+        ui->listWidget->setCurrentRow(row);
+}
+
+QVector<int> HueSwatchLineWidget::order() const
+{
+    QVector<int> list;
+    for (int row = 0; row < ui->listWidget->count(); ++row) {
+        if (const ScoreWidget *tile = tileAt(row))
+            list.append(tile->capNumber());
+    }
+    return list;
+}
+
+void HueSwatchLineWidget::focusCap(int row)
+{
+    const int n = ui->listWidget->count();
+    if (n == 0)
+        return;
+    ui->listWidget->setCurrentRow(qBound(0, row, n - 1));
+    ui->listWidget->setFocus(Qt::OtherFocusReason);
+}
+
+int HueSwatchLineWidget::focusedRow() const
+{
+    return ui->listWidget->currentRow();
+}
+
+void HueSwatchLineWidget::buildTiles(const QVector<int> &order)
+{
     removeAllItems();
-    for (int i = 0; i < caps.size(); ++i) {
-        const int n = caps.at(i);
+    for (int i = 0; i < order.size(); ++i) {
+        const int n = order.at(i);
         auto *item = new QListWidgetItem;
         auto *tile = new ScoreWidget;
         tiles.append(tile);
@@ -87,12 +130,7 @@ int HueSwatchLineWidget::count() const
 
 QString HueSwatchLineWidget::capOrderText() const
 {
-    QString text;
-    for (int row = 0; row < ui->listWidget->count(); ++row) {
-        if (const ScoreWidget *tile = tileAt(row))
-            text += QString::number(tile->capNumber()) + QLatin1String(", ");
-    }
-    return text;
+    return CapOrder::write(order());
 }
 
 void HueSwatchLineWidget::setScores(const QStringList &scores)

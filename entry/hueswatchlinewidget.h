@@ -42,6 +42,14 @@ public:
 
     void resetTray();
     void clearTray();
+    // Lays the tiles out in this order; the cap list, to which resetTray()
+    // returns, stays as it is. Undo and typed entry use it.
+    void showOrder(const QVector<int> &order);
+    // The cap numbers as they lie now, left to right.
+    QVector<int> order() const;
+    // Gives the keyboard focus to the cap on this row (the nearest row that exists).
+    void focusCap(int row);
+    int focusedRow() const;
     void removeSelectedIcons();
     void resizeTiles(int width);
 
@@ -54,6 +62,8 @@ signals:
     bool hasChanges();
     bool itemBeingDragged();
     bool clearIcons();
+    // Up or Down in the tray: -1 asks for the tray above, +1 for the one below.
+    void neighbourRequested(int direction);
 
 public slots:
     void listDragOccurred();
@@ -66,6 +76,7 @@ protected:
 private:
     void removeAllItems();
     void dropAllIcons();
+    void buildTiles(const QVector<int> &order);
 
     std::unique_ptr<Ui::HueSwatchLineWidget> ui;
     QVector<int> caps;

@@ -2,9 +2,10 @@
 
 #include <QListWidget>
 
-// The list inside a tray. It only adds a notice that a drag has ended, however it
+// The list inside a tray. It adds a notice that a drag has ended, however it
 // ended (dropped, refused or cancelled), so the tray can drop the drag picture it
-// gave the pressed item.
+// gave the pressed item; and arranging by keyboard: Ctrl+Left and Ctrl+Right move
+// the focused cap one place, Up and Down ask for the tray above or below.
 class TrayListWidget : public QListWidget
 {
     Q_OBJECT
@@ -14,7 +15,10 @@ public:
 
 signals:
     void dragEnded();
+    // -1: the tray above, +1: the tray below.
+    void neighbourRequested(int direction);
 
 protected:
     void startDrag(Qt::DropActions supportedActions) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -53,6 +53,9 @@ private slots:
     void moveReordersTheText_data();
     void moveReordersTheText();
     void resetTrayRestoresTheCapList();
+    void keyboardArranges_data();
+    void keyboardArranges();
+    void showOrderKeepsTheCapListAndTheSize();
     void clearTrayThenSetCapListShowsStoredOrder();
     void setCapListReplacesTheTiles();
     void swatchPathIsOneBelowTheCap_data();
@@ -117,6 +120,81 @@ void TestHueSwatchLineWidget::moveReordersTheText()
     QCOMPARE(tray.capOrderText().count(QLatin1String(", ")), 22);
     // The cap list is what the tray was given, not what the examiner made of it.
     QCOMPARE(tray.capList(), tray1Caps());
+}
+
+void TestHueSwatchLineWidget::keyboardArranges_data()
+{
+    QTest::addColumn<int>("focused");
+    // Keys in order; "^" holds Ctrl down.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QVector<int>>("prefix");
+    QTest::addColumn<int>("moves");
+    QTest::addColumn<int>("focusedAfter");
+    QTest::addColumn<QVector<int>>("neighbours");
+    const QVector<int> none;
+    QTest::newRow("Ctrl+Right moves 85 one place")
+        << 0 << QStringLiteral("^Right") << QVector<int>{1, 85, 2} << 1 << 1 << none;
+    QTest::newRow("Ctrl+Left moves cap 5 three places")
+        << 5 << QStringLiteral("^Left ^Left ^Left") << QVector<int>{85, 1, 5, 2, 3, 4, 6} << 3 << 2
+        << none;
+    QTest::newRow("arrow along, then move")
+        << 0 << QStringLiteral("Right Right ^Left") << QVector<int>{85, 2, 1, 3} << 1 << 1 << none;
+    QTest::newRow("left end refuses Ctrl+Left")
+        << 0 << QStringLiteral("^Left") << tray1Caps() << 0 << 0 << none;
+    QTest::newRow("right end refuses Ctrl+Right")
+        << 21 << QStringLiteral("^Right") << tray1Caps() << 0 << 21 << none;
+    QTest::newRow("up and down ask for the next tray")
+        << 4 << QStringLiteral("Up Down ^Down") << tray1Caps() << 0 << 4 << QVector<int>{-1, 1, 1};
+}
+
+void TestHueSwatchLineWidget::keyboardArranges()
+{
+    QFETCH(int, focused);
+    QFETCH(QString, keys);
+    QFETCH(QVector<int>, prefix);
+    QFETCH(int, moves);
+    QFETCH(int, focusedAfter);
+    QFETCH(QVector<int>, neighbours);
+    HueSwatchLineWidget tray;
+    tray.setCapList(tray1Caps());
+    tray.focusCap(focused);
+    QSignalSpy changes(&tray, &HueSwatchLineWidget::hasChanges);
+    QSignalSpy asked(&tray, &HueSwatchLineWidget::neighbourRequested);
+    const QMap<QString, Qt::Key> names{{QStringLiteral("Left"), Qt::Key_Left},
+                                       {QStringLiteral("Right"), Qt::Key_Right},
+                                       {QStringLiteral("Up"), Qt::Key_Up},
+                                       {QStringLiteral("Down"), Qt::Key_Down}};
+    for (QString key : keys.split(QLatin1Char(' '))) {
+        const bool ctrl = key.startsWith(QLatin1Char('^'));
+        QTest::keyClick(listOf(tray), names.value(key.remove(QLatin1Char('^'))),
+                        ctrl ? Qt::ControlModifier : Qt::NoModifier);
+    }
+    QCOMPARE(tray.order().mid(0, prefix.size()), prefix);
+    QCOMPARE(tray.order().size(), 22);
+    QCOMPARE(changes.count(), moves);
+    QCOMPARE(tray.focusedRow(), focusedAfter);
+    QVector<int> directions;
+    for (const QList<QVariant> &signal : qAsConst(asked))
+        directions << signal.at(0).toInt();
+    QCOMPARE(directions, neighbours);
+}
+
+void TestHueSwatchLineWidget::showOrderKeepsTheCapListAndTheSize()
+{
+    HueSwatchLineWidget tray;
+    tray.resize(1000, 96);
+    tray.setCapList(tray1Caps());
+    tray.resizeTiles(1000);
+    QVector<int> reversed = tray1Caps();
+    std::reverse(reversed.begin(), reversed.end());
+    tray.showOrder(reversed);
+    QCOMPARE(tray.order(), reversed);
+    QCOMPARE(tray.capOrderText(), CapOrder::write(reversed));
+    QCOMPARE(tray.capList(), tray1Caps());
+    // Tiles laid out again keep the width the form gave last.
+    QCOMPARE(listOf(tray)->item(0)->sizeHint().width(), 33);
+    tray.resetTray();
+    QCOMPARE(tray.order(), tray1Caps());
 }
 
 void TestHueSwatchLineWidget::resetTrayRestoresTheCapList()
