@@ -1,10 +1,12 @@
 #include "huetestformwidget.h"
 #include "ui_huetestformwidget.h"
 
+#include "capnumbersdialog.h"
 #include "caporder.h"
 #include "clock.h"
 #include "copyoperations.h"
 #include "database.h"
+#include "entrycommand.h"
 #include "fieldtext.h"
 #include "hueswatchlinewidget.h"
 #include "scoring.h"
@@ -16,6 +18,7 @@
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
 #include <QTextCursor>
+#include <QUndoStack>
 
 namespace {
 
@@ -53,7 +56,7 @@ void selectIndex(QComboBox *combo, int index)
 } // namespace
 
 HueTestFormWidget::HueTestFormWidget(QWidget *parent)
-    : QWidget(parent), ui(new Ui::HueTestFormWidget)
+    : QWidget(parent), ui(new Ui::HueTestFormWidget), history(new QUndoStack(this))
 {
     ui->setupUi(this);
     for (HueSwatchLineWidget *tray : trays())
@@ -77,6 +80,18 @@ HueTestFormWidget::HueTestFormWidget(QWidget *parent)
     connect(ui->checkBox, &QCheckBox::clicked, this, &HueTestFormWidget::checkBoxClicked);
     connect(ui->HueLine1, &HueSwatchLineWidget::itemBeingDragged, this,
             &HueTestFormWidget::hueLine1Drag);
+    connect(ui->typeCapsButton, &QPushButton::clicked, this,
+            &HueTestFormWidget::typeCapNumbersClicked);
+    // Up and Down carry the keyboard focus to the same place in the next tray.
+    for (int t = 0; t < all.size(); ++t) {
+        connect(all.at(t), &HueSwatchLineWidget::neighbourRequested, this,
+                [this, t](int direction) {
+                    const QList<HueSwatchLineWidget *> list = trays();
+                    const int to = t + direction;
+                    if (to >= 0 && to < list.size())
+                        list.at(to)->focusCap(list.at(t)->focusedRow());
+                });
+    }
 
     resetForm();
 
@@ -208,6 +223,12 @@ void HueTestFormWidget::setFixedComboTexts()
 
 void HueTestFormWidget::resetForm()
 {
+    clearForm();
+    history->clear();
+}
+
+void HueTestFormWidget::clearForm()
+{
     const QScopedValueRollback<bool> fill(filling, true);
     changed = false;
     ui->incompleteLabel->hide();
@@ -244,6 +265,7 @@ void HueTestFormWidget::resetForm()
     ui->dob->setEnabled(true);
     for (HueSwatchLineWidget *tray : trays())
         tray->resizeTiles(width());
+    shownOrder = arrangement();
 }
 
 void HueTestFormWidget::showEntry(const databaseEntry &entry)
@@ -278,8 +300,10 @@ void HueTestFormWidget::showEntry(const databaseEntry &entry)
     for (int t = 0; t < all.size(); ++t)
         all.at(t)->setCapList(traySlice(caps, t));
     loaded = true;
-    // The form now shows exactly what is stored: nothing is unsaved.
+    // The form now shows exactly what is stored: nothing is unsaved, nothing to undo.
     changed = false;
+    shownOrder = arrangement();
+    history->clear();
 }
 
 void HueTestFormWidget::resizeTrays(int width)
@@ -383,6 +407,7 @@ bool HueTestFormWidget::updateStoredTest(const QString &scores)
     loadedRecord.testID = testID;
     changed = false;
     ui->incompleteLabel->hide();
+    history->clear();
     // The record as it is stored now, so that nothing shows the old particulars.
     emit updatedInfo(loadedRecord);
     return true;
@@ -413,19 +438,86 @@ void HueTestFormWidget::markChanged()
 
 void HueTestFormWidget::hueLine1Changed()
 {
-    markChanged();
+    trayMoved();
 }
 void HueTestFormWidget::hueLine2Changed()
 {
-    markChanged();
+    trayMoved();
 }
 void HueTestFormWidget::hueLine3Changed()
 {
-    markChanged();
+    trayMoved();
 }
 void HueTestFormWidget::hueLine4Changed()
 {
+    trayMoved();
+}
+
+void HueTestFormWidget::trayMoved()
+{
+    // The trays already show the move: the command only records it.
+    const QVector<int> before = shownOrder;
+    const QVector<int> after = arrangement();
+    shownOrder = after;
+    if (after != before) {
+        history->push(new EntryCommand(
+            tr("Move Cap"), [this, before] { showArrangement(before); },
+            [this, after] { showArrangement(after); }, true));
+    }
     markChanged();
+}
+
+QVector<int> HueTestFormWidget::arrangement() const
+{
+    QVector<int> caps;
+    for (const HueSwatchLineWidget *tray : trays())
+        caps += tray->order();
+    return caps;
+}
+
+void HueTestFormWidget::showArrangement(const QVector<int> &caps)
+{
+    const QList<HueSwatchLineWidget *> all = trays();
+    for (int t = 0; t < all.size(); ++t)
+        all.at(t)->showOrder(traySlice(caps, t));
+    shownOrder = caps;
+    markChanged();
+}
+
+HueTestFormWidget::Contents HueTestFormWidget::contents() const
+{
+    Contents kept;
+    kept.order = arrangement();
+    kept.texts =
+        QStringList{ui->firstName->text(),       ui->middleName->text(), ui->lastName->text(),
+                    ui->referenceNumber->text(), ui->gender->text(),     ui->dob->text(),
+                    ui->comments->toPlainText(), ui->testDate->text(),   ui->time->text()};
+    for (const QComboBox *combo : {ui->illuminationCombo, ui->locationCombo, ui->industryCombo,
+                                   ui->jobCombo, ui->experienceCombo, ui->serialCombo})
+        kept.choices << combo->currentText();
+    kept.scoresShown = ui->checkBox->isChecked();
+    return kept;
+}
+
+void HueTestFormWidget::restore(const Contents &kept)
+{
+    QLineEdit *const edits[] = {ui->firstName,       ui->middleName, ui->lastName,
+                                ui->referenceNumber, ui->gender,     ui->dob};
+    for (int i = 0; i < 6; ++i)
+        edits[i]->setText(kept.texts.at(i));
+    ui->comments->setPlainText(kept.texts.at(6));
+    ui->testDate->setText(kept.texts.at(7));
+    ui->time->setText(kept.texts.at(8));
+    QComboBox *const combos[] = {ui->illuminationCombo, ui->locationCombo,   ui->industryCombo,
+                                 ui->jobCombo,          ui->experienceCombo, ui->serialCombo};
+    for (int i = 0; i < 6; ++i) {
+        // A choice that has left the list meanwhile (a removed cap set) stays unchosen.
+        const int index = combos[i]->findText(kept.choices.at(i));
+        if (index >= 0)
+            combos[i]->setCurrentIndex(index);
+    }
+    ui->checkBox->setChecked(kept.scoresShown);
+    showArrangement(kept.order);
 }
 
 void HueTestFormWidget::updateTileScores()
@@ -444,8 +536,28 @@ void HueTestFormWidget::updateTileScores()
 
 void HueTestFormWidget::resetClicked()
 {
-    if (modeText == NewView)
-        resetForm();
+    if (modeText != NewView)
+        return;
+    // Everything the reset clears comes back with Undo, not only the trays.
+    const Contents before = contents();
+    history->push(new EntryCommand(
+        tr("Reset Test"), [this, before] { restore(before); }, [this] { clearForm(); }, false));
+}
+
+void HueTestFormWidget::typeCapNumbersClicked()
+{
+    auto *dialog = new CapNumbersDialog(arrangement(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        const QVector<int> before = arrangement();
+        const QVector<int> typed = dialog->arrangement();
+        if (typed.isEmpty() || typed == before)
+            return;
+        history->push(new EntryCommand(
+            tr("Type Cap Numbers"), [this, before] { showArrangement(before); },
+            [this, typed] { showArrangement(typed); }, false));
+    });
+    dialog->open();
 }
 
 void HueTestFormWidget::saveClicked()

@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QUndoStack;
 class HueSwatchLineWidget;
 
 namespace Ui {
@@ -48,6 +49,10 @@ public:
     QString capOrderText() const;
     bool isLoaded() const { return loaded; }
 
+    // The page's history of tray changes (drags, keyboard moves, typed orders,
+    // Reset Test). A saved or newly shown test starts a fresh one.
+    QUndoStack *undoStack() const { return history; }
+
 signals:
     void updatedInfo(databaseEntry entry);
     void savedNewTest();
@@ -62,6 +67,7 @@ private slots:
     void checkBoxClicked();
     void hueLine1Drag();
     void removeDragIcons();
+    void typeCapNumbersClicked();
 
     void firstChanged();
     void middleChanged();
@@ -93,10 +99,25 @@ private:
         SerialDefault
     };
 
+    // What Reset Test clears, kept so that it can be undone.
+    struct Contents
+    {
+        QVector<int> order;
+        QStringList texts;
+        QStringList choices;
+        bool scoresShown = false;
+    };
+
     QList<HueSwatchLineWidget *> trays() const;
     void markChanged();
     // Removes what a one-line field must not hold, keeping the cursor in place.
     void keepSingleLine(QLineEdit *edit);
+    void trayMoved();
+    QVector<int> arrangement() const;
+    void showArrangement(const QVector<int> &caps);
+    void clearForm();
+    Contents contents() const;
+    void restore(const Contents &kept);
     void updateTileScores();
     void setFixedComboTexts();
     void showProblem(const QString &text, const QString &detail = QString());
@@ -113,4 +134,7 @@ private:
     databaseEntry loadedRecord;
     bool loaded = false;
     int defaults[6] = {0, 0, 0, 0, 0, 0};
+    QUndoStack *history;
+    // The arrangement as last shown or recorded: where an undo of the next move goes back to.
+    QVector<int> shownOrder;
 };

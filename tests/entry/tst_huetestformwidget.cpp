@@ -1,3 +1,4 @@
+#include "capnumbersdialog.h"
 #include "caporder.h"
 #include "clock.h"
 #include "copyoperations.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -141,6 +143,51 @@ databaseEntry storedEntry(const databaseEntry &e)
     return {};
 }
 
+// The tray changes an examiner makes, each on its own tray so that they combine freely.
+void act(HueTestFormWidget &form, const QString &step)
+{
+    if (step == QLatin1String("drag")) {
+        QVERIFY(move(form, 1, 0, 3));
+    } else if (step == QLatin1String("key")) {
+        tray(form, 2)->focusCap(0);
+        QTest::keyClick(tray(form, 2)->findChild<QListWidget *>(), Qt::Key_Right,
+                        Qt::ControlModifier);
+    } else if (step == QLatin1String("typed") || step == QLatin1String("cancel")) {
+        child<QPushButton>(form, "typeCapsButton")->click();
+        auto *dialog = form.findChild<CapNumbersDialog *>();
+        QVERIFY(dialog && dialog->isVisible());
+        QStringList reversed;
+        for (int cap = 63; cap >= 43; --cap)
+            reversed << QString::number(cap);
+        child<QLineEdit>(*dialog, "trayLine3")->setText(reversed.join(QLatin1Char(' ')));
+        const bool apply = step == QLatin1String("typed");
+        child<QPushButton>(*dialog, apply ? "applyButton" : "cancelButton")->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!form.findChild<CapNumbersDialog *>());
+    } else if (step == QLatin1String("reset")) {
+        child<QPushButton>(form, "resetButton")->click();
+    } else if (step == QLatin1String("undo")) {
+        form.undoStack()->undo();
+    } else if (step == QLatin1String("redo")) {
+        form.undoStack()->redo();
+    } else {
+        QFAIL(qPrintable(step));
+    }
+}
+
+// The untouched arrangement with the given changes made.
+QVector<int> arrangedBy(const QStringList &steps)
+{
+    QVector<int> caps = CapOrder::untouched();
+    if (steps.contains(QLatin1String("drag")))
+        caps = QVector<int>{1, 2, 85} + caps.mid(3);
+    if (steps.contains(QLatin1String("key")))
+        std::swap(caps[22], caps[23]);
+    if (steps.contains(QLatin1String("typed")))
+        std::reverse(caps.begin() + 43, caps.begin() + 64);
+    return caps;
+}
+
 } // namespace
 
 class TestHueTestFormWidget : public QObject
@@ -173,6 +220,10 @@ private slots:
     void updateAfterResetWritesNothing();
     void failedUpdateIsReportedAndUndone();
     void resetTestOnlyInTheNewForm();
+    void undoRedoTrayChanges_data();
+    void undoRedoTrayChanges();
+    void savedOrShownTestStartsAFreshHistory();
+    void upAndDownCarryTheFocusBetweenTrays();
     void defaultsAndSerialNumbers();
     void retranslateKeepsTheModeLabel();
     void namesAreFreeTimeIsNumeric();
@@ -762,6 +813,112 @@ void TestHueTestFormWidget::resetTestOnlyInTheNewForm()
     QCOMPARE(edit(fresh, "gender")->text(), QString());
     QVERIFY(!fresh.isChanged());
     QCOMPARE(fresh.capOrderText(), CapOrder::write(CapOrder::untouched()));
+}
+
+void TestHueTestFormWidget::undoRedoTrayChanges_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("shown"); // the changes in force afterwards
+    QTest::addColumn<QString>("firstName");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("undoable");
+    QTest::addColumn<int>("redoable");
+    const QString ann = QStringLiteral("Ann");
+    QTest::newRow("drag, undo") << "drag undo"
+                                << "" << ann << true << 0 << 1;
+    QTest::newRow("drag, undo, redo") << "drag undo redo"
+                                      << "drag" << ann << true << 1 << 0;
+    QTest::newRow("keyboard move, undo") << "key undo"
+                                         << "" << ann << true << 0 << 1;
+    QTest::newRow("typed order, undo, redo") << "typed undo redo"
+                                             << "typed" << ann << true << 1 << 0;
+    QTest::newRow("cancelled entry changes nothing") << "cancel"
+                                                     << "" << ann << false << 0 << 0;
+    QTest::newRow("three kinds, all undone, one redone") << "drag key typed undo undo undo redo"
+                                                         << "drag" << ann << true << 1 << 2;
+    QTest::newRow("a new change drops what was undone") << "drag typed undo key"
+                                                        << "drag key" << ann << true << 2 << 0;
+    QTest::newRow("reset undone brings back trays and fields")
+        << "drag key reset undo"
+        << "drag key" << ann << true << 2 << 1;
+    QTest::newRow("reset undone and redone") << "drag reset undo redo"
+                                             << ""
+                                             << "" << false << 2 << 0;
+    QTest::newRow("everything undone after a reset") << "drag reset undo undo"
+                                                     << "" << ann << true << 0 << 2;
+}
+
+void TestHueTestFormWidget::undoRedoTrayChanges()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, shown);
+    QFETCH(QString, firstName);
+    QFETCH(bool, changed);
+    QFETCH(int, undoable);
+    QFETCH(int, redoable);
+    HueTestFormWidget form;
+    form.setMode(QStringLiteral("newView"));
+    form.resize(1000, 700);
+    form.show();
+    edit(form, "firstName")->setText(QStringLiteral("Ann"));
+    for (const QString &step : steps.split(QLatin1Char(' ')))
+        act(form, step);
+    QCOMPARE(CapOrder::read(form.capOrderText()),
+             arrangedBy(shown.split(QLatin1Char(' '), Qt::SkipEmptyParts)));
+    QCOMPARE(edit(form, "firstName")->text(), firstName);
+    QCOMPARE(form.isChanged(), changed);
+    QCOMPARE(form.undoStack()->index(), undoable);
+    QCOMPARE(form.undoStack()->count() - form.undoStack()->index(), redoable);
+    // Every tray still holds its own caps once, whatever was undone.
+    QVERIFY(CapEntryCheck::check(form.capOrderText()).isComplete());
+}
+
+void TestHueTestFormWidget::savedOrShownTestStartsAFreshHistory()
+{
+    HueTestFormWidget form;
+    form.setMode(QStringLiteral("newView"));
+    edit(form, "firstName")->setText(QStringLiteral("Ann"));
+    edit(form, "lastName")->setText(QStringLiteral("Lee"));
+    edit(form, "dob")->setText(QStringLiteral("01/02/1990"));
+    act(form, QStringLiteral("drag"));
+    QCOMPARE(form.undoStack()->count(), 1);
+    QVERIFY(form.save());
+    QCOMPARE(form.undoStack()->count(), 0);
+
+    HueTestFormWidget view;
+    makeViewForm(view);
+    act(view, QStringLiteral("drag"));
+    view.showEntry(
+        storedEntry(TestSupport::sampleEntry(QStringLiteral("Bo"), QStringLiteral("Ek"))));
+    QCOMPARE(view.undoStack()->count(), 0);
+    act(view, QStringLiteral("key"));
+    act(view, QStringLiteral("typed"));
+    QCOMPARE(view.undoStack()->count(), 2);
+    QVERIFY(view.save());
+    QCOMPARE(view.undoStack()->count(), 0);
+    // What was saved is what the trays show.
+    QCOMPARE(storedRows().last().at(13), view.capOrderText());
+}
+
+void TestHueTestFormWidget::upAndDownCarryTheFocusBetweenTrays()
+{
+    HueTestFormWidget form;
+    form.setMode(QStringLiteral("newView"));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    tray(form, 1)->focusCap(21);
+    auto list = [&form](int n) { return tray(form, n)->findChild<QListWidget *>(); };
+    QTest::keyClick(list(1), Qt::Key_Down);
+    QVERIFY(list(2)->hasFocus());
+    // Tray 2 has one cap fewer: the focus goes to its last.
+    QCOMPARE(tray(form, 2)->focusedRow(), 20);
+    QTest::keyClick(list(2), Qt::Key_Left);
+    QTest::keyClick(list(2), Qt::Key_Up);
+    QVERIFY(list(1)->hasFocus());
+    QCOMPARE(tray(form, 1)->focusedRow(), 19);
+    QTest::keyClick(list(1), Qt::Key_Up);
+    QVERIFY(list(1)->hasFocus());
+    QVERIFY(!form.isChanged());
 }
 
 void TestHueTestFormWidget::defaultsAndSerialNumbers()
