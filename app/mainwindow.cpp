@@ -37,6 +37,8 @@
 #include <QStatusBar>
 #include <QSvgGenerator>
 #include <QTranslator>
+#include <QUndoGroup>
+#include <QUndoStack>
 #include <QUrl>
 
 namespace {
@@ -68,7 +70,8 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), pageButtons(new QButtonGroup(this)),
       clipboard(QApplication::clipboard()), prefsDialog(new preferences),
       printer(new QPrinter(QPrinter::ScreenResolution)), translator(new QTranslator(this)),
-      qtTranslator(new QTranslator(this))
+      qtTranslator(new QTranslator(this)), histories(new QUndoGroup(this)),
+      undoAction(new QAction(this)), redoAction(new QAction(this))
 {
     ui->setupUi(this);
     ui->menuBar->setGeometry(0, 0, 950, 20);
@@ -115,6 +118,7 @@ MainWindow::MainWindow(QWidget *parent)
     for (const auto &command : commands)
         connect(command.first, &QAction::triggered, this, command.second);
     connect(ui->actionAboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
+    addUndoCommands();
 
     connect(prefsDialog.get(), &preferences::updateTestFormDefaultsSignal, this,
             &MainWindow::setTestFormDefaults);
@@ -200,6 +204,8 @@ void MainWindow::loadLanguage()
 
     ui->retranslateUi(this);
     updateTitle();
+    undoAction->setText(tr("Undo"));
+    redoAction->setText(tr("Redo"));
     ui->newHueTestWidget->retranslateForm();
     ui->viewHueTestWidget->retranslateForm();
     ui->newHueTestWidget->setSaveButtonText(tr("Save"));
@@ -227,6 +233,39 @@ QString MainWindow::qtTranslationName(const QString &languageCode)
 }
 
 // --- pages ------------------------------------------------------------------------
+
+void MainWindow::addUndoCommands()
+{
+    histories->addStack(ui->newHueTestWidget->undoStack());
+    histories->addStack(ui->viewHueTestWidget->undoStack());
+    undoAction->setObjectName(QStringLiteral("actionUndo"));
+    redoAction->setObjectName(QStringLiteral("actionRedo"));
+    undoAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
+    redoAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    undoAction->setEnabled(false);
+    redoAction->setEnabled(false);
+    ui->menuEdit->addSeparator();
+    ui->menuEdit->addAction(undoAction);
+    ui->menuEdit->addAction(redoAction);
+    connect(undoAction, &QAction::triggered, histories, &QUndoGroup::undo);
+    connect(redoAction, &QAction::triggered, histories, &QUndoGroup::redo);
+    connect(histories, &QUndoGroup::canUndoChanged, undoAction, &QAction::setEnabled);
+    connect(histories, &QUndoGroup::canRedoChanged, redoAction, &QAction::setEnabled);
+    // Whatever shows the page (a button, a menu, a saved or chosen test), its history follows.
+    connect(ui->stackedWidget, &QStackedWidget::currentChanged, this,
+            &MainWindow::followPageWithHistory);
+    followPageWithHistory(ui->stackedWidget->currentIndex());
+}
+
+void MainWindow::followPageWithHistory(int page)
+{
+    if (page == NewPage)
+        histories->setActiveStack(ui->newHueTestWidget->undoStack());
+    else if (page == ViewPage)
+        histories->setActiveStack(ui->viewHueTestWidget->undoStack());
+    else
+        histories->setActiveStack(nullptr);
+}
 
 QPushButton *MainWindow::pageButton(int page) const
 {

@@ -13,6 +13,7 @@ class QClipboard;
 class QPrinter;
 class QPushButton;
 class QTranslator;
+class QUndoGroup;
 class preferences;
 
 namespace Ui {
@@ -108,6 +109,8 @@ private:
     ReportContent reportContent(const QSizeF &page, const QImage &watermark) const;
     bool allowSwitchingFiles();
     void databaseFileChanged();
+    void addUndoCommands();
+    void followPageWithHistory(int page);
 
     std::unique_ptr<Ui::MainWindow> ui;
     QButtonGroup *pageButtons;
@@ -116,6 +119,10 @@ private:
     std::unique_ptr<QPrinter> printer;
     QTranslator *translator;
     QTranslator *qtTranslator; // Qt's own texts: standard buttons, dialogs
+    // The entry pages' histories; the page shown is the one Undo and Redo act on.
+    QUndoGroup *histories;
+    QAction *undoAction;
+    QAction *redoAction;
     QString langCode = QStringLiteral("en");
     // The further tests the analysis page was last given beside its current test.
     QList<databaseEntry> analysedOthers;

@@ -1,5 +1,6 @@
 // The window's wiring between the pages, driven through its buttons and actions.
 #include "analysisformwidget.h"
+#include "capnumbersdialog.h"
 #include "caporder.h"
 #include "chartgraphicsview.h"
 #include "clock.h"
@@ -33,6 +34,8 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 
 using Probe = DatabaseFormWidgetProbe;
@@ -618,6 +621,87 @@ private slots:
         child<QAction>(&w, "actionSelect_All")->trigger();
         child<QAction>(&w, "actionClear")->trigger();
         QCOMPARE(first->text(), QString());
+    }
+
+    // --- typed entry, keyboard arranging, undo ---
+
+    void typedEntryAndUndoThroughTheWindow()
+    {
+        MainWindow w;
+        HueTestFormWidget *form = newForm(w);
+        auto *undo = child<QAction>(&w, "actionUndo");
+        auto *redo = child<QAction>(&w, "actionRedo");
+        // After the Edit menu's own entries, behind a separator.
+        const QList<QAction *> edit = child<QMenu>(&w, "menuEdit")->actions();
+        QCOMPARE(edit.at(edit.size() - 2), undo);
+        QVERIFY(edit.at(edit.size() - 3)->isSeparator());
+        QCOMPARE(edit.last(), redo);
+        QCOMPARE(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+        QCOMPARE(redo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+
+        fillNames(form, QStringLiteral("Ines"), QStringLiteral("Ruiz"));
+        QVector<int> caps = CapOrder::untouched();
+        QList<QVector<int>> steps{caps};
+        moveCap(form, 5, 0); // a drag
+        caps = QVector<int>{5, 85, 1, 2, 3, 4} + caps.mid(6);
+        steps << caps;
+        auto *tray2 = child<HueSwatchLineWidget>(form, "HueLine2");
+        tray2->focusCap(3);
+        QTest::keyClick(child<QListWidget>(tray2, "listWidget"), Qt::Key_Left, Qt::ControlModifier);
+        std::swap(caps[24], caps[25]);
+        steps << caps;
+        QTest::mouseClick(child<QPushButton>(form, "typeCapsButton"), Qt::LeftButton);
+        auto *dialog = form->findChild<CapNumbersDialog *>();
+        QVERIFY(dialog);
+        std::swap(caps[70], caps[72]);
+        QStringList tray4;
+        for (int cap : caps.mid(64))
+            tray4 << QString::number(cap);
+        child<QLineEdit>(dialog, "trayLine4")->setText(tray4.join(QLatin1Char(',')));
+        QTest::mouseClick(child<QPushButton>(dialog, "applyButton"), Qt::LeftButton);
+        steps << caps;
+        QCOMPARE(CapOrder::read(form->capOrderText()), caps);
+        QVERIFY(form->isChanged());
+        QTest::mouseClick(child<QPushButton>(form, "resetButton"), Qt::LeftButton);
+        QCOMPARE(CapOrder::read(form->capOrderText()), CapOrder::untouched());
+        QCOMPARE(child<QLineEdit>(form, "firstName")->text(), QString());
+
+        // Undo walks back through the reset, the typed order, the key and the drag.
+        undo->trigger();
+        QCOMPARE(child<QLineEdit>(form, "firstName")->text(), QStringLiteral("Ines"));
+        for (int i = steps.size() - 1; i >= 0; --i) {
+            QCOMPARE(CapOrder::read(form->capOrderText()), steps.at(i));
+            if (i > 0)
+                undo->trigger();
+        }
+        QVERIFY(!undo->isEnabled());
+        for (int i = 0; i < 3; ++i)
+            redo->trigger();
+        QCOMPARE(CapOrder::read(form->capOrderText()), caps);
+        QVERIFY(redo->isEnabled());
+
+        // Other pages have nothing to undo; the entry page's history waits for it.
+        stack(w)->setCurrentIndex(3);
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        stack(w)->setCurrentIndex(0);
+        QVERIFY(undo->isEnabled());
+
+        // Saved, the typed arrangement is what the view and analysis pages show.
+        QTest::mouseClick(child<QPushButton>(form, "saveButton"), Qt::LeftButton);
+        QCOMPARE(storedTests(), 1);
+        QCOMPARE(stack(w)->currentIndex(), 1);
+        QCOMPARE(viewForm(w)->capOrderText(), CapOrder::write(caps));
+        QCOMPARE(
+            child<QLabel>(analysis(w), "TESDisplay")->text(),
+            QStringLiteral("Total Error Score (TES): %1").arg(*Scoring::totalErrorScore(caps)));
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QCOMPARE(form->undoStack()->count(), 0);
+        // The view page keeps a history of its own.
+        moveCap(viewForm(w), 0, 21);
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(viewForm(w)->capOrderText(), CapOrder::write(caps));
     }
 
     // --- report ---
