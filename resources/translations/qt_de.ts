@@ -265,6 +265,37 @@
     </message>
 </context>
 <context>
+    <name>CapNumbersDialog</name>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>Kappennummern eingeben</translation>
+    </message>
+    <message>
+        <source>Type the numbers of each tray&apos;s caps from left to right, separated by blanks or commas. Enter moves to the next tray; a whole cap order pasted into the first line fills all four.</source>
+        <translation>Geben Sie die Nummern der Kappen jedes Kastens von links nach rechts ein, getrennt durch Leerzeichen oder Kommas. Die Eingabetaste wechselt zum nächsten Kasten; eine vollständige Kappenreihenfolge, in die erste Zeile eingefügt, füllt alle vier.</translation>
+    </message>
+    <message>
+        <source>Tray %1</source>
+        <translation>Kasten %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): %1</source>
+        <translation>Gesamtfehlerwert (TES): %1</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): shown when all four trays are complete</source>
+        <translation>Gesamtfehlerwert (TES): erscheint, wenn alle vier Kästen vollständig sind</translation>
+    </message>
+</context>
+<context>
     <name>CsvFile</name>
     <message>
         <source>The file %1 could not be written: %2</source>
@@ -735,6 +766,18 @@
         <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
         <translation>Die gespeicherte Anordnung war unvollständig: Die fehlenden Kappen folgen in aufsteigender Reihenfolge. Aktualisieren Sie, um die vollständige Anordnung zu speichern.</translation>
     </message>
+    <message>
+        <source>Type Cap Numbers…</source>
+        <translation>Kappennummern eingeben…</translation>
+    </message>
+    <message>
+        <source>Move Cap</source>
+        <translation>Kappe verschieben</translation>
+    </message>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>Kappennummern eingeben</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>
@@ -1194,6 +1237,14 @@ Version %1</source>
         <translation>Entwickelt vom Veskora Scoring Team
 für Prüfer des Farbunterscheidungsvermögens.
 Version %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,37 @@
     </message>
 </context>
 <context>
+    <name>CapNumbersDialog</name>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>Escribir los números de las fichas</translation>
+    </message>
+    <message>
+        <source>Type the numbers of each tray&apos;s caps from left to right, separated by blanks or commas. Enter moves to the next tray; a whole cap order pasted into the first line fills all four.</source>
+        <translation>Escriba los números de las fichas de cada bandeja de izquierda a derecha, separados por espacios o comas. Intro pasa a la bandeja siguiente; un orden completo pegado en la primera línea rellena las cuatro.</translation>
+    </message>
+    <message>
+        <source>Tray %1</source>
+        <translation>Bandeja %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): %1</source>
+        <translation>Puntuación de error total (TES): %1</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): shown when all four trays are complete</source>
+        <translation>Puntuación de error total (TES): se muestra cuando las cuatro bandejas están completas</translation>
+    </message>
+</context>
+<context>
     <name>CsvFile</name>
     <message>
         <source>The file %1 could not be written: %2</source>
@@ -735,6 +766,18 @@
         <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
         <translation>La disposición guardada estaba incompleta: las fichas que faltan siguen en orden ascendente. Actualice para guardar la disposición completa.</translation>
     </message>
+    <message>
+        <source>Type Cap Numbers…</source>
+        <translation>Escribir números…</translation>
+    </message>
+    <message>
+        <source>Move Cap</source>
+        <translation>Mover ficha</translation>
+    </message>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>Escribir los números de las fichas</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>
@@ -1194,6 +1237,14 @@ Version %1</source>
         <translation>Desarrollado por el Veskora Scoring Team
 para examinadores de la discriminación cromática.
 Versión %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,37 @@
     </message>
 </context>
 <context>
+    <name>CapNumbersDialog</name>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>Saisir les numéros des pastilles</translation>
+    </message>
+    <message>
+        <source>Type the numbers of each tray&apos;s caps from left to right, separated by blanks or commas. Enter moves to the next tray; a whole cap order pasted into the first line fills all four.</source>
+        <translation>Saisissez les numéros des pastilles de chaque plateau de gauche à droite, séparés par des espaces ou des virgules. Entrée passe au plateau suivant ; un ordre complet collé dans la première ligne remplit les quatre.</translation>
+    </message>
+    <message>
+        <source>Tray %1</source>
+        <translation>Plateau %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): %1</source>
+        <translation>Score d’erreur total (TES) : %1</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): shown when all four trays are complete</source>
+        <translation>Score d’erreur total (TES) : affiché quand les quatre plateaux sont complets</translation>
+    </message>
+</context>
+<context>
     <name>CsvFile</name>
     <message>
         <source>The file %1 could not be written: %2</source>
@@ -735,6 +766,18 @@
         <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
         <translation>L’arrangement enregistré était incomplet : les pastilles manquantes suivent dans l’ordre croissant. Mettez à jour pour enregistrer l’arrangement complet.</translation>
     </message>
+    <message>
+        <source>Type Cap Numbers…</source>
+        <translation>Saisir les numéros…</translation>
+    </message>
+    <message>
+        <source>Move Cap</source>
+        <translation>Déplacer la pastille</translation>
+    </message>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>Saisir les numéros des pastilles</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>
@@ -1194,6 +1237,14 @@ Version %1</source>
         <translation>Développé par l&apos;équipe Veskora Scoring
 pour les examinateurs de la discrimination chromatique.
 Version %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
     </message>
 </context>
 <context>

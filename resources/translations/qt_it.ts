@@ -265,6 +265,37 @@
     </message>
 </context>
 <context>
+    <name>CapNumbersDialog</name>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>Digitare i numeri delle pastiglie</translation>
+    </message>
+    <message>
+        <source>Type the numbers of each tray&apos;s caps from left to right, separated by blanks or commas. Enter moves to the next tray; a whole cap order pasted into the first line fills all four.</source>
+        <translation>Digitate i numeri delle pastiglie di ogni vassoio da sinistra a destra, separati da spazi o virgole. Invio passa al vassoio successivo; un ordine completo incollato nella prima riga riempie tutti e quattro.</translation>
+    </message>
+    <message>
+        <source>Tray %1</source>
+        <translation>Vassoio %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): %1</source>
+        <translation>Punteggio di errore totale (TES): %1</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): shown when all four trays are complete</source>
+        <translation>Punteggio di errore totale (TES): mostrato quando tutti e quattro i vassoi sono completi</translation>
+    </message>
+</context>
+<context>
     <name>CsvFile</name>
     <message>
         <source>The file %1 could not be written: %2</source>
@@ -735,6 +766,18 @@
         <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
         <translation>La disposizione salvata era incompleta: le pastiglie mancanti seguono in ordine crescente. Aggiorna per salvare la disposizione completa.</translation>
     </message>
+    <message>
+        <source>Type Cap Numbers…</source>
+        <translation>Digitare i numeri…</translation>
+    </message>
+    <message>
+        <source>Move Cap</source>
+        <translation>Sposta pastiglia</translation>
+    </message>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>Digitare i numeri delle pastiglie</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>
@@ -1194,6 +1237,14 @@ Version %1</source>
         <translation>Sviluppato dal Veskora Scoring Team
 per gli esaminatori della discriminazione cromatica.
 Versione %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,37 @@
     </message>
 </context>
 <context>
+    <name>CapNumbersDialog</name>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>キャップ番号を入力</translation>
+    </message>
+    <message>
+        <source>Type the numbers of each tray&apos;s caps from left to right, separated by blanks or commas. Enter moves to the next tray; a whole cap order pasted into the first line fills all four.</source>
+        <translation>各トレイのキャップ番号を左から右へ、空白またはコンマで区切って入力してください。Enter キーで次のトレイへ移ります。1 行目に全キャップの並び順を貼り付けると 4 行すべてに入ります。</translation>
+    </message>
+    <message>
+        <source>Tray %1</source>
+        <translation>トレイ %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): %1</source>
+        <translation>総誤差スコア (TES): %1</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): shown when all four trays are complete</source>
+        <translation>総誤差スコア (TES): 4 つのトレイがすべてそろうと表示されます</translation>
+    </message>
+</context>
+<context>
     <name>CsvFile</name>
     <message>
         <source>The file %1 could not be written: %2</source>
@@ -731,6 +762,18 @@
         <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
         <translation>保存された配列は不完全でした。不足しているキャップは昇順で後に並べています。完全な配列を保存するには更新してください。</translation>
     </message>
+    <message>
+        <source>Type Cap Numbers…</source>
+        <translation>キャップ番号を入力…</translation>
+    </message>
+    <message>
+        <source>Move Cap</source>
+        <translation>キャップの移動</translation>
+    </message>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>キャップ番号を入力</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>
@@ -1190,6 +1233,14 @@ Version %1</source>
         <translation>開発: Veskora Scoring Team
 色彩識別能力の検査者のために
 バージョン %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,37 @@
     </message>
 </context>
 <context>
+    <name>CapNumbersDialog</name>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>Digitar os números das pastilhas</translation>
+    </message>
+    <message>
+        <source>Type the numbers of each tray&apos;s caps from left to right, separated by blanks or commas. Enter moves to the next tray; a whole cap order pasted into the first line fills all four.</source>
+        <translation>Digite os números das pastilhas de cada bandeja da esquerda para a direita, separados por espaços ou vírgulas. Enter passa para a bandeja seguinte; uma ordem completa colada na primeira linha preenche as quatro.</translation>
+    </message>
+    <message>
+        <source>Tray %1</source>
+        <translation>Bandeja %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): %1</source>
+        <translation>Pontuação de erro total (TES): %1</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): shown when all four trays are complete</source>
+        <translation>Pontuação de erro total (TES): mostrada quando as quatro bandejas estiverem completas</translation>
+    </message>
+</context>
+<context>
     <name>CsvFile</name>
     <message>
         <source>The file %1 could not be written: %2</source>
@@ -735,6 +766,18 @@
         <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
         <translation>A disposição guardada estava incompleta: as pastilhas em falta seguem em ordem crescente. Atualize para guardar a disposição completa.</translation>
     </message>
+    <message>
+        <source>Type Cap Numbers…</source>
+        <translation>Digitar números…</translation>
+    </message>
+    <message>
+        <source>Move Cap</source>
+        <translation>Mover pastilha</translation>
+    </message>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>Digitar os números das pastilhas</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>
@@ -1194,6 +1237,14 @@ Version %1</source>
         <translation>Desenvolvido pela Veskora Scoring Team
 para examinadores da discriminação cromática.
 Versão %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,37 @@
     </message>
 </context>
 <context>
+    <name>CapNumbersDialog</name>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>输入色相子编号</translation>
+    </message>
+    <message>
+        <source>Type the numbers of each tray&apos;s caps from left to right, separated by blanks or commas. Enter moves to the next tray; a whole cap order pasted into the first line fills all four.</source>
+        <translation>按从左到右的顺序输入每个托盘中色相子的编号，用空格或逗号分隔。按 Enter 转到下一个托盘；在第一行粘贴完整的色相子顺序会填满全部四行。</translation>
+    </message>
+    <message>
+        <source>Tray %1</source>
+        <translation>托盘 %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): %1</source>
+        <translation>总误差分数 (TES): %1</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): shown when all four trays are complete</source>
+        <translation>总误差分数 (TES): 四个托盘全部完整后显示</translation>
+    </message>
+</context>
+<context>
     <name>CsvFile</name>
     <message>
         <source>The file %1 could not be written: %2</source>
@@ -731,6 +762,18 @@
         <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
         <translation>存储的排列不完整：缺少的色相子按升序排在后面。请更新以保存完整的排列。</translation>
     </message>
+    <message>
+        <source>Type Cap Numbers…</source>
+        <translation>输入色相子编号…</translation>
+    </message>
+    <message>
+        <source>Move Cap</source>
+        <translation>移动色相子</translation>
+    </message>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>输入色相子编号</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>
@@ -1190,6 +1233,14 @@ Version %1</source>
         <translation>由 Veskora Scoring Team 开发
 供辨色能力检查人员使用。
 版本 %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 <context>

@@ -265,6 +265,37 @@
     </message>
 </context>
 <context>
+    <name>CapNumbersDialog</name>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>輸入色相子編號</translation>
+    </message>
+    <message>
+        <source>Type the numbers of each tray&apos;s caps from left to right, separated by blanks or commas. Enter moves to the next tray; a whole cap order pasted into the first line fills all four.</source>
+        <translation>按從左到右的順序輸入每個托盤中色相子的編號，以空格或逗號分隔。按 Enter 移至下一個托盤；在第一行貼上完整的色相子順序會填滿全部四行。</translation>
+    </message>
+    <message>
+        <source>Tray %1</source>
+        <translation>托盤 %1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): %1</source>
+        <translation>總誤差分數 (TES): %1</translation>
+    </message>
+    <message>
+        <source>Total Error Score (TES): shown when all four trays are complete</source>
+        <translation>總誤差分數 (TES): 四個托盤全部完整後顯示</translation>
+    </message>
+</context>
+<context>
     <name>CsvFile</name>
     <message>
         <source>The file %1 could not be written: %2</source>
@@ -731,6 +762,18 @@
         <source>The stored arrangement was incomplete: the missing caps follow in ascending order. Update to store the whole arrangement.</source>
         <translation>儲存的排列不完整：缺少的色相子按升序排在後面。請更新以儲存完整的排列。</translation>
     </message>
+    <message>
+        <source>Type Cap Numbers…</source>
+        <translation>輸入色相子編號…</translation>
+    </message>
+    <message>
+        <source>Move Cap</source>
+        <translation>移動色相子</translation>
+    </message>
+    <message>
+        <source>Type Cap Numbers</source>
+        <translation>輸入色相子編號</translation>
+    </message>
 </context>
 <context>
     <name>LegacyImport</name>
@@ -1190,6 +1233,14 @@ Version %1</source>
         <translation>由 Veskora Scoring Team 開發
 供辨色能力施測人員使用。
 版本 %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 <context>
