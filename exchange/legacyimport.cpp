@@ -8,7 +8,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <algorithm>
+#include <QSet>
 
 namespace {
 
@@ -64,17 +64,16 @@ LegacyImport::Result LegacyImport::write(const QList<databaseEntry> &tests,
         return result;
     };
 
-    QList<CapSet> registered = store->getSerialNums();
-    const auto isRegistered = [&registered](const QString &serialNum) {
-        return std::any_of(registered.cbegin(), registered.cend(),
-                           [&serialNum](const CapSet &c) { return c.serialNum == serialNum; });
-    };
+    // A set, so a file of many cap sets is checked in time proportional to its size.
+    QSet<QString> registered;
+    for (const CapSet &c : store->getSerialNums())
+        registered.insert(c.serialNum);
     for (const CapSet &c : capSets) {
-        if (isRegistered(c.serialNum))
+        if (registered.contains(c.serialNum))
             continue;
         if (!store->insertSerialNum(c.serialNum, c.purchaseDate))
             return refuse(store->lastError());
-        registered.append(c);
+        registered.insert(c.serialNum);
         ++result.capSets;
     }
 

@@ -1,9 +1,13 @@
 #include "caporder.h"
 #include "csvformat.h"
+#include "database.h"
 #include "hdbreader.h"
+#include "legacyimport.h"
+#include "testsupport.h"
 #include "vktreader.h"
 
 #include <QElapsedTimer>
+#include <QSqlQuery>
 #include <QtTest>
 
 // Megabytes of hostile input must be read in time proportional to their size: a
@@ -18,6 +22,7 @@ private slots:
     void csvManyQuotedLines();
     void capOrderOfManyPieces();
     void vktManyLines();
+    void vktManyCapSets();
     void hdbManyRecords();
 };
 
@@ -85,10 +90,43 @@ void TestLargeInputs::vktManyLines()
     QCOMPARE(content.tests.size(), Many / 100);
 }
 
+// Each cap set of the file is checked against those already registered: with a look-up
+// per check, not a walk through every earlier one.
+void TestLargeInputs::vktManyCapSets()
+{
+    TestSupport::useFreshDatabase(QStringLiteral("capsets.sqlite"));
+    const int count = Many / 5;
+    QByteArray file;
+    for (int i = 0; i < 17; ++i)
+        file += "header\r";
+    // append() grows geometrically; += of a concatenation would reserve exactly, every time.
+    for (int i = 0; i < count; ++i) {
+        file.append("<dict>\r<key>SerialNumber</key>\r<string>SN-");
+        file.append(QByteArray::number(i));
+        file.append("</string>\r<key>PurchaseDate</key>\r<date>2010</date>\r</dict>\r");
+    }
+    const QString path = TestSupport::tempDir() + QStringLiteral("/capsets.vkt");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(file) == file.size());
+    f.close();
+    QElapsedTimer timer;
+    timer.start();
+    const LegacyImport::Result r = LegacyImport::importVKT(path);
+    // A walk through the earlier ones takes many minutes here.
+    QVERIFY2(timer.elapsed() < 12 * LimitMs, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(r.ok, qPrintable(r.error));
+    QCOMPARE(r.capSets, count);
+    QSqlQuery q(database::instance()->currentConnection());
+    QVERIFY(q.exec(QStringLiteral("SELECT count(DISTINCT serialNum) FROM serialNums")) && q.next());
+    QCOMPARE(q.value(0).toInt(), count);
+}
+
 void TestLargeInputs::hdbManyRecords()
 {
     QByteArray record(HdbReader::RecordStride, '\0');
     record[0] = 'A';
+    for (int slot = 0; slot < HdbReader::CapSlots; ++slot)
+        record[HdbReader::CapsOffset + 2 * slot] = char(slot + 1);
     QByteArray file;
     for (int i = 0; i < 2000; ++i)
         file += record;
