@@ -183,6 +183,40 @@ QStringList VktReader::splitLines(const QString &text)
 
 namespace {
 
+// The file's lines one at a time, each decoded when it is reached, so a large file is
+// never held as text in full, and decoded by length, so a zero byte ends nothing. The
+// lines are those of splitLines().
+class LineCursor
+{
+public:
+    explicit LineCursor(const QByteArray &bytes)
+        : m_bytes(bytes), m_end(bytes.contains('\r') ? '\r' : '\n')
+    {
+    }
+
+    bool next(QString &line)
+    {
+        if (m_done)
+            return false;
+        int end = m_bytes.indexOf(m_end, m_pos);
+        if (end < 0) {
+            end = m_bytes.size();
+            m_done = true;
+        }
+        line = QString::fromUtf8(m_bytes.constData() + m_pos, end - m_pos);
+        m_pos = end + 1;
+        if (m_end == '\r' && m_pos < m_bytes.size() && m_bytes.at(m_pos) == '\n')
+            ++m_pos;
+        return true;
+    }
+
+private:
+    const QByteArray &m_bytes;
+    const char m_end;
+    int m_pos = 0;
+    bool m_done = false;
+};
+
 // The dictionary being read and what it held so far.
 struct Dictionary
 {
@@ -193,17 +227,17 @@ struct Dictionary
     QString date;
 };
 
-// A key line at lines[i]; its value is the line after it.
-void readField(const QString &line, const QStringList &lines, int i, Dictionary &dict)
+// A key line; its value is the next line (ahead), if there is one.
+void readField(const QString &line, const QString *ahead, Dictionary &dict)
 {
     QString name = line;
     name.remove(QLatin1String("<key>")).remove(QLatin1String("</key>"));
     const Key *key = findKey(name);
     // A key on the last line has no value line to read.
-    if (!key || i + 1 >= lines.size())
+    if (!key || !ahead)
         return;
     // The value line is not skipped: it comes up next and matches nothing.
-    const QString value = valueOf(withoutTabs(lines.at(i + 1)), key->type);
+    const QString value = valueOf(withoutTabs(*ahead), key->type);
     if (key->field) {
         dict.entry.*(key->field) = key->code ? key->code(value) : value;
         if (key->field != &databaseEntry::serialNum)
@@ -215,39 +249,48 @@ void readField(const QString &line, const QStringList &lines, int i, Dictionary 
         dict.date = value;
 }
 
+// What a closed dictionary held: a test, a cap set with its date, or both.
+void close(const Dictionary &dict, QList<databaseEntry> &tests, QMap<QString, QString> &capSets)
+{
+    if (!dict.serial.isEmpty() && !dict.date.isEmpty())
+        capSets.insert(dict.serial, dict.date);
+    // A dictionary of nothing but a cap set is no test.
+    if (dict.hasTestField)
+        tests.append(dict.entry);
+}
+
 } // namespace
 
 VktReader::Content VktReader::read(const QByteArray &bytes)
 {
-    const QStringList lines = splitLines(QString::fromUtf8(bytes));
-    const int count = lines.size();
+    LineCursor lines(bytes);
+    QString ahead;
+    bool more = lines.next(ahead);
+    for (int i = 0; more && i < HeaderLines; ++i)
+        more = lines.next(ahead);
 
     Content content;
     QMap<QString, QString> capSets;
     Dictionary dict;
-
-    for (int i = HeaderLines; i < count; ++i) {
-        const QString line = withoutTabs(lines.at(i));
+    QString line;
+    while (more) {
+        line = withoutTabs(ahead);
+        more = lines.next(ahead);
         if (line == QLatin1String("<dict>")) {
             // A cap set named before an unclosed dictionary still counts.
             dict.entry = databaseEntry();
             dict.open = true;
             dict.hasTestField = false;
         } else if (line == QLatin1String("</dict>")) {
-            if (dict.open) {
-                if (!dict.serial.isEmpty() && !dict.date.isEmpty())
-                    capSets.insert(dict.serial, dict.date);
-                // A dictionary of nothing but a cap set is no test.
-                if (dict.hasTestField)
-                    content.tests.append(dict.entry);
-            }
+            if (dict.open)
+                close(dict, content.tests, capSets);
             dict = Dictionary();
             // The line after a closing tag is not a field. A dictionary that opens
             // right there is still read, so no test is lost to the skip.
-            if (i + 1 < count && withoutTabs(lines.at(i + 1)) != QLatin1String("<dict>"))
-                ++i;
+            if (more && withoutTabs(ahead) != QLatin1String("<dict>"))
+                more = lines.next(ahead);
         } else if (dict.open) {
-            readField(line, lines, i, dict);
+            readField(line, more ? &ahead : nullptr, dict);
         }
     }
 

@@ -1,14 +1,24 @@
 // Property-list files of the second database version.
 #include "fuzzcheck.h"
+#include "fuzzstore.h"
+#include "legacyimport.h"
 #include "vktreader.h"
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    FuzzStore::init(argc, argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
     const VktReader::Content content = VktReader::read(bytes);
 
-    // A test comes only from a dictionary that was closed.
-    const QStringList lines = VktReader::splitLines(QString::fromUtf8(bytes));
+    // A test comes only from a dictionary that was closed. The whole file counts: a
+    // zero byte ends nothing.
+    const QStringList lines =
+        VktReader::splitLines(QString::fromUtf8(bytes.constData(), bytes.size()));
     int closings = 0;
     for (int i = VktReader::HeaderLines; i < lines.size(); ++i) {
         if (QString(lines.at(i)).remove(QLatin1Char('\t')) == QLatin1String("</dict>"))
@@ -32,5 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(e.gender.isEmpty() || genders.contains(e.gender));
         FUZZ_CHECK(e.testID.isEmpty() && e.tes.isEmpty());
     }
+
+    // The import stores every test the file holds, and the cap sets not yet registered.
+    const int before = FuzzStore::tests();
+    const int capSetsBefore = FuzzStore::count("serialNums");
+    const LegacyImport::Result r = LegacyImport::importVKT(FuzzStore::file(bytes));
+    FUZZ_CHECK(r.ok);
+    FUZZ_CHECK(r.tests == content.tests.size());
+    FUZZ_CHECK(FuzzStore::count("tests") - before == r.tests);
+    FUZZ_CHECK(r.capSets <= content.capSets.size());
+    FUZZ_CHECK(FuzzStore::count("serialNums") - capSetsBefore == r.capSets);
     return 0;
 }

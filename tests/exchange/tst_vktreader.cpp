@@ -320,6 +320,38 @@ private slots:
         QVERIFY(c.capSets.isEmpty());
     }
 
+    // A zero byte is a character like any other: the tests after it are still read.
+    void zeroBytesDoNotEndTheFile_data()
+    {
+        QTest::addColumn<int>("dictionary"); // where the zero byte goes; -1: the header
+        QTest::addColumn<QString>("comments");
+        const QString zero = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+        QTest::newRow("in the header") << -1 << QStringLiteral("calm");
+        QTest::newRow("in the first test") << 0 << zero;
+        QTest::newRow("in the eighth test") << 7 << zero;
+        QTest::newRow("in the last test") << 9 << zero;
+    }
+    void zeroBytesDoNotEndTheFile()
+    {
+        QFETCH(int, dictionary);
+        QFETCH(QString, comments);
+        QList<QList<Field>> dicts;
+        for (int i = 0; i < 10; ++i)
+            dicts.append(test("Ann", "Lee"));
+        if (dictionary >= 0)
+            dicts[dictionary][5] = str("Comments", comments);
+        dicts.append(capSet("SN-9", "2012"));
+        QByteArray bytes = file(dicts);
+        if (dictionary < 0)
+            bytes.replace("Header5", QByteArray("Head\0er5", 8));
+        QVERIFY(bytes.contains('\0'));
+        const VktReader::Content c = VktReader::read(bytes);
+        QCOMPARE(c.tests.size(), 10);
+        QCOMPARE(c.tests.at(qMax(dictionary, 0)).comments, comments);
+        QCOMPARE(c.tests.at(9).last, QStringLiteral("Lee"));
+        QCOMPARE(c.capSets.size(), 1);
+    }
+
     // Every prefix of a good file must read without trouble.
     void truncatedFiles()
     {
