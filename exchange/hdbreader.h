@@ -6,8 +6,8 @@
 #include <QList>
 
 // Reads the fixed-layout record file of the first database version. There is no
-// header and no count: a record starts at any ASCII letter met while scanning,
-// and the scan goes on 325 bytes further.
+// header and no count: a record starts at an ASCII letter met while scanning, and
+// the scan goes on 325 bytes further.
 //
 // Layout from a record's first byte: last, first, middle name and reference
 // number (20 bytes each), date of birth and test date (10 each), minutes taken
@@ -34,9 +34,18 @@ public:
     static constexpr int CapsOffset = 156;
     static constexpr int CapSlots = 84;
 
-    // Every complete record of the file in file order. A record the file ends
-    // inside is skipped: its arrangement would be cut short.
-    static QList<databaseEntry> read(const QByteArray &bytes);
+    // Every record of the file in file order. A letter starts a record only when the
+    // bytes from there are one (isRecord); otherwise the scan goes on at the next byte,
+    // so a damaged record or stray bytes cost no later record. skipped, if given, counts
+    // the places passed over that way (one per record length) and a record the file ends
+    // inside.
+    static QList<databaseEntry> read(const QByteArray &bytes, int *skipped = nullptr);
+
+    // Whether the bytes at offset r are a record: the 84 slots hold the caps 1 to 84
+    // once each, and every text field up to its first zero byte is UTF-8 without
+    // control characters other than tab and line breaks (after a zero byte lies filler,
+    // whatever it holds). r + RecordSize must not exceed the data.
+    static bool isRecord(const QByteArray &bytes, int r);
 
     // The record at offset r; r + RecordSize must not exceed the data.
     static databaseEntry readRecord(const QByteArray &bytes, int r);

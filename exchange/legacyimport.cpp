@@ -31,7 +31,18 @@ LegacyImport::Result LegacyImport::importHDB(const QString &path)
         r.error = tr("The file %1 could not be read.").arg(QDir::toNativeSeparators(path));
         return r;
     }
-    return write(HdbReader::read(bytes));
+    int skipped = 0;
+    const QList<databaseEntry> records = HdbReader::read(bytes, &skipped);
+    if (records.isEmpty()) {
+        Result r;
+        r.skipped = skipped;
+        r.error = tr("The file %1 holds no test record that could be read; nothing was imported.")
+                      .arg(QDir::toNativeSeparators(path));
+        return r;
+    }
+    Result r = write(records);
+    r.skipped = skipped;
+    return r;
 }
 
 LegacyImport::Result LegacyImport::importVKT(const QString &path)

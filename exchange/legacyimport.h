@@ -21,11 +21,12 @@ public:
         bool ok = false;
         int tests = 0;   // tests written
         int capSets = 0; // cap sets added to the register
+        int skipped = 0; // places of an HDB file that held no readable record
         QString error;   // why nothing was imported, for the examiner
     };
 
-    // Read the file at path and write its contents. A file that cannot be read
-    // imports nothing and says so.
+    // Read the file at path and write its contents. A file that cannot be read, or
+    // an HDB file without one readable record, imports nothing and says so.
     static Result importHDB(const QString &path);
     static Result importVKT(const QString &path);
 

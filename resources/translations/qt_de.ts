@@ -793,6 +793,10 @@
         <source>Nothing was imported: %1</source>
         <translation>Es wurde nichts importiert: %1</translation>
     </message>
+    <message>
+        <source>The file %1 holds no test record that could be read; nothing was imported.</source>
+        <translation>Die Datei %1 enthält keinen lesbaren Testdatensatz; es wurde nichts importiert.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -793,6 +793,10 @@
         <source>Nothing was imported: %1</source>
         <translation>No se importó nada: %1</translation>
     </message>
+    <message>
+        <source>The file %1 holds no test record that could be read; nothing was imported.</source>
+        <translation>El archivo %1 no contiene ningún registro de prueba legible; no se importó nada.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

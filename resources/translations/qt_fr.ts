@@ -793,6 +793,10 @@
         <source>Nothing was imported: %1</source>
         <translation>Rien n&apos;a été importé&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>The file %1 holds no test record that could be read; nothing was imported.</source>
+        <translation>Le fichier %1 ne contient aucun test lisible&#xa0;; rien n&apos;a été importé.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -793,6 +793,10 @@
         <source>Nothing was imported: %1</source>
         <translation>Non è stato importato nulla: %1</translation>
     </message>
+    <message>
+        <source>The file %1 holds no test record that could be read; nothing was imported.</source>
+        <translation>Il file %1 non contiene alcun record di test leggibile; non è stato importato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

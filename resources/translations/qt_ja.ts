@@ -789,6 +789,10 @@
         <source>Nothing was imported: %1</source>
         <translation>何もインポートされませんでした: %1</translation>
     </message>
+    <message>
+        <source>The file %1 holds no test record that could be read; nothing was imported.</source>
+        <translation>ファイル %1 には読み取れる検査記録がありません。何もインポートされませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

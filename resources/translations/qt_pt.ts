@@ -793,6 +793,10 @@
         <source>Nothing was imported: %1</source>
         <translation>Nada foi importado: %1</translation>
     </message>
+    <message>
+        <source>The file %1 holds no test record that could be read; nothing was imported.</source>
+        <translation>O arquivo %1 não contém nenhum registro de teste legível; nada foi importado.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -789,6 +789,10 @@
         <source>Nothing was imported: %1</source>
         <translation>未导入任何内容: %1</translation>
     </message>
+    <message>
+        <source>The file %1 holds no test record that could be read; nothing was imported.</source>
+        <translation>文件 %1 中没有可读取的测试记录；未导入任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

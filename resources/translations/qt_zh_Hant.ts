@@ -789,6 +789,10 @@
         <source>Nothing was imported: %1</source>
         <translation>未匯入任何內容: %1</translation>
     </message>
+    <message>
+        <source>The file %1 holds no test record that could be read; nothing was imported.</source>
+        <translation>檔案 %1 中沒有可讀取的測驗記錄；未匯入任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

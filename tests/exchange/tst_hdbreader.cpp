@@ -1,6 +1,7 @@
 #include "caporder.h"
 #include "hdbreader.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 namespace {
@@ -104,12 +105,13 @@ private slots:
         QCOMPARE(list.at(1).last, padded("Jones", 20));
 
         // Byte 324 is a letter, and a non-letter at 325 does not make the scan
-        // go back to it: the next record is found at the next letter after 325.
+        // go back to it. The damaged second record is passed over, counted once.
         file[325] = '\0';
         file[326] = '\0';
-        const QList<databaseEntry> shifted = HdbReader::read(file + QByteArray(2, ' '));
-        QCOMPARE(shifted.size(), 2);
-        QCOMPARE(shifted.at(1).last, padded("nes", 20).left(18) + QStringLiteral("An"));
+        int skipped = 0;
+        const QList<databaseEntry> shifted = HdbReader::read(file + QByteArray(2, ' '), &skipped);
+        QCOMPARE(shifted.size(), 1);
+        QCOMPARE(skipped, 1);
     }
 
     void recordStart_data()
@@ -137,12 +139,14 @@ private slots:
         QFETCH(char, lead);
         QFETCH(bool, starts);
         QCOMPARE(HdbReader::startsRecord(lead), starts);
-        // In a file: the lead byte before a record either starts a record of its
-        // own (one byte earlier) or is passed over.
+        // In a file: a letter before a record starts no record of its own (the caps
+        // one byte off are none) and is counted; the record after it is found.
         const QByteArray file = QByteArray(1, lead) + hdbRecord("Smith");
-        const QList<databaseEntry> list = HdbReader::read(file);
+        int skipped = -1;
+        const QList<databaseEntry> list = HdbReader::read(file, &skipped);
         QCOMPARE(list.size(), 1);
-        QCOMPARE(list.first().last.startsWith(QLatin1String("Smith")), !starts);
+        QVERIFY(list.first().last.startsWith(QLatin1String("Smith")));
+        QCOMPARE(skipped, starts ? 1 : 0);
     }
 
     void minutesSigned_data()
@@ -171,11 +175,8 @@ private slots:
         QTest::addColumn<int>("cap");
         QTest::newRow("0x15 0x00") << 0x15 << 0x00 << 21;
         QTest::newRow("second byte ignored") << 0x15 << 0xff << 21;
-        QTest::newRow("85") << 0x55 << 0x00 << 85;
-        QTest::newRow("zero") << 0x00 << 0x00 << 0;
-        QTest::newRow("negative") << 0xf6 << 0x00 << -10;
-        QTest::newRow("most negative") << 0x80 << 0x00 << -128;
-        QTest::newRow("out of range") << 0x7f << 0x00 << 127;
+        QTest::newRow("84") << 0x54 << 0x00 << 84;
+        QTest::newRow("1") << 0x01 << 0x80 << 1;
     }
     void capSlot()
     {
@@ -186,11 +187,14 @@ private slots:
         const int slot = 40; // position 41
         r[HdbReader::CapsOffset + 2 * slot] = char(first);
         r[HdbReader::CapsOffset + 2 * slot + 1] = char(second);
+        // Cap 41 goes where the cap came from, so every cap is there once.
+        r[HdbReader::CapsOffset + 2 * (cap - 1)] = char(41);
         const QVector<int> caps = CapOrder::read(HdbReader::read(r).value(0).scores);
         QCOMPARE(caps.size(), 85);
         QCOMPARE(caps.at(0), 85);
         QCOMPARE(caps.at(41), cap);
-        QCOMPARE(caps.at(40), 40);
+        QCOMPARE(caps.at(cap), 41);
+        QCOMPARE(caps.at(40), cap == 40 ? 41 : 40);
         QCOMPARE(caps.at(42), 42);
     }
 
@@ -215,6 +219,79 @@ private slots:
         QCOMPARE(CapOrder::read(scores), expected);
     }
 
+    // Bytes that are no record file yield no record, however many letters they hold.
+    void garbageYieldsNoRecord_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray random(1 << 20, '\0');
+        QRandomGenerator rng(19);
+        for (char &b : random)
+            b = char(rng.bounded(256));
+        QTest::newRow("random bytes") << random;
+        QTest::newRow("one letter") << QByteArray(1 << 20, 'A');
+        QTest::newRow("text") << QByteArray("The quick brown fox. ").repeated(50000);
+    }
+    void garbageYieldsNoRecord()
+    {
+        QFETCH(QByteArray, bytes);
+        int skipped = 0;
+        QCOMPARE(HdbReader::read(bytes, &skipped).size(), 0);
+        // Counted once per record length, however many letters the stretch holds.
+        QVERIFY(skipped > 0);
+        QVERIFY(skipped <= bytes.size() / HdbReader::RecordStride + 1);
+    }
+
+    // A record is taken when its 84 slots hold caps 1 to 84 once each and its text
+    // fields are text up to their first zero byte; otherwise it is passed over.
+    void onlyWholeRecordsTaken_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("taken");
+        const int slot41 = HdbReader::CapsOffset + 2 * 40;
+        QTest::newRow("cap twice") << slot41 << QByteArray(1, char(40)) << false;
+        QTest::newRow("cap 85") << slot41 << QByteArray(1, char(85)) << false;
+        QTest::newRow("cap 0") << slot41 << QByteArray(1, char(0)) << false;
+        QTest::newRow("cap -10") << slot41 << QByteArray(1, char(-10)) << false;
+        QTest::newRow("cap 127") << slot41 << QByteArray(1, char(127)) << false;
+        QTest::newRow("two caps exchanged") << slot41 - 2 << QByteArray("\x29\x00\x28", 3) << true;
+        QTest::newRow("name not UTF-8") << HdbReader::FirstOffset << QByteArray("An\xff") << false;
+        QTest::newRow("control character")
+            << HdbReader::CommentsOffset << QByteArray("calm\x01") << false;
+        QTest::newRow("line break and tab in comments")
+            << HdbReader::CommentsOffset << QByteArray("calm\r\nsteady\tok") << true;
+        QTest::newRow("leftovers after a zero byte")
+            << HdbReader::FirstOffset << QByteArray("Ann\0\xff\x01zz", 8) << true;
+        QTest::newRow("date not UTF-8") << HdbReader::DobOffset << QByteArray("\xc3(") << false;
+    }
+    void onlyWholeRecordsTaken()
+    {
+        QFETCH(int, offset);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, taken);
+        QByteArray bad = hdbRecord("Jones");
+        bad.replace(offset, bytes.size(), bytes);
+        const QByteArray file = hdbRecord("Smith") + bad + hdbRecord("Brown");
+        int skipped = -1;
+        const QList<databaseEntry> list = HdbReader::read(file, &skipped);
+        QCOMPARE(list.size(), taken ? 3 : 2);
+        QCOMPARE(skipped, taken ? 0 : 1);
+        QCOMPARE(list.first().last, padded("Smith", 20));
+        QCOMPARE(list.last().last, padded("Brown", 20));
+    }
+
+    // A record is found again after a stretch that is none, wherever it starts.
+    void recordAfterGarbageFound()
+    {
+        for (int lead = 0; lead < 400; lead += 37) {
+            QByteArray garbage(lead, 'g');
+            const QList<databaseEntry> list =
+                HdbReader::read(garbage + hdbRecord("Smith") + hdbRecord("Jones"));
+            QCOMPARE(list.size(), 2);
+            QCOMPARE(list.at(1).last, padded("Jones", 20));
+        }
+    }
+
     // A record needs its 324 field bytes; byte 324 itself is never read.
     void recordCutShort_data()
     {
@@ -237,7 +314,7 @@ private slots:
     }
 
     // Every length of a two-record file, and of a file of nothing but letters
-    // (a record starts at every scan step), under the sanitizers.
+    // (a record may start at every byte), under the sanitizers.
     void truncatedFilesNeverReadPastTheData()
     {
         const QByteArray full = hdbRecord("Smith") + hdbRecord("Jones") + QByteArray(50, 'x');
@@ -254,7 +331,11 @@ private slots:
                 QCOMPARE(list.at(k), whole.at(k));
 
             const QByteArray cutLetters(letters.constData(), length);
-            QCOMPARE(HdbReader::read(cutLetters).size(), expected);
+            int skipped = 0;
+            QCOMPARE(HdbReader::read(cutLetters, &skipped).size(), 0);
+            // Counted once per record length at most, never for no letter at all.
+            QVERIFY(skipped >= (length > 0 ? 1 : 0));
+            QVERIFY(skipped <= (length + HdbReader::RecordStride - 1) / HdbReader::RecordStride);
         }
     }
 };
