@@ -19,6 +19,48 @@ QString tr(const char *text)
     return QCoreApplication::translate("CsvFile", text);
 }
 
+// Windows-1252 at 0x80 to 0x9F; the five codes it leaves free read as the control
+// characters of the same number, as in Latin-1, which it equals everywhere else.
+const char16_t Windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// By hand, so no system codec (and no locale) decides what an old file says.
+QString fromWindows1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = QChar(b >= 0x80 && b < 0xA0 ? Windows1252High[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+// The UTF-16 codec a file needs, if any: by its byte-order mark, or by the zero byte
+// that Latin text has on one side of every pair (sampled from the start).
+QTextCodec *utf16Codec(const QByteArray &bytes, int *bomLength)
+{
+    *bomLength = 0;
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
+        *bomLength = 2;
+        return QTextCodec::codecForName(bytes.at(0) == '\xff' ? "UTF-16LE" : "UTF-16BE");
+    }
+    const int pairs = std::min(bytes.size(), 4096) / 2;
+    int zerosFirst = 0;
+    int zerosSecond = 0;
+    for (int i = 0; i < pairs; ++i) {
+        zerosFirst += bytes.at(2 * i) == '\0' ? 1 : 0;
+        zerosSecond += bytes.at(2 * i + 1) == '\0' ? 1 : 0;
+    }
+    if (pairs > 0 && 2 * zerosSecond > pairs && 10 * zerosFirst < pairs)
+        return QTextCodec::codecForName("UTF-16LE");
+    if (pairs > 0 && 2 * zerosFirst > pairs && 10 * zerosSecond < pairs)
+        return QTextCodec::codecForName("UTF-16BE");
+    return nullptr;
+}
+
 // Line ends between from and to; CR LF counts once.
 int lineEnds(const QString &text, int from, int to)
 {
@@ -95,12 +137,17 @@ CsvFile::WriteResult CsvFile::writeLines(const QString &chosen, int count,
 
 QString CsvFile::decode(const QByteArray &bytes)
 {
+    int bomLength = 0;
+    if (QTextCodec *utf16 = utf16Codec(bytes, &bomLength)) {
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        return utf16->toUnicode(bytes.constData() + bomLength, bytes.size() - bomLength, &state);
+    }
     QTextCodec *utf8 = QTextCodec::codecForName("UTF-8");
     QTextCodec::ConverterState state;
     QString text = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
     if (state.invalidChars == 0 && state.remainingChars == 0)
         return text;
-    return QTextCodec::codecForLocale()->toUnicode(bytes);
+    return fromWindows1252(bytes);
 }
 
 CsvFile::ImportResult CsvFile::importFile(const QString &fileName)

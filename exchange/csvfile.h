@@ -48,7 +48,8 @@ public:
     // The same for text already in memory (the first line is the header).
     static ImportResult importText(const QString &text);
 
-    // UTF-8, or the local 8-bit encoding for a file that is not valid UTF-8
-    // (files written by earlier versions used it).
+    // UTF-16 when the bytes start with its byte-order mark or have the zero bytes of
+    // UTF-16 Latin text; otherwise UTF-8, or Windows-1252 on every system for bytes that
+    // are not valid UTF-8 (what earlier versions wrote on Windows).
     static QString decode(const QByteArray &bytes);
 };

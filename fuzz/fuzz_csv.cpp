@@ -3,6 +3,7 @@
 #include "csvfile.h"
 #include "csvformat.h"
 #include "fuzzcheck.h"
+#include "fuzzstore.h"
 
 namespace {
 
@@ -57,6 +58,12 @@ void checkRoundTrip(const QString &text, bool validCapOrder)
 
 } // namespace
 
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    FuzzStore::init(argc, argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // Odd first byte: a file's bytes as the import decodes them; even: any UTF-16.
@@ -69,6 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // and both ways of reading a line agree.
     const int textSize = text.size();
     int pos = 0;
+    int records = 0;
+    int tests = 0; // records after the header with the fields of a test
     while (pos < textSize) {
         QStringList fields;
         const int next = CsvFormat::readLine(text, pos, fields);
@@ -80,8 +89,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(CsvFormat::readRecord(text, pos, e, fieldCount) == next);
         FUZZ_CHECK(fieldCount == fields.size());
         FUZZ_CHECK(e == CsvFormat::recordFromFields(fields));
+        if (records++ > 0 && fieldCount >= CsvFormat::MinimumFields)
+            ++tests;
         pos = next;
     }
+
+    // The import stores every test of the text, and says so.
+    const int before = FuzzStore::tests();
+    const CsvFile::ImportResult r = CsvFile::importText(text);
+    FUZZ_CHECK(r.ok);
+    FUZZ_CHECK(r.imported == tests && r.failed == 0);
+    FUZZ_CHECK(FuzzStore::count("tests") - before == tests);
 
     checkRoundTrip(text, false);
     checkRoundTrip(text, true);

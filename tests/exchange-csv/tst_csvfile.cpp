@@ -338,13 +338,76 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("other"));
     }
 
-    void decodeFallsBackForOldFiles()
+    // Files come as UTF-8 (this version), Windows-1252 (earlier versions on Windows,
+    // read so on every system) or UTF-16 (saved from a spreadsheet).
+    void decodeEveryEncoding_data()
     {
-        QTextCodec *saved = QTextCodec::codecForLocale();
-        QTextCodec::setCodecForLocale(QTextCodec::codecForName("ISO-8859-1"));
-        QCOMPARE(CsvFile::decode(QByteArray("Jos\xe9")), QStringLiteral("José"));
-        QCOMPARE(CsvFile::decode(QByteArray("Jos\xc3\xa9")), QStringLiteral("José"));
-        QTextCodec::setCodecForLocale(saved);
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        const QString jose = QStringLiteral("Jos\u00e9,\u00c5sa");
+        QTest::newRow("UTF-8") << jose.toUtf8() << jose;
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf") + jose.toUtf8() << jose;
+        QTest::newRow("Windows-1252") << QByteArray("Jos\xe9,\xc5sa") << jose;
+        QTest::newRow("Windows-1252 beyond Latin-1")
+            << QByteArray("\x80 \x93q\x94 \x8a\x9f \x81")
+            << QStringLiteral("\u20ac \u201cq\u201d \u0160\u0178 \u0081");
+        QByteArray le;
+        QByteArray be;
+        for (const QChar c : jose) {
+            le.append(char(c.unicode() & 0xff)).append(char(c.unicode() >> 8));
+            be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+        }
+        QTest::newRow("UTF-16LE with BOM") << QByteArray("\xff\xfe") + le << jose;
+        QTest::newRow("UTF-16BE with BOM") << QByteArray("\xfe\xff") + be << jose;
+        QTest::newRow("UTF-16LE without BOM") << le << jose;
+        QTest::newRow("UTF-16BE without BOM") << be << jose;
+        QTest::newRow("empty") << QByteArray() << QString();
+    }
+    void decodeEveryEncoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(CsvFile::decode(bytes), text);
+    }
+
+    // A whole file in each encoding imports as the same test.
+    void importEveryEncoding_data()
+    {
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<bool>("bom");
+        QTest::newRow("UTF-8") << QStringLiteral("UTF-8") << false;
+        QTest::newRow("Windows-1252") << QStringLiteral("windows-1252") << false;
+        QTest::newRow("UTF-16LE") << QStringLiteral("UTF-16LE") << true;
+        QTest::newRow("UTF-16BE") << QStringLiteral("UTF-16BE") << true;
+        QTest::newRow("UTF-16LE without BOM") << QStringLiteral("UTF-16LE") << false;
+    }
+    void importEveryEncoding()
+    {
+        QFETCH(QString, codec);
+        QFETCH(bool, bom);
+        const databaseEntry e =
+            TestSupport::sampleEntry(QStringLiteral("Jos\u00e9"), QStringLiteral("M\u00fcller"));
+        const QString text =
+            CsvFormat::headerLine() + QStringLiteral("\r\n") + lineOf(e) + QStringLiteral("\r\n");
+        QTextEncoder encoder(QTextCodec::codecForName(codec.toLatin1()),
+                             bom ? QTextCodec::DefaultConversion : QTextCodec::IgnoreHeader);
+        QByteArray bytes = encoder.fromUnicode(text);
+        if (bom && !bytes.startsWith("\xff\xfe") && !bytes.startsWith("\xfe\xff"))
+            bytes.prepend(codec.endsWith(QLatin1String("LE")) ? "\xff\xfe" : "\xfe\xff");
+        const QString path = tempFile(QStringLiteral("encoded.csv"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(f.write(bytes), qint64(bytes.size()));
+        f.close();
+        const CsvFile::ImportResult r = CsvFile::importFile(path);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.imported, 1);
+        QCOMPARE(r.skipped, 0);
+        const QList<databaseEntry> stored = storedWithoutIds();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored.at(0).first, e.first);
+        QCOMPARE(stored.at(0).last, e.last);
+        QCOMPARE(CapOrder::read(stored.at(0).scores), CapOrder::read(e.scores));
     }
 };
 
