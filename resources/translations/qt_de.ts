@@ -1250,6 +1250,43 @@ Version %1</translation>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
+    <message>
+        <source>The test of %1 %2 was updated.</source>
+        <translation>Der Test von %1 %2 wurde aktualisiert.</translation>
+    </message>
+    <message>
+        <source>The test of %1 %2 was saved.</source>
+        <translation>Der Test von %1 %2 wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Der Bericht wurde in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>The selected tests were written to %1.</source>
+        <translation>Die ausgewählten Tests wurden in %1 geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) imported</source>
+        <translation>
+            <numerusform>%n Test importiert</numerusform>
+            <numerusform>%n Tests importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cap set(s) added</source>
+        <translation>
+            <numerusform>%n Kappensatz hinzugefügt</numerusform>
+            <numerusform>%n Kappensätze hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <translation>
+            <numerusform>%n Zeile abgelehnt</numerusform>
+            <numerusform>%n Zeilen abgelehnt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

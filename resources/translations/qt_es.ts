@@ -1250,6 +1250,43 @@ Versión %1</translation>
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
+    <message>
+        <source>The test of %1 %2 was updated.</source>
+        <translation>La prueba de %1 %2 se ha actualizado.</translation>
+    </message>
+    <message>
+        <source>The test of %1 %2 was saved.</source>
+        <translation>La prueba de %1 %2 se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>El informe se ha escrito en %1.</translation>
+    </message>
+    <message>
+        <source>The selected tests were written to %1.</source>
+        <translation>Las pruebas seleccionadas se han escrito en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) imported</source>
+        <translation>
+            <numerusform>%n prueba importada</numerusform>
+            <numerusform>%n pruebas importadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cap set(s) added</source>
+        <translation>
+            <numerusform>%n juego de fichas añadido</numerusform>
+            <numerusform>%n juegos de fichas añadidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <translation>
+            <numerusform>%n línea rechazada</numerusform>
+            <numerusform>%n líneas rechazadas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

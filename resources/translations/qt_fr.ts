@@ -1250,6 +1250,43 @@ Version %1</translation>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
+    <message>
+        <source>The test of %1 %2 was updated.</source>
+        <translation>Le test de %1 %2 a été mis à jour.</translation>
+    </message>
+    <message>
+        <source>The test of %1 %2 was saved.</source>
+        <translation>Le test de %1 %2 a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Le rapport a été écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>The selected tests were written to %1.</source>
+        <translation>Les tests sélectionnés ont été écrits dans %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) imported</source>
+        <translation>
+            <numerusform>%n test importé</numerusform>
+            <numerusform>%n tests importés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cap set(s) added</source>
+        <translation>
+            <numerusform>%n jeu de pastilles ajouté</numerusform>
+            <numerusform>%n jeux de pastilles ajoutés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <translation>
+            <numerusform>%n ligne refusée</numerusform>
+            <numerusform>%n lignes refusées</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

@@ -1250,6 +1250,43 @@ Versione %1</translation>
         <source>Redo</source>
         <translation>Ripeti</translation>
     </message>
+    <message>
+        <source>The test of %1 %2 was updated.</source>
+        <translation>Il test di %1 %2 è stato aggiornato.</translation>
+    </message>
+    <message>
+        <source>The test of %1 %2 was saved.</source>
+        <translation>Il test di %1 %2 è stato salvato.</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Il referto è stato scritto in %1.</translation>
+    </message>
+    <message>
+        <source>The selected tests were written to %1.</source>
+        <translation>I test selezionati sono stati scritti in %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) imported</source>
+        <translation>
+            <numerusform>%n test importato</numerusform>
+            <numerusform>%n test importati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cap set(s) added</source>
+        <translation>
+            <numerusform>%n set di pastiglie aggiunto</numerusform>
+            <numerusform>%n set di pastiglie aggiunti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <translation>
+            <numerusform>%n riga rifiutata</numerusform>
+            <numerusform>%n righe rifiutate</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

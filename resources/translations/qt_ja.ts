@@ -1246,6 +1246,40 @@ Version %1</source>
         <source>Redo</source>
         <translation>やり直し</translation>
     </message>
+    <message>
+        <source>The test of %1 %2 was updated.</source>
+        <translation>%1 %2 さんの検査を更新しました。</translation>
+    </message>
+    <message>
+        <source>The test of %1 %2 was saved.</source>
+        <translation>%1 %2 さんの検査を保存しました。</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>レポートを %1 に書き出しました。</translation>
+    </message>
+    <message>
+        <source>The selected tests were written to %1.</source>
+        <translation>選択した検査を %1 に書き出しました。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) imported</source>
+        <translation>
+            <numerusform>%n 件の検査をインポートしました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cap set(s) added</source>
+        <translation>
+            <numerusform>%n 組のキャップセットを追加しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <translation>
+            <numerusform>%n 行を拒否しました</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

@@ -1250,6 +1250,43 @@ Versão %1</translation>
         <source>Redo</source>
         <translation>Refazer</translation>
     </message>
+    <message>
+        <source>The test of %1 %2 was updated.</source>
+        <translation>O teste de %1 %2 foi atualizado.</translation>
+    </message>
+    <message>
+        <source>The test of %1 %2 was saved.</source>
+        <translation>O teste de %1 %2 foi guardado.</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>O relatório foi escrito em %1.</translation>
+    </message>
+    <message>
+        <source>The selected tests were written to %1.</source>
+        <translation>Os testes selecionados foram escritos em %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) imported</source>
+        <translation>
+            <numerusform>%n teste importado</numerusform>
+            <numerusform>%n testes importados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cap set(s) added</source>
+        <translation>
+            <numerusform>%n conjunto de pastilhas adicionado</numerusform>
+            <numerusform>%n conjuntos de pastilhas adicionados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <translation>
+            <numerusform>%n linha recusada</numerusform>
+            <numerusform>%n linhas recusadas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

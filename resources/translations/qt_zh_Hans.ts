@@ -1246,6 +1246,40 @@ Version %1</source>
         <source>Redo</source>
         <translation>重做</translation>
     </message>
+    <message>
+        <source>The test of %1 %2 was updated.</source>
+        <translation>%1 %2 的测试已更新。</translation>
+    </message>
+    <message>
+        <source>The test of %1 %2 was saved.</source>
+        <translation>%1 %2 的测试已保存。</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>报告已写入 %1。</translation>
+    </message>
+    <message>
+        <source>The selected tests were written to %1.</source>
+        <translation>所选测试已写入 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) imported</source>
+        <translation>
+            <numerusform>已导入 %n 项测试</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cap set(s) added</source>
+        <translation>
+            <numerusform>已添加 %n 个色相子套组</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <translation>
+            <numerusform>已拒绝 %n 行</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

@@ -1246,6 +1246,40 @@ Version %1</source>
         <source>Redo</source>
         <translation>重做</translation>
     </message>
+    <message>
+        <source>The test of %1 %2 was updated.</source>
+        <translation>%1 %2 的測試已更新。</translation>
+    </message>
+    <message>
+        <source>The test of %1 %2 was saved.</source>
+        <translation>%1 %2 的測試已儲存。</translation>
+    </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>報告已寫入 %1。</translation>
+    </message>
+    <message>
+        <source>The selected tests were written to %1.</source>
+        <translation>所選測試已寫入 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n test(s) imported</source>
+        <translation>
+            <numerusform>已匯入 %n 項測試</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cap set(s) added</source>
+        <translation>
+            <numerusform>已新增 %n 組色相子組</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) refused</source>
+        <translation>
+            <numerusform>已拒絕 %n 行</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

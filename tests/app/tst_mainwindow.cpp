@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -18,6 +19,12 @@
 #include <QtTest>
 
 namespace {
+
+// The open file's name, as the title shows it first.
+QString fileName()
+{
+    return QFileInfo(database::instance()->path()).fileName();
+}
 
 QImage iconImage(const QIcon &icon)
 {
@@ -74,7 +81,7 @@ private slots:
         QCOMPARE(stack->widget(3)->objectName(), QStringLiteral("databaseWidget"));
         QVERIFY(w.findChild<QPushButton *>(QStringLiteral("NewButton"))->isChecked());
         // The open file's name, then the program's title.
-        QCOMPARE(w.windowTitle(), QStringLiteral("test.sqlite \u2014 Veskora Scoring Software"));
+        QCOMPARE(w.windowTitle(), fileName() + QStringLiteral(" \u2014 Veskora Scoring Software"));
         QCOMPARE(w.size(), QSize(950, 700));
     }
 
@@ -219,13 +226,14 @@ private slots:
         MainWindow w;
         w.setLanguageCode(QStringLiteral("en"));
         w.loadLanguage();
-        QCOMPARE(w.windowTitle(), QStringLiteral("test.sqlite \u2014 Veskora Scoring Software"));
+        QCOMPARE(w.windowTitle(), fileName() + QStringLiteral(" \u2014 Veskora Scoring Software"));
         w.setLanguageCode(QStringLiteral("xx")); // no such file: stays untranslated
         w.loadLanguage();
-        QCOMPARE(w.windowTitle(), QStringLiteral("test.sqlite \u2014 Veskora Scoring Software"));
+        QCOMPARE(w.windowTitle(), fileName() + QStringLiteral(" \u2014 Veskora Scoring Software"));
         w.setLanguageCode(QStringLiteral("de"));
         w.loadLanguage();
-        QCOMPARE(w.windowTitle(), QStringLiteral("test.sqlite \u2014 Veskora Auswertungssoftware"));
+        QCOMPARE(w.windowTitle(),
+                 fileName() + QStringLiteral(" \u2014 Veskora Auswertungssoftware"));
         w.setLanguageCode(QStringLiteral("en"));
         w.loadLanguage();
     }
