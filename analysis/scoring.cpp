@@ -157,6 +157,39 @@ std::optional<TestScores> score(const QVector<int> &arrangement)
     return t;
 }
 
+QVector<int> trayErrorScores(const QVector<int> &positionScores)
+{
+    if (positionScores.size() < N)
+        return {};
+    // First position of trays 2, 3 and 4; tray 1 is one place longer.
+    constexpr int TrayStarts[] = {Tray1Last + 1, Tray1Last + 22, Tray1Last + 43};
+    QVector<int> totals(4, 0);
+    int tray = 0;
+    for (int i = 0; i < N; ++i) {
+        if (tray < 3 && i == TrayStarts[tray])
+            ++tray;
+        totals[tray] += positionScores[i] - 2;
+    }
+    return totals;
+}
+
+bool isRedGreenCap(int cap)
+{
+    return (cap >= 13 && cap <= 33) || (cap >= 55 && cap <= 75);
+}
+
+std::optional<PartialErrorScores> partialErrorScores(const QVector<int> &capScores)
+{
+    if (capScores.size() < N)
+        return std::nullopt;
+    PartialErrorScores p;
+    for (int cap = 1; cap <= N; ++cap) {
+        const int excess = capScores[cap - 1] - 2;
+        (isRedGreenCap(cap) ? p.redGreen : p.blueYellow) += excess;
+    }
+    return p;
+}
+
 QVector<double> filtered(const QVector<int> &sequence)
 {
     if (sequence.size() < N)

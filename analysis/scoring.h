@@ -72,6 +72,24 @@ std::optional<int> totalErrorScore(const QVector<int> &arrangement);
 // All four sequences and the TES; nullopt when not scorable.
 std::optional<TestScores> score(const QVector<int> &arrangement);
 
+// The TES split by the axis of the cap's hue (Smith, Pokorny & Pass, 1985):
+// red-green sums (cap score - 2) over caps 13-33 and 55-75, blue-yellow over
+// caps 1-12, 34-54 and 76-85. When every cap occurs once the two add up to the
+// TES; a missing cap (score 0) counts -2 on its axis.
+struct PartialErrorScores
+{
+    int redGreen = 0;
+    int blueYellow = 0;
+};
+// Sum of (position score - 2) over the positions of each tray, trays 1 to 4; the
+// four add up to the TES. Empty for fewer than 85 position scores.
+QVector<int> trayErrorScores(const QVector<int> &positionScores);
+
+// Whether a cap (1..85) lies on the red-green axis.
+bool isRedGreenCap(int cap);
+// From the 85 cap scores (caps 1..85); nullopt for fewer than 85 scores.
+std::optional<PartialErrorScores> partialErrorScores(const QVector<int> &capScores);
+
 // Moving mean over 21 neighbours on the ring: entry k averages entries
 // k-10..k+10 (indices modulo 85). Empty when fewer than 85 values are given.
 QVector<double> filtered(const QVector<int> &sequence);

@@ -59,32 +59,57 @@ private slots:
         QTest::addColumn<QVector<int>>("arrangement");
         QTest::addColumn<QVector<int>>("expected");
         QTest::addColumn<int>("tes");
+        // The TES split by axis: red-green caps 13-33 and 55-75, blue-yellow the rest.
+        QTest::addColumn<int>("redGreen");
+        QTest::addColumn<int>("blueYellow");
+        QTest::addColumn<QVector<int>>("trays"); // the TES of each tray
 
         const QVector<int> untouched = CapOrder::untouched();
-        QTest::newRow("untouched") << untouched << scoresWith({}) << 0;
-        QTest::newRow("1 to 85") << TestSupport::ascending() << scoresWith({}) << 0;
+        QTest::newRow("untouched")
+            << untouched << scoresWith({}) << 0 << 0 << 0 << QVector<int>{0, 0, 0, 0};
+        QTest::newRow("1 to 85") << TestSupport::ascending() << scoresWith({}) << 0 << 0 << 0
+                                 << QVector<int>{0, 0, 0, 0};
         QTest::newRow("swap 30/31") << TestSupport::swapped(untouched, 30, 31)
-                                    << scoresWith({{29, 3}, {30, 3}, {31, 3}, {32, 3}}) << 4;
+                                    << scoresWith({{29, 3}, {30, 3}, {31, 3}, {32, 3}}) << 4 << 4
+                                    << 0 << QVector<int>{0, 4, 0, 0};
         QTest::newRow("swap 0/1") << TestSupport::swapped(untouched, 0, 1)
-                                  << scoresWith({{0, 3}, {1, 3}, {2, 3}, {84, 3}}) << 4;
+                                  << scoresWith({{0, 3}, {1, 3}, {2, 3}, {84, 3}}) << 4 << 0 << 4
+                                  << QVector<int>{3, 0, 0, 1};
         // The seam between the trays: 21 compares with v(), 22 with plain numbers.
         QTest::newRow("swap 21/22") << TestSupport::swapped(untouched, 21, 22)
-                                    << scoresWith({{20, 3}, {21, 3}, {22, 3}, {23, 3}}) << 4;
+                                    << scoresWith({{20, 3}, {21, 3}, {22, 3}, {23, 3}}) << 4 << 4
+                                    << 0 << QVector<int>{2, 2, 0, 0};
         QTest::newRow("cap 85 first in tray 2")
             << TestSupport::cap85InTray2()
-            << scoresWith({{0, 3}, {21, 23}, {22, 125}, {23, 63}, {84, 3}}) << 207;
+            << scoresWith({{0, 3}, {21, 23}, {22, 125}, {23, 63}, {84, 3}}) << 207 << 82 << 125
+            << QVector<int>{22, 184, 0, 1};
         // Inside tray 1 cap 85 counts as 0 wherever it lies: next to cap 1 it is one step.
         QVector<int> inTray1 = TestSupport::ascending();
         inTray1.removeLast();
         inTray1.insert(10, 85); // ... 9, 10, 85, 11 ...
         QTest::newRow("cap 85 inside tray 1")
-            << inTray1 << scoresWith({{0, 3}, {9, 11}, {10, 21}, {11, 12}, {84, 3}}) << 40;
+            << inTray1 << scoresWith({{0, 3}, {9, 11}, {10, 21}, {11, 12}, {84, 3}}) << 40 << 0
+            << 40 << QVector<int>{39, 0, 0, 1};
         // The same cap in tray 3 counts as 85.
         QVector<int> inTray3 = TestSupport::ascending();
         inTray3.removeLast();
         inTray3.insert(50, 85); // ... 49, 50, 85, 51 ...
         QTest::newRow("cap 85 inside tray 3")
-            << inTray3 << scoresWith({{0, 3}, {49, 36}, {50, 69}, {51, 35}, {84, 3}}) << 136;
+            << inTray3 << scoresWith({{0, 3}, {49, 36}, {50, 69}, {51, 35}, {84, 3}}) << 136 << 0
+            << 136 << QVector<int>{1, 0, 134, 1};
+        // Tray 2 laid out backwards (42 ... 22): caps 21 and 22 (red-green) and 42
+        // and 43 (blue-yellow) each meet a neighbour 21 caps away and score 22.
+        QVector<int> tray2Reversed = untouched;
+        std::reverse(tray2Reversed.begin() + 22, tray2Reversed.begin() + 43);
+        QTest::newRow("tray 2 reversed")
+            << tray2Reversed << scoresWith({{21, 22}, {22, 22}, {42, 22}, {43, 22}}) << 80 << 40
+            << 40 << QVector<int>{20, 40, 20, 0};
+        // Exchanges across each border between the axes raise two caps on either side.
+        for (int p : {12, 33, 54, 75})
+            QTest::addRow("swap %d/%d", p, p + 1)
+                << TestSupport::swapped(untouched, p, p + 1)
+                << scoresWith({{p - 1, 3}, {p, 3}, {p + 1, 3}, {p + 2, 3}}) << 4 << 2 << 2
+                << QVector<int>{p == 12 ? 4 : 0, p == 33 ? 4 : 0, p == 54 ? 4 : 0, p == 75 ? 4 : 0};
     }
     void positionScoresAndTes()
     {
@@ -97,6 +122,15 @@ private slots:
         QVERIFY(all);
         QCOMPARE(all->positionScores, expected);
         QCOMPARE(all->tes, tes);
+        QFETCH(int, redGreen);
+        QFETCH(int, blueYellow);
+        const std::optional<Scoring::PartialErrorScores> partial =
+            Scoring::partialErrorScores(all->capScores);
+        QVERIFY(partial);
+        QCOMPARE(partial->redGreen, redGreen);
+        QCOMPARE(partial->blueYellow, blueYellow);
+        QFETCH(QVector<int>, trays);
+        QCOMPARE(Scoring::trayErrorScores(expected), trays);
     }
 
     void onlyFirst85ValuesCount()
@@ -372,6 +406,8 @@ private slots:
     void capScoresNeedFullPositionScores()
     {
         QCOMPARE(Scoring::capScores(CapOrder::untouched(), QVector<int>(84, 2)), QVector<int>());
+        QVERIFY(!Scoring::partialErrorScores(QVector<int>(84, 2)));
+        QVERIFY(Scoring::trayErrorScores(QVector<int>(84, 2)).isEmpty());
     }
 
     // Repeated caps are scored by the same arithmetic and may go below 0.
@@ -420,6 +456,8 @@ private slots:
             QCOMPARE(t.tes, sum);
             QVERIFY(t.tes >= 0);
             QCOMPARE(Scoring::totalErrorScore(caps), std::optional<int>(t.tes));
+            const Scoring::PartialErrorScores p = *Scoring::partialErrorScores(t.capScores);
+            QCOMPARE(p.redGreen + p.blueYellow, t.tes);
 
             // A moving mean neither adds nor loses score.
             const auto total = [](const QVector<double> &v) {

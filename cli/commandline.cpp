@@ -1,0 +1,60 @@
+#include "commandline.h"
+
+#include <QCommandLineParser>
+#include <cstdio>
+#include <unistd.h>
+
+QTextStream &CommandLine::out()
+{
+    static QTextStream stream(stdout);
+    static const bool ready = [] {
+        stream.setCodec("UTF-8");
+        return true;
+    }();
+    Q_UNUSED(ready)
+    return stream;
+}
+
+QTextStream &CommandLine::err()
+{
+    static QTextStream stream(stderr);
+    static const bool ready = [] {
+        stream.setCodec("UTF-8");
+        return true;
+    }();
+    Q_UNUSED(ready)
+    return stream;
+}
+
+void CommandLine::error(const QString &message)
+{
+    // Results already written come first, so messages and rows read in order.
+    out().flush();
+    err() << QCoreApplication::applicationName() << QLatin1String(": ") << message << Qt::endl;
+}
+
+bool CommandLine::parse(QCommandLineParser &parser, const QStringList &arguments,
+                        const QString &description, int *status)
+{
+    parser.setApplicationDescription(description);
+    const QCommandLineOption help = parser.addHelpOption();
+    if (!parser.parse(arguments)) {
+        error(
+            parser.errorText() + QLatin1Char('\n') +
+            tr("Try '%1 %2 --help'.").arg(QCoreApplication::applicationName(), arguments.value(0)));
+        *status = UsageOrFileError;
+        return false;
+    }
+    if (parser.isSet(help)) {
+        out() << parser.helpText();
+        out().flush();
+        *status = Ok;
+        return false;
+    }
+    return true;
+}
+
+bool CommandLine::errIsTerminal()
+{
+    return isatty(fileno(stderr)) != 0;
+}
