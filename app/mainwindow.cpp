@@ -8,7 +8,7 @@
 #include "legacyimport.h"
 #include "messageboxes.h"
 #include "preferences.h"
-#include "reportpainter.h"
+#include "reportdocument.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,9 +30,10 @@
 #include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QResizeEvent>
 #include <QStatusBar>
 #include <QSvgGenerator>
@@ -100,6 +101,7 @@ MainWindow::MainWindow(QWidget *parent)
         {ui->actionSelected_Records_as_CSV, &MainWindow::exportCSV},
         {ui->actionPage_Setup, &MainWindow::pageSetupClicked},
         {ui->actionPrint, &MainWindow::printClicked},
+        {ui->actionPrint_Preview, &MainWindow::printPreviewClicked},
         {ui->actionExit, &MainWindow::exitClicked},
         {ui->actionCut, &MainWindow::cut},
         {ui->actionCopy, &MainWindow::copy},
@@ -588,27 +590,14 @@ void MainWindow::refreshFooterImage()
     hasFooterImage = !footerImagePath.isEmpty();
 }
 
-ReportContent MainWindow::reportContent(const QSizeF &page, const QImage &watermark) const
+ReportDocument MainWindow::reportDocument(AnalysisFormWidget *analysis)
 {
-    ReportContent content;
-    content.chart = ui->analysisWidget->polarScene();
-    content.leftText = ui->analysisWidget->reportTextPart1();
-    content.rightText = ui->analysisWidget->reportTextPart2();
-    content.comment = ui->analysisWidget->reportComment();
-    const AnalysisFormWidget *analysisPage = ui->analysisWidget;
-    const QList<CapSet> capSets = database::instance()->getSerialNums();
-    content.rightTextWithComment = [analysisPage, capSets](const QString &comment) {
-        return analysisPage->reportTextPart2WithComment(capSets, comment);
-    };
-    content.watermark = watermark;
-    content.footerLogo = ReportPainter::footerLogoFor(footerImagePath, page);
-    content.footerText = prefsDialog->getFooterText();
-    return content;
+    refreshFooterImage();
+    return ReportDocument(analysis, {footerImagePath, prefsDialog->getFooterText()});
 }
 
 void MainWindow::printClicked()
 {
-    refreshFooterImage();
     QPrintDialog dialog(printer.get(), nullptr);
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -618,28 +607,52 @@ void MainWindow::printClicked()
         return;
     }
     const QSizeF page = printer->pageLayout().paintRectPixels(printer->resolution()).size();
-    const QImage watermark = QImage(QStringLiteral(":/Images/zeltaWatermark.png"))
-                                 .scaledToWidth(int(0.12 * page.width()), Qt::FastTransformation);
-    ReportPainter::draw(painter, page, reportContent(page, watermark));
+    reportDocument(ui->analysisWidget).print(painter, page);
+}
+
+void MainWindow::printPreviewClicked()
+{
+    QPrintPreviewDialog preview(printer.get(), this);
+    preview.setObjectName(QStringLiteral("printPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
+        QPainter painter(target);
+        const QSizeF page = target->pageLayout().paintRectPixels(target->resolution()).size();
+        reportDocument(ui->analysisWidget).print(painter, page);
+    });
+    preview.exec();
 }
 
 bool MainWindow::writeReportPdf(const QString &fileName)
 {
-    refreshFooterImage();
-    QPdfWriter writer(fileName);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    const QSizeF page(writer.width(), writer.height());
-    const QImage watermark = QImage(QStringLiteral(":/Images/zeltaWatermark.png"))
-                                 .scaledToWidth(int(0.12 * page.width()), Qt::FastTransformation)
-                                 .scaled(QSize(int(0.20 * page.width()), int(0.15 * page.height())),
-                                         Qt::KeepAspectRatio, Qt::FastTransformation);
-    ReportContent content = reportContent(page, watermark);
-    content.drawFooterLogo = hasFooterImage;
-    ReportPainter::draw(painter, page, content);
-    return painter.end();
+    QString error;
+    return reportDocument(ui->analysisWidget).writePdf(fileName, &error);
+}
+
+bool MainWindow::writeReportsPdf(const QString &fileName, const QList<databaseEntry> &tests,
+                                 bool *cancelled, QString *error)
+{
+    // A page of its own for the pages, so the analysis page keeps what it shows.
+    AnalysisFormWidget sheet;
+    ReportDocument::prepare(sheet, prefsDialog->getScoringMode() != QLatin1String("Standard"),
+                            prefsDialog->getAnalysisOptions());
+    constexpr int FewPages = 3;
+    std::unique_ptr<QProgressDialog> dialog;
+    if (tests.size() > FewPages) {
+        dialog = std::make_unique<QProgressDialog>(tr("Writing the reports..."), tr("Cancel"), 0,
+                                                   int(tests.size()), this);
+        dialog->setObjectName(QStringLiteral("pdfProgress"));
+        dialog->setWindowTitle(tr("Export PDF"));
+        dialog->setWindowModality(Qt::WindowModal);
+        dialog->setMinimumDuration(0);
+        dialog->setValue(0);
+    }
+    const ReportDocument::Progress progress = [&dialog](int done) {
+        if (!dialog)
+            return true;
+        dialog->setValue(done);
+        return !dialog->wasCanceled();
+    };
+    return reportDocument(&sheet).writePdf(fileName, tests, progress, cancelled, error);
 }
 
 void MainWindow::exportPDF()
@@ -648,11 +661,26 @@ void MainWindow::exportPDF()
     if (chosen.isEmpty())
         return;
     const QString fileName = FileDialogs::withExtension(chosen, QStringLiteral(".pdf"));
-    if (!writeReportPdf(fileName)) {
+    // The tests chosen on the database page, one page each; with none, the analysis
+    // page as it stands.
+    const QList<databaseEntry> tests = ui->databaseWidget->selectedTests();
+    QString error;
+    bool cancelled = false;
+    const bool written = tests.isEmpty()
+                             ? reportDocument(ui->analysisWidget).writePdf(fileName, &error)
+                             : writeReportsPdf(fileName, tests, &cancelled, &error);
+    if (cancelled) {
+        showStatus(tr("The export was cancelled; nothing was written."));
+        return;
+    }
+    if (!written) {
         reportFailure(tr("Export PDF"), tr("The file %1 could not be written.").arg(fileName));
         return;
     }
-    showStatus(tr("The report was written to %1.").arg(QDir::toNativeSeparators(fileName)));
+    const QString shown = QDir::toNativeSeparators(fileName);
+    showStatus(tests.size() > 1
+                   ? tr("%n report(s) were written to %1.", nullptr, int(tests.size())).arg(shown)
+                   : tr("The report was written to %1.").arg(shown));
 }
 
 // --- exchange ---------------------------------------------------------------------

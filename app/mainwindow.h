@@ -1,7 +1,7 @@
 #pragma once
 
 #include "databaseentry.h"
-#include "reportpainter.h"
+#include "reportdocument.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -10,6 +10,7 @@
 
 class QButtonGroup;
 class QClipboard;
+class AnalysisFormWidget;
 class QPrinter;
 class QPushButton;
 class QTranslator;
@@ -51,6 +52,7 @@ public slots:
     void analysisClicked();
     void databaseClicked();
     void printClicked();
+    void printPreviewClicked();
     void helpClicked();
     void testSelected(QList<databaseEntry> list);
     void polarViewSelected();
@@ -106,7 +108,11 @@ private:
     // The open database file's name before the program's title.
     void updateTitle();
     void refreshFooterImage();
-    ReportContent reportContent(const QSizeF &page, const QImage &watermark) const;
+    // The report of the analysis page, with the footer of the preferences.
+    ReportDocument reportDocument(AnalysisFormWidget *analysis);
+    // One page per test, each alone; a progress dialog with Cancel for more than a few.
+    bool writeReportsPdf(const QString &fileName, const QList<databaseEntry> &tests,
+                         bool *cancelled, QString *error);
     bool allowSwitchingFiles();
     void databaseFileChanged();
     void addUndoCommands();

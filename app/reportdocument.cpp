@@ -16,11 +16,6 @@ QImage watermarkImage()
     return QImage(QStringLiteral(":/Images/zeltaWatermark.png"));
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
 } // namespace
 
 ReportDocument::ReportDocument(AnalysisFormWidget *analysisPage, Footer pageFooter)
@@ -94,10 +89,11 @@ bool ReportDocument::writePages(const QString &fileName, int pages,
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setTitle(tr("Veskora Results"));
+        writer.setTitle(ReportPainter::title());
         QPainter painter;
         if (!painter.begin(&writer)) {
-            *error = tr("The PDF writer could not be started.");
+            *error =
+                QCoreApplication::translate("MainWindow", "The PDF writer could not be started.");
             file.cancelWriting();
             return false;
         }

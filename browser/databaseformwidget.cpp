@@ -319,6 +319,16 @@ databaseEntry DatabaseFormWidget::recordOfRow(int row) const
     return e;
 }
 
+QList<databaseEntry> DatabaseFormWidget::selectedTests() const
+{
+    QList<databaseEntry> tests;
+    for (int r : selectedRows) {
+        if (r >= 0 && r < model->rowCount())
+            tests.append(recordOfRow(r));
+    }
+    return tests;
+}
+
 void DatabaseFormWidget::selectTestClick()
 {
     QList<databaseEntry> list;

@@ -29,6 +29,9 @@ public:
     // that order, to a file chosen by the examiner, one line at a time.
     CsvFile::WriteResult exportCsv(const QString &chosen) const;
 
+    // The tests of the selected rows in selection order, with their cap-order texts.
+    QList<databaseEntry> selectedTests() const;
+
     // Fixed texts, combo entries (in place, choices kept) and column headers.
     void retranslate();
 

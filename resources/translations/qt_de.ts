@@ -1287,6 +1287,33 @@ Version %1</translation>
             <numerusform>%n Zeilen abgelehnt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Writing the reports...</source>
+        <translation>Berichte werden geschrieben...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>Der Export wurde abgebrochen; es wurde nichts geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n report(s) were written to %1.</source>
+        <translation>
+            <numerusform>%n Bericht wurde in %1 geschrieben.</numerusform>
+            <numerusform>%n Berichte wurden in %1 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PDF writer could not be started.</source>
+        <translation>Die PDF-Ausgabe konnte nicht gestartet werden.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

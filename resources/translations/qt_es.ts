@@ -1287,6 +1287,33 @@ Versión %1</translation>
             <numerusform>%n líneas rechazadas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Writing the reports...</source>
+        <translation>Escribiendo los informes...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>La exportación se canceló; no se escribió nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n report(s) were written to %1.</source>
+        <translation>
+            <numerusform>Se escribió %n informe en %1.</numerusform>
+            <numerusform>Se escribieron %n informes en %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PDF writer could not be started.</source>
+        <translation>No se pudo iniciar la escritura del PDF.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

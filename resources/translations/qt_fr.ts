@@ -1287,6 +1287,33 @@ Version %1</translation>
             <numerusform>%n lignes refusées</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Writing the reports...</source>
+        <translation>Écriture des rapports...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>L&apos;exportation a été annulée ; rien n&apos;a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n report(s) were written to %1.</source>
+        <translation>
+            <numerusform>%n rapport a été écrit dans %1.</numerusform>
+            <numerusform>%n rapports ont été écrits dans %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PDF writer could not be started.</source>
+        <translation>Le générateur PDF n&apos;a pas pu être démarré.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

@@ -1287,6 +1287,33 @@ Versione %1</translation>
             <numerusform>%n righe rifiutate</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Writing the reports...</source>
+        <translation>Scrittura dei rapporti...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>L&apos;esportazione è stata annullata; non è stato scritto nulla.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n report(s) were written to %1.</source>
+        <translation>
+            <numerusform>%n rapporto è stato scritto in %1.</numerusform>
+            <numerusform>%n rapporti sono stati scritti in %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PDF writer could not be started.</source>
+        <translation>Impossibile avviare la scrittura del PDF.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

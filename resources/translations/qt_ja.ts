@@ -1280,6 +1280,32 @@ Version %1</source>
             <numerusform>%n 行を拒否しました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>印刷プレビュー</translation>
+    </message>
+    <message>
+        <source>Writing the reports...</source>
+        <translation>レポートを書き出しています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>エクスポートはキャンセルされました。何も書き出されていません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n report(s) were written to %1.</source>
+        <translation>
+            <numerusform>%n 件のレポートを %1 に書き出しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PDF writer could not be started.</source>
+        <translation>PDF の書き出しを開始できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

@@ -1287,6 +1287,33 @@ Versão %1</translation>
             <numerusform>%n linhas recusadas</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Pré-visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Writing the reports...</source>
+        <translation>Gravando os relatórios...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>A exportação foi cancelada; nada foi gravado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n report(s) were written to %1.</source>
+        <translation>
+            <numerusform>%n relatório foi gravado em %1.</numerusform>
+            <numerusform>%n relatórios foram gravados em %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PDF writer could not be started.</source>
+        <translation>Não foi possível iniciar a gravação do PDF.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

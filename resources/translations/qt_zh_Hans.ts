@@ -1280,6 +1280,32 @@ Version %1</source>
             <numerusform>已拒绝 %n 行</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
+    </message>
+    <message>
+        <source>Writing the reports...</source>
+        <translation>正在写入报告...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>导出已取消；未写入任何内容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n report(s) were written to %1.</source>
+        <translation>
+            <numerusform>已将 %n 份报告写入 %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PDF writer could not be started.</source>
+        <translation>无法启动 PDF 写入。</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

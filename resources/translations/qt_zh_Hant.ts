@@ -1280,6 +1280,32 @@ Version %1</source>
             <numerusform>已拒絕 %n 行</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>列印預覽</translation>
+    </message>
+    <message>
+        <source>Writing the reports...</source>
+        <translation>正在寫入報告...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The export was cancelled; nothing was written.</source>
+        <translation>匯出已取消；未寫入任何內容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n report(s) were written to %1.</source>
+        <translation>
+            <numerusform>已將 %n 份報告寫入 %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The PDF writer could not be started.</source>
+        <translation>無法啟動 PDF 寫入。</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>

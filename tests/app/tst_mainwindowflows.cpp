@@ -16,6 +16,7 @@
 #include "preferences.h"
 #include "scoring.h"
 #include "testsupport.h"
+#include "testtablemodel.h"
 #include "vkresources.h"
 #include "vktfixture.h"
 
@@ -29,6 +30,9 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QStackedWidget>
@@ -795,6 +799,93 @@ private slots:
         child<QAction>(&w, "actionSelected_Records_as_PDF")->trigger();
         QCOMPARE(answers.texts.size(), 1);
         QVERIFY(answers.texts.first().contains(QLatin1String("report.pdf")));
+    }
+
+    // One page per selected test in the order of the selection; a cancelled run writes nothing.
+    void selectedRecordsPdf_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QList<int>>("selection"); // rows, in the order they are picked
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("two, picked last first") << 2 << QList<int>{1, 0} << false;
+        QTest::newRow("five, with progress") << 5 << QList<int>{4, 0, 3, 1, 2} << false;
+        QTest::newRow("five, cancelled") << 5 << QList<int>{0, 1, 2, 3, 4} << true;
+    }
+    void selectedRecordsPdf()
+    {
+        QFETCH(int, stored);
+        QFETCH(QList<int>, selection);
+        QFETCH(bool, cancel);
+        for (int i = 0; i < stored; ++i)
+            TestSupport::storeEntry(TestSupport::sampleEntry(QStringLiteral("Person%1").arg(i),
+                                                             QStringLiteral("Surname%1").arg(i)));
+        MainWindow w;
+        w.databaseViewSelected();
+        auto *table = child<QAbstractItemView>(&w, "tableDisplay");
+        const TestTableModel *model =
+            Probe::model(*child<DatabaseFormWidget>(&w, "databaseWidget"));
+        QStringList expected;
+        for (int row : selection) {
+            table->selectionModel()->select(table->model()->index(row, 0),
+                                            QItemSelectionModel::Select |
+                                                QItemSelectionModel::Rows);
+            expected.append(model->entry(row).first);
+        }
+        const QString pdf = TestSupport::tempDir() + QStringLiteral("/selected%1.pdf").arg(stored);
+        QFile::remove(pdf);
+        FileDialogs::setResponder([pdf](FileDialogs::Kind, const QString &) { return pdf; });
+        bool sawProgress = false;
+        QTimer::singleShot(0, &w, [&] {
+            if (auto *progress = w.findChild<QProgressDialog *>(QStringLiteral("pdfProgress"))) {
+                sawProgress = true;
+                if (cancel)
+                    progress->cancel();
+            }
+        });
+        child<QAction>(&w, "actionSelected_Records_as_PDF")->trigger();
+        // More than three pages show their progress.
+        QCOMPARE(sawProgress, stored > 3);
+        QCOMPARE(QFile::exists(pdf), !cancel);
+        if (cancel) {
+            QCOMPARE(w.statusBar()->currentMessage(),
+                     QStringLiteral("The export was cancelled; nothing was written."));
+            return;
+        }
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("%1 report(s) were written to %2.")
+                                                      .arg(stored)
+                                                      .arg(QDir::toNativeSeparators(pdf)));
+        const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
+        if (info.isEmpty())
+            QSKIP("poppler-utils is not installed");
+        QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(stored))));
+        for (int page = 1; page <= stored; ++page) {
+            const QString text =
+                runTool(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                         QString::number(page), pdf, QStringLiteral("-")});
+            for (int i = 0; i < expected.size(); ++i)
+                QCOMPARE(text.contains(expected.at(i)), i == page - 1);
+        }
+    }
+
+    void printPreviewShowsTheReportPage()
+    {
+        MainWindow w;
+        int pages = -1;
+        QTimer::singleShot(0, &w, [&] {
+            auto *preview = w.findChild<QPrintPreviewDialog *>(QStringLiteral("printPreview"));
+            if (!preview)
+                return;
+            if (auto *view = preview->findChild<QPrintPreviewWidget *>())
+                pages = view->pageCount();
+            preview->reject();
+        });
+        child<QAction>(&w, "actionPrint_Preview")->trigger();
+        QCOMPARE(pages, 1);
+        // It comes right after Print in the File menu.
+        const QList<QAction *> file = child<QMenu>(&w, "menuFIle")->actions();
+        QCOMPARE(file.indexOf(child<QAction>(&w, "actionPrint_Preview")),
+                 file.indexOf(child<QAction>(&w, "actionPrint")) + 1);
     }
 
     // --- exchange through the window ---
