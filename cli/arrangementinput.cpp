@@ -143,50 +143,31 @@ void ArrangementInput::addFileArgument(QCommandLineParser &parser)
 int ArrangementInput::readInputs(const QCommandLineParser &parser, TestChooser &chooser,
                                  const std::function<void(const Item &)> &f)
 {
-    QString error;
-    if (!chooser.readOptions(parser, &error)) {
-        CommandLine::error(error);
-        return CommandLine::UsageOrFileError;
-    }
-    const bool fromStore = parser.isSet(chooser.dbOption);
     QStringList files = parser.positionalArguments();
-    if (fromStore && !files.isEmpty()) {
-        CommandLine::error(tr("give either --db or files, not both"));
-        return CommandLine::UsageOrFileError;
-    }
-    if (!fromStore && chooser.narrowed()) {
-        CommandLine::error(tr("--ids and --search need --db"));
-        return CommandLine::UsageOrFileError;
-    }
-    int status = CommandLine::Ok;
-    if (fromStore) {
-        const QString path = parser.value(chooser.dbOption);
-        QList<databaseEntry> tests;
-        QStringList unknown;
-        if (!TestChooser::openStore(path, false, &error) ||
-            !chooser.choose(&tests, &unknown, &error)) {
-            CommandLine::error(error);
+    if (parser.isSet(chooser.dbOption)) {
+        if (!files.isEmpty()) {
+            CommandLine::error(tr("give either --db or files, not both"));
             return CommandLine::UsageOrFileError;
         }
-        for (const QString &id : qAsConst(unknown)) {
-            CommandLine::error(tr("%1: no test with id %2").arg(path, id));
-            status = CommandLine::InputProblems;
-        }
-        if (tests.isEmpty() && unknown.isEmpty()) {
-            CommandLine::error(tr("%1: no test chosen").arg(path));
-            status = CommandLine::InputProblems;
-        }
+        QList<databaseEntry> tests;
+        const int status = chooser.openAndChoose(parser, &tests);
         Item item;
         item.kind = Stored;
-        item.source = path;
+        item.source = parser.value(chooser.dbOption);
         for (const databaseEntry &e : qAsConst(tests)) {
             item.entry = e;
             f(item);
         }
         return status;
     }
+    QString error;
+    if (!chooser.readOptions(parser, &error) || chooser.narrowed()) {
+        CommandLine::error(error.isEmpty() ? tr("--ids and --search need --db") : error);
+        return CommandLine::UsageOrFileError;
+    }
     if (files.isEmpty())
         files.append(QStringLiteral("-"));
+    int status = CommandLine::Ok;
     for (const QString &file : qAsConst(files)) {
         int found = 0;
         const bool read = ArrangementInput::read(

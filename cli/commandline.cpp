@@ -46,7 +46,12 @@ bool CommandLine::parse(QCommandLineParser &parser, const QStringList &arguments
         return false;
     }
     if (parser.isSet(help)) {
-        out() << parser.helpText();
+        // The usage line names the command as well as the program.
+        QString text = parser.helpText();
+        const int options = text.indexOf(QLatin1String(" [options]"));
+        if (options > 0)
+            text.insert(options, QLatin1Char(' ') + arguments.value(0));
+        out() << text;
         out().flush();
         *status = Ok;
         return false;

@@ -24,27 +24,15 @@ int ExportCommand::run(const QStringList &arguments)
                             tr("Writes the chosen tests of a database file as CSV lines."),
                             &status))
         return status;
-    QString error;
     if (!parser.isSet(chooser.dbOption) || !parser.isSet(outputOption) ||
         parser.value(outputOption).isEmpty() || !parser.positionalArguments().isEmpty()) {
         CommandLine::error(tr("export needs --db FILE and -o FILE, and nothing else"));
         return CommandLine::UsageOrFileError;
     }
-    if (!chooser.readOptions(parser, &error)) {
-        CommandLine::error(error);
-        return CommandLine::UsageOrFileError;
-    }
-    const QString path = parser.value(chooser.dbOption);
     QList<databaseEntry> tests;
-    QStringList unknown;
-    if (!TestChooser::openStore(path, false, &error) || !chooser.choose(&tests, &unknown, &error)) {
-        CommandLine::error(error);
-        return CommandLine::UsageOrFileError;
-    }
-    for (const QString &id : qAsConst(unknown)) {
-        CommandLine::error(tr("%1: no test with id %2").arg(path, id));
-        status = CommandLine::InputProblems;
-    }
+    status = chooser.openAndChoose(parser, &tests);
+    if (status == CommandLine::UsageOrFileError)
+        return status;
     const CsvFile::WriteResult written =
         CsvFile::writeLines(parser.value(outputOption), int(tests.size()) + 1, [&tests](int i) {
             return i == 0 ? CsvFormat::headerLine()

@@ -63,8 +63,16 @@ int main(int argc, char *argv[])
     // Options before the command belong to the program; the rest to the command.
     const QStringList global = index > 0 ? arguments.mid(0, index) : arguments;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine", "Scores, checks, reports, imports and exports colour-arrangement tests."));
+    QString commands;
+    for (const Command &c : Commands)
+        commands += QStringLiteral("  %1  %2\n")
+                        .arg(QLatin1String(c.name), -7)
+                        .arg(QCoreApplication::translate("CommandLine", c.summary));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Scores, checks, reports, imports and exports "
+                                                   "colour-arrangement tests.") +
+        QLatin1String("\n\n") + QCoreApplication::translate("CommandLine", "Commands:") +
+        QLatin1Char('\n') + commands);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption lang(
@@ -74,13 +82,11 @@ int main(int argc, char *argv[])
                                     "zh_Hant); English by default."),
         QStringLiteral("CODE"));
     parser.addOption(lang);
-    QString summary;
-    for (const Command &c : Commands)
-        summary += QStringLiteral("  %1  %2\n")
-                       .arg(QLatin1String(c.name), -7)
-                       .arg(QLatin1String(c.summary));
-    parser.addPositionalArgument(QStringLiteral("command"), QLatin1Char('\n') + summary,
-                                 QStringLiteral("<command> [options]"));
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QCoreApplication::translate("CommandLine",
+                                    "One of the commands above; '<command> --help' describes it."),
+        QStringLiteral("<command> [options]"));
     if (!parser.parse(global)) {
         CommandLine::error(parser.errorText());
         return CommandLine::UsageOrFileError;

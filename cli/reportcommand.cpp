@@ -50,25 +50,10 @@ int ReportCommand::run(const QStringList &arguments)
         CommandLine::error(tr("report needs --db FILE and -o FILE or --split DIR"));
         return CommandLine::UsageOrFileError;
     }
-    if (!chooser.readOptions(parser, &error)) {
-        CommandLine::error(error);
-        return CommandLine::UsageOrFileError;
-    }
-    const QString path = parser.value(chooser.dbOption);
     QList<databaseEntry> tests;
-    QStringList unknown;
-    if (!TestChooser::openStore(path, false, &error) || !chooser.choose(&tests, &unknown, &error)) {
-        CommandLine::error(error);
-        return CommandLine::UsageOrFileError;
-    }
-    for (const QString &id : qAsConst(unknown)) {
-        CommandLine::error(tr("%1: no test with id %2").arg(path, id));
-        status = CommandLine::InputProblems;
-    }
-    if (tests.isEmpty()) {
-        CommandLine::error(tr("%1: no test chosen; nothing written").arg(path));
+    status = chooser.openAndChoose(parser, &tests);
+    if (tests.isEmpty())
         return CommandLine::worse(status, CommandLine::InputProblems);
-    }
 
     const SettingsRecord settings = database::instance()->getSettings();
     AnalysisFormWidget sheet;

@@ -2,6 +2,7 @@
 
 #include "capentrycheck.h"
 #include "caporder.h"
+#include "checkcommand.h"
 #include "commandline.h"
 #include "csvformat.h"
 #include "progressline.h"
@@ -41,12 +42,25 @@ public:
         }
         if (item.kind == ArrangementInput::Text) {
             const CapEntryCheck check = CapEntryCheck::check(item.entry.scores);
-            if (!check.isComplete()) {
+            // Every cap once is scored even when not each lies in its own tray, as
+            // the order 1, 2, ..., 85 that other programs write; anything else is
+            // no arrangement, and `check` names its problems.
+            QVector<int> typed;
+            int notCaps = 0;
+            for (int t = 0; t < TrayCheck::Trays; ++t) {
+                typed += check.tray(t).caps();
+                notCaps += check.tray(t).notCapCount();
+            }
+            if (check.isComplete()) {
+                arrangement = check.arrangement();
+            } else if (notCaps == 0 && typed.size() == CapOrder::Positions &&
+                       CapOrder::isFullSet(typed)) {
+                arrangement = typed;
+            } else {
                 CommandLine::error(item.location() + QLatin1String(": ") +
-                                   ScoreCommand::tr("not a whole arrangement (see check)"));
+                                   CheckCommand::verdict(check));
                 return false;
             }
-            arrangement = check.arrangement();
         } else {
             arrangement = CapOrder::read(item.entry.scores);
         }

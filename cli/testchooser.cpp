@@ -1,5 +1,6 @@
 #include "testchooser.h"
 
+#include "commandline.h"
 #include "database.h"
 #include "recordsearch.h"
 
@@ -123,4 +124,21 @@ bool TestChooser::choose(QList<databaseEntry> *tests, QStringList *unknown, QStr
     for (databaseEntry &e : *tests)
         e.scores = bulk ? all.value(e.testID) : store->getScores(e.testID);
     return true;
+}
+
+int TestChooser::openAndChoose(const QCommandLineParser &parser, QList<databaseEntry> *tests)
+{
+    QString error;
+    const QString path = parser.value(dbOption);
+    QStringList unknown;
+    if (!readOptions(parser, &error) || !openStore(path, false, &error) ||
+        !choose(tests, &unknown, &error)) {
+        CommandLine::error(error);
+        return CommandLine::UsageOrFileError;
+    }
+    for (const QString &id : qAsConst(unknown))
+        CommandLine::error(tr("%1: no test with id %2").arg(path, id));
+    if (tests->isEmpty() && unknown.isEmpty())
+        CommandLine::error(tr("%1: no test chosen").arg(path));
+    return unknown.isEmpty() && !tests->isEmpty() ? CommandLine::Ok : CommandLine::InputProblems;
 }

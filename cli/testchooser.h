@@ -28,12 +28,17 @@ public:
     // Checks --ids and --search; false, with *error set, when they are malformed.
     bool readOptions(const QCommandLineParser &parser, QString *error);
     // Whether --ids or --search narrowed the choice.
-    bool narrowed() const { return !ids.isEmpty() || !searchField.isEmpty(); }
+    bool narrowed() const { return !ids.isEmpty() || searchField >= 0; }
 
     // The chosen tests with their cap-order text and TES, on the open store.
     // Ids that name no test are listed in *unknown. False, with *error set, when
     // the file cannot be read.
     bool choose(QList<databaseEntry> *tests, QStringList *unknown, QString *error) const;
+
+    // All of the above for a command: reads --ids and --search, opens the --db file
+    // and chooses its tests, reporting each problem on standard error. Returns the
+    // exit status the problems call for; with UsageOrFileError nothing was chosen.
+    int openAndChoose(const QCommandLineParser &parser, QList<databaseEntry> *tests);
 
     // Field names --search accepts, in the order of the database page's criteria.
     static QStringList fieldNames();

@@ -52,6 +52,17 @@ for language in English Japanese; do
 done
 [[ -f "$unpacked/usr/share/icons/hicolor/48x48/apps/veskora.png" ]] || fail "the icon is missing"
 
+# The command-line tool beside the program: it answers without a display, and its report
+# finds the offscreen platform on its own.
+cli_link="$unpacked/usr/bin/veskora-cli"
+[[ -L "$cli_link" ]] || fail "usr/bin/veskora-cli is missing"
+cli=$(readlink -f "$cli_link")
+[[ "$(dirname "$cli")" == "$(dirname "$program")" ]] || fail "veskora-cli is not beside the program"
+cli_env=(env -i PATH=/usr/bin:/bin HOME="$scratch" LANG=C.UTF-8 ASAN_OPTIONS=detect_leaks=0)
+"${cli_env[@]}" "$cli_link" --version | grep -q "^veskora-cli " || fail "veskora-cli --version failed"
+seq -s ' ' 1 85 | "${cli_env[@]}" "$cli_link" score - | grep -q ',0,0,Superior Discrimination,' ||
+    fail "veskora-cli score failed"
+
 # A home of its own, so no real database or setting is touched. An installed program's
 # folder is not writable, so the database goes to the per-user folder (root writes anyway).
 home="$scratch/home"
