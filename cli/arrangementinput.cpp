@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <algorithm>
 
 namespace {
 
@@ -42,11 +43,7 @@ int lineEnds(const QString &text, int from, int to)
 
 bool isBlank(QStringView text)
 {
-    for (QChar c : text) {
-        if (!c.isSpace())
-            return false;
-    }
-    return true;
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
 }
 
 } // namespace

@@ -118,7 +118,7 @@ int main(int argc, char *argv[])
             QCoreApplication::installTranslator(&translator);
         }
     }
-    const QString name = arguments.at(index);
+    const QString &name = arguments.at(index);
     for (const Command &c : Commands) {
         if (name == QLatin1String(c.name)) {
             const int status = c.run(arguments.mid(index));

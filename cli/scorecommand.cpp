@@ -11,26 +11,66 @@
 #include "vingrys.h"
 
 #include <QCommandLineParser>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
+#include <QHash>
+#include <QLocale>
+#include <array>
 #include <cmath>
 
 namespace {
 
 constexpr int IdentityColumns = 9; // source ... date
 
-// A square root for JSON: null where there is none (a negative score).
-QJsonValue rootValue(int value)
+// One value of a row, written as a CSV field or a JSON value.
+struct Cell
 {
-    const double root = Scoring::sqrtTes(value);
-    return std::isnan(root) ? QJsonValue() : QJsonValue(root);
+    enum Kind
+    {
+        Absent,
+        Text,
+        Integer,
+        Real
+    };
+    Kind kind = Absent;
+    QString text;
+    double value = 0.0;
+
+    static Cell of(const QString &t) { return {Text, t, 0.0}; }
+    static Cell of(qint64 n) { return {Integer, QString(), double(n)}; }
+    // The square root of a score; absent for a negative one, which has none.
+    static Cell root(int score)
+    {
+        const double r = Scoring::sqrtTes(score);
+        return std::isnan(r) ? Cell() : Cell{Real, QString(), r};
+    }
+    static Cell real(double v) { return {Real, QString(), v}; }
+};
+
+void appendJsonString(QString &line, const QString &text)
+{
+    line += QLatin1Char('"');
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == '"' || u == '\\') {
+            line += QLatin1Char('\\');
+            line += c;
+        } else if (u < 0x20) {
+            line += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
+        } else {
+            line += c;
+        }
+    }
+    line += QLatin1Char('"');
 }
 
 class Scorer
 {
 public:
-    explicit Scorer(bool asJson) : json(asJson) {}
+    explicit Scorer(bool asJson) : json(asJson), keys(ScoreCommand::columns())
+    {
+        for (Vingrys::Diagnosis d : {Vingrys::Diagnosis::Protan, Vingrys::Diagnosis::Duetan,
+                                     Vingrys::Diagnosis::Tritan, Vingrys::Diagnosis::Ambiguous})
+            diagnoses[size_t(d)] = Vingrys::diagnosisText(d);
+    }
 
     // Writes the row of one arrangement; false when it cannot be scored (reported).
     bool score(const ArrangementInput::Item &item)
@@ -64,8 +104,8 @@ public:
         } else {
             arrangement = CapOrder::read(item.entry.scores);
         }
-        const std::optional<Scoring::TestScores> scores = Scoring::score(arrangement);
-        if (!scores) {
+        const QVector<int> positions = Scoring::positionScores(arrangement);
+        if (positions.isEmpty()) {
             CommandLine::error(
                 item.location() + QLatin1String(": ") +
                 (CapOrder::isComplete(arrangement)
@@ -74,75 +114,120 @@ public:
                                         arrangement.size())));
             return false;
         }
-        write(item, *scores, Vingrys::analyse(arrangement));
+        write(item, arrangement, positions);
         return true;
     }
 
 private:
-    void write(const ArrangementInput::Item &item, const Scoring::TestScores &s,
-               const std::optional<Vingrys::Result> &v)
+    // The translated words of a TES, looked up once per value.
+    const std::array<QString, 4> &wordsFor(int tes)
+    {
+        auto it = words.find(tes);
+        if (it == words.end())
+            it = words.insert(
+                tes, {Scoring::classificationText(tes), Scoring::unselectedPercentile(tes),
+                      Scoring::inPlantPercentile(tes), Scoring::experiencedPercentile(tes)});
+        return *it;
+    }
+
+    void write(const ArrangementInput::Item &item, const QVector<int> &arrangement,
+               const QVector<int> &positions)
     {
         const databaseEntry &e = item.entry;
         const bool file = item.kind != ArrangementInput::Stored;
         const bool record = item.kind != ArrangementInput::Text;
-        const Scoring::PartialErrorScores partial = *Scoring::partialErrorScores(s.capScores);
-        const QVector<int> trays = Scoring::trayErrorScores(s.positionScores);
-        const QStringList keys = ScoreCommand::columns();
-        QList<QJsonValue> values;
-        values.reserve(keys.size());
-        values << (file ? QJsonValue(item.source) : QJsonValue())
-               << (file ? QJsonValue(item.line) : QJsonValue())
-               << (file ? QJsonValue() : QJsonValue(e.testID.toLongLong()));
-        for (const QString *field : {&e.first, &e.middle, &e.last, &e.refNum, &e.DOB, &e.testDate})
-            values << (record ? QJsonValue(*field) : QJsonValue());
-        values << s.tes << rootValue(s.tes) << Scoring::classificationText(s.tes)
-               << Scoring::unselectedPercentile(s.tes) << Scoring::inPlantPercentile(s.tes)
-               << Scoring::experiencedPercentile(s.tes);
-        if (v)
-            values << v->angle << v->cIndex << v->sIndex << v->diagnosisText();
-        else
-            values << QJsonValue() << QJsonValue() << QJsonValue() << QJsonValue();
-        for (int t : trays)
-            values << t;
-        values << partial.redGreen << rootValue(partial.redGreen) << partial.blueYellow
-               << rootValue(partial.blueYellow);
+        const int tes = *Scoring::totalErrorScore(arrangement);
+        const Scoring::PartialErrorScores partial =
+            *Scoring::partialErrorScores(Scoring::capScores(arrangement, positions));
+        const QVector<int> trays = Scoring::trayErrorScores(positions);
+        const std::optional<Vingrys::Result> v = Vingrys::analyse(arrangement);
+        const std::array<QString, 4> &w = wordsFor(tes);
 
-        QTextStream &out = CommandLine::out();
-        if (json) {
-            QJsonObject object;
-            for (int i = 0; i < keys.size(); ++i) {
-                // Fields the input does not have are left out rather than empty.
-                if (i < IdentityColumns && values.at(i).isNull())
-                    continue;
-                object.insert(keys.at(i), values.at(i));
+        cells.clear();
+        cells << (file ? Cell::of(item.source) : Cell()) << (file ? Cell::of(item.line) : Cell())
+              << (file ? Cell() : Cell::of(e.testID.toLongLong()));
+        for (const QString *field : {&e.first, &e.middle, &e.last, &e.refNum, &e.DOB, &e.testDate})
+            cells << (record ? Cell::of(*field) : Cell());
+        cells << Cell::of(tes) << Cell::root(tes) << Cell::of(w[0]) << Cell::of(w[1])
+              << Cell::of(w[2]) << Cell::of(w[3]);
+        if (v)
+            cells << Cell::real(v->angle) << Cell::real(v->cIndex) << Cell::real(v->sIndex)
+                  << Cell::of(diagnoses[size_t(v->diagnosis)]);
+        else
+            cells << Cell() << Cell() << Cell() << Cell();
+        for (int t : trays)
+            cells << Cell::of(t);
+        cells << Cell::of(partial.redGreen) << Cell::root(partial.redGreen)
+              << Cell::of(partial.blueYellow) << Cell::root(partial.blueYellow);
+
+        line.clear();
+        if (json)
+            writeJson();
+        else
+            writeCsv();
+        line += QLatin1Char('\n');
+        CommandLine::out() << line;
+    }
+
+    void writeJson()
+    {
+        line += QLatin1Char('{');
+        bool first = true;
+        for (int i = 0; i < cells.size(); ++i) {
+            const Cell &c = cells.at(i);
+            // Fields the input does not have are left out rather than empty.
+            if (c.kind == Cell::Absent && i < IdentityColumns)
+                continue;
+            if (!first)
+                line += QLatin1Char(',');
+            first = false;
+            appendJsonString(line, keys.at(i));
+            line += QLatin1Char(':');
+            switch (c.kind) {
+            case Cell::Absent:
+                line += QLatin1String("null");
+                break;
+            case Cell::Text:
+                appendJsonString(line, c.text);
+                break;
+            case Cell::Integer:
+                line += QString::number(qint64(c.value));
+                break;
+            case Cell::Real:
+                line += QString::number(c.value, 'g', QLocale::FloatingPointShortest);
+                break;
             }
-            out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
-            return;
         }
-        // The header comes with the first row, so a wrong command line prints none.
-        if (!headerWritten)
-            out << ScoreCommand::columns().join(QLatin1Char(',')) << '\n';
-        headerWritten = true;
-        for (int i = 0; i < values.size(); ++i) {
-            if (i > 0)
-                out << ',';
-            out << CsvFormat::field(text(values.at(i)));
-        }
-        out << '\n';
+        line += QLatin1Char('}');
     }
 
     // Numbers as the analysis page shows them: six significant digits.
-    static QString text(const QJsonValue &value)
+    void writeCsv()
     {
-        if (value.isString())
-            return value.toString();
-        if (value.isDouble())
-            return QString::number(value.toDouble(), 'g', 6);
-        return QString();
+        // The header comes with the first row, so a wrong command line prints none.
+        if (!headerWritten)
+            line += keys.join(QLatin1Char(',')) + QLatin1Char('\n');
+        headerWritten = true;
+        for (int i = 0; i < cells.size(); ++i) {
+            const Cell &c = cells.at(i);
+            if (i > 0)
+                line += QLatin1Char(',');
+            if (c.kind == Cell::Text)
+                line += CsvFormat::field(c.text);
+            else if (c.kind == Cell::Integer)
+                line += QString::number(qint64(c.value));
+            else if (c.kind == Cell::Real)
+                line += QString::number(c.value, 'g', 6);
+        }
     }
 
     bool json;
     bool headerWritten = false;
+    const QStringList keys;
+    std::array<QString, 4> diagnoses;
+    QHash<int, std::array<QString, 4>> words;
+    QVector<Cell> cells;
+    QString line;
 };
 
 } // namespace

@@ -21,7 +21,7 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # The folders of program code; one CMake target (or two) per folder.
-PROGRAM_DIRS = "app|records|entry|analysis|charts|browser|exchange|prefs|resources"
+PROGRAM_DIRS = "app|cli|records|entry|analysis|charts|browser|exchange|prefs|resources"
 JOBS = 2
 
 

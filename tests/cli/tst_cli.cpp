@@ -215,6 +215,16 @@ private slots:
         QTest::newRow("JSON from the store leaves out what the store lacks")
             << s("score --json --db @/tests.sqlite --ids 2") << QByteArray() << 1 << 0
             << s("testID=2 first=Ann source= line= tes=4");
+        // A name with quotes and a line break comes back whole from its JSON string.
+        databaseEntry quoted =
+            TestSupport::sampleEntry(QStringLiteral("Ann \"Jo\"\nB"), QStringLiteral("Lee"));
+        quoted.scores = CapOrder::write(CapOrder::untouched());
+        QTest::newRow("JSON of awkward text")
+            << s("score --json -")
+            << (CsvFormat::headerLine() + QLatin1Char('\n') + CsvFormat::recordLine(quoted, {}))
+                   .toUtf8()
+            << 1 << 0
+            << QStringList{QStringLiteral("first=Ann \"Jo\"\nB"), QStringLiteral("line=2")};
         QTest::newRow("German texts")
             << s("--lang de score @/perfect.txt") << QByteArray() << 1 << 0
             << TestSupport::texts({"class=Hohes Farbunterscheidungsvermögen", "tes=0"});
