@@ -146,14 +146,6 @@ private slots:
         QCOMPARE(dialog.arrangement(), caps);
     }
 
-    void cancelRejects()
-    {
-        CapNumbersDialog dialog(CapOrder::untouched());
-        line(dialog, 1)->setText(joined(rearranged().mid(0, 22)));
-        QTest::mouseClick(button(dialog, "cancelButton"), Qt::LeftButton);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    }
-
     void pasteFillsAllFour_data()
     {
         QTest::addColumn<QString>("text");

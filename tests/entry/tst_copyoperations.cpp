@@ -21,7 +21,6 @@ class TestCopyOperations : public QObject
 private slots:
     // Runs first: the object is process-wide and starts without targets.
     void beforeAnyFieldHadTheFocus();
-    void instanceIsSingle();
     void targetsExcludeEachOther();
     void copyPutsLineFeeds_data();
     void copyPutsLineFeeds();
@@ -52,13 +51,6 @@ void TestCopyOperations::beforeAnyFieldHadTheFocus()
     QCOMPARE(edit.selectedText(), QStringLiteral("unt"));
     ops->copy();
     QCOMPARE(clipboard()->text(), QString());
-}
-
-void TestCopyOperations::instanceIsSingle()
-{
-    QCOMPARE(copyOperations::instance(), copyOperations::instance());
-    copyOperations::instance()->setApplication(qApp);
-    QCOMPARE(copyOperations::instance()->application(), qApp);
 }
 
 void TestCopyOperations::targetsExcludeEachOther()

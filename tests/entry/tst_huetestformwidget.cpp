@@ -8,7 +8,6 @@
 #include "scorewidget.h"
 #include "testsupport.h"
 #include "vkresources.h"
-#include "vocabulary.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,13 +29,7 @@ Q_DECLARE_METATYPE(databaseEntry)
 
 namespace {
 
-template <typename T> T *child(QWidget &form, const char *name)
-{
-    T *w = form.findChild<T *>(QLatin1String(name));
-    if (!w)
-        qFatal("no widget %s", name);
-    return w;
-}
+using TestSupport::child;
 
 QLineEdit *edit(QWidget &form, const char *name)
 {
@@ -199,10 +192,6 @@ private slots:
     void init();
     void cleanup();
 
-    void fieldsCarryTheirNamesAndTexts_data();
-    void fieldsCarryTheirNamesAndTexts();
-    void combosHoldTheVocabularies();
-    void newFormReadsBackTheUntouchedOrder();
     void everyEditMarksChanged_data();
     void everyEditMarksChanged();
     void oneLineFieldsStoreNoControlCharacters();
@@ -246,124 +235,6 @@ void TestHueTestFormWidget::init()
 void TestHueTestFormWidget::cleanup()
 {
     Clock::setToday(QDate());
-}
-
-void TestHueTestFormWidget::fieldsCarryTheirNamesAndTexts_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("labelText");
-    QTest::newRow("first") << "firstName"
-                           << "firstNameLabel"
-                           << "First";
-    QTest::newRow("middle") << "middleName"
-                            << "middleNameLabel"
-                            << "Middle";
-    QTest::newRow("last") << "lastName"
-                          << "lastNameLabel"
-                          << "Last";
-    QTest::newRow("ref") << "referenceNumber"
-                         << "referenceNumberLabel"
-                         << "Reference Number";
-    QTest::newRow("gender") << "gender"
-                            << "genderLabel"
-                            << "Gender";
-    QTest::newRow("dob") << "dob"
-                         << "dobLabel"
-                         << "Date of Birth";
-    QTest::newRow("test date") << "testDate"
-                               << "testDateLabel"
-                               << "Test Date";
-    QTest::newRow("time") << "time"
-                          << "timeLabel"
-                          << "Time (mins)";
-    QTest::newRow("comments") << "comments"
-                              << "label"
-                              << "Comments";
-    QTest::newRow("experience") << "experienceCombo"
-                                << "experienceLabel"
-                                << "Experience";
-    QTest::newRow("job") << "jobCombo"
-                         << "jobFunctionLabel"
-                         << "Job Function";
-    QTest::newRow("industry") << "industryCombo"
-                              << "industryLabel"
-                              << "Industry";
-    QTest::newRow("illumination") << "illuminationCombo"
-                                  << "illuminationLabel"
-                                  << "Illumination";
-    QTest::newRow("location") << "locationCombo"
-                              << "locationLabel"
-                              << "Location";
-    QTest::newRow("serial") << "serialCombo"
-                            << "serialNumberLabel"
-                            << "Serial Number";
-    QTest::newRow("subject heading") << "userFrame"
-                                     << "uiLabel"
-                                     << " User Information";
-    QTest::newRow("test heading") << "testFrame"
-                                  << "tiLabel"
-                                  << "Test Information";
-}
-
-void TestHueTestFormWidget::fieldsCarryTheirNamesAndTexts()
-{
-    QFETCH(QString, field);
-    QFETCH(QString, label);
-    QFETCH(QString, labelText);
-    HueTestFormWidget form;
-    QWidget *w = form.findChild<QWidget *>(field);
-    QVERIFY(w);
-    // Labels stand beside their fields; tiles have labels of the same names.
-    auto *labelWidget = w->parentWidget()->findChild<QLabel *>(label, Qt::FindDirectChildrenOnly);
-    QVERIFY(labelWidget);
-    QCOMPARE(labelWidget->text(), labelText);
-    if (auto *line = qobject_cast<QLineEdit *>(w))
-        QCOMPARE(line->placeholderText(), QStringLiteral("Enter..."));
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(w)) {
-        QCOMPARE(plain->placeholderText(), QStringLiteral("Enter..."));
-        QVERIFY(plain->tabChangesFocus());
-        QCOMPARE(plain->maximumHeight(), 50);
-    }
-    if (auto *box = qobject_cast<QComboBox *>(w))
-        QVERIFY(!box->isEditable());
-}
-
-void TestHueTestFormWidget::combosHoldTheVocabularies()
-{
-    HueTestFormWidget form;
-    const std::pair<const char *, Vocabulary::Kind> combos[] = {
-        {"illuminationCombo", Vocabulary::Illumination}, {"locationCombo", Vocabulary::Location},
-        {"industryCombo", Vocabulary::Industry},         {"jobCombo", Vocabulary::Job},
-        {"experienceCombo", Vocabulary::Experience},
-    };
-    int items = 0;
-    for (const auto &c : combos) {
-        QComboBox *box = combo(form, c.first);
-        QStringList texts;
-        for (int i = 0; i < box->count(); ++i)
-            texts.append(box->itemText(i));
-        QCOMPARE(texts, Vocabulary::sources(c.second));
-        QCOMPARE(box->currentIndex(), 0);
-        items += box->count();
-    }
-    QCOMPARE(items, 54);
-    QCOMPARE(combo(form, "industryCombo")->itemText(9),
-             QStringLiteral("Pigment/Colorant manufacturer"));
-    QCOMPARE(child<QPushButton>(form, "resetButton")->text(), QStringLiteral("Reset Test"));
-    QCOMPARE(child<QCheckBox>(form, "checkBox")->text(), QStringLiteral("Show Scores"));
-    QVERIFY(!child<QCheckBox>(form, "checkBox")->isChecked());
-}
-
-void TestHueTestFormWidget::newFormReadsBackTheUntouchedOrder()
-{
-    HueTestFormWidget form;
-    QCOMPARE(form.capOrderText(), CapOrder::write(CapOrder::untouched()));
-    QCOMPARE(tray(form, 1)->count(), 22);
-    QCOMPARE(tray(form, 2)->count(), 21);
-    QCOMPARE(tray(form, 3)->count(), 21);
-    QCOMPARE(tray(form, 4)->count(), 21);
-    QVERIFY(!form.isChanged());
 }
 
 void TestHueTestFormWidget::everyEditMarksChanged_data()

@@ -2,6 +2,7 @@
 
 #include "databaseentry.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -39,5 +40,14 @@ QVector<int> swapped(QVector<int> caps, int a, int b);
 
 // Texts written as UTF-8 literals, for expected rows and columns.
 QStringList texts(std::initializer_list<const char *> utf8);
+
+// The named child of a form or dialog; a missing one ends the test program at once.
+template <typename T> T *child(const QObject &parent, const char *name)
+{
+    T *w = parent.findChild<T *>(QLatin1String(name));
+    if (!w)
+        qFatal("no child %s", name);
+    return w;
+}
 
 } // namespace TestSupport
