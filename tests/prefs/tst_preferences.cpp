@@ -56,6 +56,8 @@ QList<bool> switchesOff()
     return QVector<bool>(16, false).toList();
 }
 
+using TestSupport::child;
+
 } // namespace
 
 class tst_preferences : public QObject
@@ -67,14 +69,12 @@ private slots:
     void cleanup();
 
     void freshDatabaseOpensEmpty();
-    void listsAndLanguages();
     void kinnearActsAtOnceAndIsNotStored();
     void okStoresEachSwitch_data();
     void okStoresEachSwitch();
     void okStoresDefaultsAndFooterText();
     void tickThenCancelIsSentOnlyAtOk();
     void cancelSendsShownDefaultsWithoutStoring();
-    void formDefaults();
     void languageActsAtOnce();
     void storedLanguageOutOfRangeMeansEnglish();
     void languageIndexForLocale_data();
@@ -96,13 +96,6 @@ private slots:
 
 private:
     std::unique_ptr<preferences> openDialog();
-    template <typename T> T *child(preferences &p, const char *name)
-    {
-        T *w = p.findChild<T *>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("missing child %s", name);
-        return w;
-    }
     void addCapSet(preferences &p, const QString &serial, const QString &date);
     QTableWidget *table(preferences &p) { return child<QTableWidget>(p, "capSetsTableView"); }
     QStringList column0(preferences &p);
@@ -177,33 +170,6 @@ void tst_preferences::freshDatabaseOpensEmpty()
     QCOMPARE(child<QComboBox>(*p, "serialNumCombobox")->count(), 1);
     QCOMPARE(table(*p)->rowCount(), 0);
     QCOMPARE(p->windowTitle(), QStringLiteral("Preferences"));
-}
-
-void tst_preferences::listsAndLanguages()
-{
-    auto p = openDialog();
-    auto *lang = child<QComboBox>(*p, "languageComboBox");
-    QCOMPARE(lang->count(), 9);
-    QCOMPARE(lang->itemText(1), QStringLiteral("français"));
-    QCOMPARE(lang->itemText(2), QStringLiteral("Deutsch"));
-    QCOMPARE(lang->itemText(4), QString::fromUtf8("日本語"));
-    QCOMPARE(lang->itemText(7), QString::fromUtf8("简体中文"));
-    QCOMPARE(lang->itemText(8), QString::fromUtf8("繁體中文"));
-
-    const std::pair<const char *, int> lists[] = {{"illuminationCombobox", 9},
-                                                  {"locationCombobox", 8},
-                                                  {"industryCombobox", 25},
-                                                  {"jobCombobox", 6},
-                                                  {"experienceCombobox", 6}};
-    for (const auto &l : lists) {
-        auto *box = child<QComboBox>(*p, l.first);
-        QCOMPARE(box->count(), l.second);
-        QCOMPARE(box->itemText(0), QString());
-    }
-    QCOMPARE(child<QComboBox>(*p, "industryCombobox")->itemText(9),
-             QStringLiteral("Pigment/Colorant manufacturer"));
-    QCOMPARE(child<QComboBox>(*p, "experienceCombobox")->itemText(5), QStringLiteral("20 + years"));
-    QCOMPARE(table(*p)->horizontalHeaderItem(1)->text(), QStringLiteral("Purchase Date"));
 }
 
 void tst_preferences::kinnearActsAtOnceAndIsNotStored()
@@ -335,22 +301,6 @@ void tst_preferences::cancelSendsShownDefaultsWithoutStoring()
     QCOMPARE(ill->currentText(), QStringLiteral("D65"));
     QCOMPARE(database::instance()->getSettings().illumination, 0);
     QCOMPARE(openDialog()->getFormDefaults().first(), QStringLiteral("0"));
-}
-
-void tst_preferences::formDefaults()
-{
-    database::instance()->insertSerialNum(QStringLiteral("5150"), QStringLiteral("3/3/2023"));
-    database::instance()->insertSerialNum(QStringLiteral("6160"), QStringLiteral("4/4/2024"));
-    auto p = openDialog();
-    const std::pair<const char *, const char *> choices[] = {
-        {"illuminationCombobox", "D50"},       {"locationCombobox", "Europe"},
-        {"industryCombobox", "Food"},          {"jobCombobox", "Creative"},
-        {"experienceCombobox", "3 - 5 years"}, {"serialNumCombobox", "5150"}};
-    for (const auto &c : choices) {
-        auto *box = child<QComboBox>(*p, c.first);
-        box->setCurrentIndex(box->findText(QString::fromUtf8(c.second)));
-    }
-    QCOMPARE(p->getFormDefaults(), TestSupport::texts({"1", "4", "2", "4", "2", "1"}));
 }
 
 void tst_preferences::languageActsAtOnce()
