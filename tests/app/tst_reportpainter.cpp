@@ -34,19 +34,6 @@ class TestReportPainter : public QObject
     Q_OBJECT
 
 private slots:
-    void layoutFractions()
-    {
-        QCOMPARE(ReportPainter::titleBox(Page), QRectF(600, 14, 400, 140));
-        QCOMPARE(ReportPainter::chartBox(Page), QRectF(150, 84, 700, 700));
-        QCOMPARE(ReportPainter::headingBox(Page), QRectF(50, 756, 450, 42));
-        QCOMPARE(ReportPainter::leftColumnBox(Page), QRectF(50, 798, 450, 448));
-        QCOMPARE(ReportPainter::rightColumnBox(Page), QRectF(500, 798, 450, 448));
-        QCOMPARE(ReportPainter::footerTextBox(Page), QRectF(170, 1260, 250, 140));
-        QCOMPARE(ReportPainter::creditsBox(Page), QRectF(500, 1260, 450, 140));
-        QCOMPARE(ReportPainter::watermarkOrigin(Page), QPointF(50, 28));
-        QCOMPARE(ReportPainter::footerLogoOrigin(Page), QPointF(50, 1260));
-    }
-
     void footerLogoIsScaledOrLeftOut()
     {
         QImage wide(400, 100, QImage::Format_RGB32);
