@@ -508,8 +508,8 @@ void TestHueTestFormWidget::showEntryFillsTheForm()
     QCOMPARE(combo(form, "serialCombo")->currentIndex(), 1);
     QCOMPARE(form.capOrderText(), e.scores);
     QVERIFY(!form.isChanged());
-    QVERIFY(!edit(form, "firstName")->isEnabled());
-    QVERIFY(!edit(form, "dob")->isEnabled());
+    for (const char *name : {"firstName", "middleName", "lastName", "dob"})
+        QVERIFY2(!edit(form, name)->isEnabled(), name);
 
     // The stored order is now the trays' own: a reset goes back to it.
     QVERIFY(move(form, 2, 0, 5));
@@ -636,7 +636,8 @@ void TestHueTestFormWidget::updateAfterResetWritesNothing()
     form.showEntry(loaded);
     form.resetForm();
     QVERIFY(!form.isLoaded());
-    QVERIFY(edit(form, "firstName")->isEnabled());
+    for (const char *name : {"firstName", "middleName", "lastName", "dob"})
+        QVERIFY2(edit(form, name)->isEnabled(), name);
     QVERIFY(move(form, 1, 0, 3));
     QSignalSpy updated(&form, &HueTestFormWidget::updatedInfo);
     QVERIFY(form.save());
