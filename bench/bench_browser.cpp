@@ -1,4 +1,5 @@
 // The database page and the CSV exchange on a file of 100,000 tests.
+#include "benchfile.h"
 #include "caporder.h"
 #include "csvfile.h"
 #include "csvformat.h"
@@ -22,7 +23,7 @@ using Probe = DatabaseFormWidgetProbe;
 
 namespace {
 
-constexpr int Tests = 100000;
+const int Tests = BenchFile::tests();
 
 QTemporaryDir &dir()
 {
@@ -52,37 +53,14 @@ QString capOrder(QRandomGenerator &rng)
     return CapOrder::write(caps);
 }
 
-void fill(database *db)
-{
-    QSqlDatabase conn = db->currentConnection();
-    conn.transaction();
-    QRandomGenerator rng(7);
-    for (int i = 0; i < Tests; ++i) {
-        const QString n = QString::number(i);
-        const int user = db->insertUser(
-            QLatin1String("First") + n, QStringLiteral("M"), surname(rng), n,
-            QStringLiteral("01/02/1980"), QStringLiteral("Female"), QStringLiteral("Europe"),
-            QStringLiteral("Food"), QStringLiteral("3 - 5 years"), QStringLiteral("Creative"));
-        db->insertTest(user, QStringLiteral("D65"), QStringLiteral("03/04/2025"),
-                       QStringLiteral("comment"), capOrder(rng), QStringLiteral("1234"),
-                       QStringLiteral("12"));
-    }
-    conn.commit();
-}
-
 QString mainFile()
 {
-    return dir().filePath(QStringLiteral("bench.sqlite"));
+    return BenchFile::path(Tests);
 }
 
 database *store()
 {
-    static database *db = [] {
-        database::setInitialPath(mainFile());
-        database *d = database::instance();
-        fill(d);
-        return d;
-    }();
+    database *db = database::instance();
     // The import benchmark leaves the store on files of its own.
     if (db->path() != mainFile())
         db->openDatabase(mainFile());
@@ -218,7 +196,7 @@ void BM_importCsv(benchmark::State &state)
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        db->newDatabase(dir().filePath(QStringLiteral("import%1.sqlite").arg(++n)));
+        db->newDatabase(BenchFile::scratch(QStringLiteral("import%1.sqlite").arg(++n)));
         state.ResumeTiming();
         const CsvFile::ImportResult r = CsvFile::importText(text);
         if (r.imported != Tests)
@@ -306,6 +284,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    database::setInitialPath(BenchFile::scratch(QStringLiteral("browser-start.sqlite")));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;
