@@ -2,6 +2,7 @@
 #include "ui_chartgraphicsview.h"
 
 #include "capcolours.h"
+#include "curveitem.h"
 
 #include <QFontMetrics>
 #include <QGraphicsScene>
@@ -20,11 +21,6 @@ QVector<double> toDoubles(const QVector<int> &values)
     for (int value : values)
         converted.append(value);
     return converted;
-}
-
-bool drawable(double a, double b)
-{
-    return std::isfinite(a) && std::isfinite(b);
 }
 
 } // namespace
@@ -48,8 +44,11 @@ QColor chartGraphicsView::curveColour(int t)
 
 void chartGraphicsView::createScene()
 {
-    if (!m_scene)
+    if (!m_scene) {
         m_scene = new QGraphicsScene(this);
+        // Curves span the whole chart: a spatial index would only cost time and memory.
+        m_scene->setItemIndexMethod(QGraphicsScene::NoIndex);
+    }
     m_scene->clear();
     m_ringRects.clear();
     m_scene->setSceneRect(0, 0, width(), height());
@@ -144,13 +143,11 @@ void chartGraphicsView::redraw()
         return;
     m_scene->clear();
     m_ringRects.clear();
-    if (m_polar) {
+    if (m_polar)
         drawPolarBackground();
-        drawPolarCurves();
-    } else {
+    else
         drawLinearBackground();
-        drawLinearCurves();
-    }
+    drawCurves();
 }
 
 void chartGraphicsView::setSceneSize(int side)
@@ -197,31 +194,6 @@ void chartGraphicsView::drawPolarBackground()
         const QRect rect = ringRect(l, k, n);
         m_ringRects.append(rect);
         tag(m_scene->addEllipse(rect, grayPen, Qt::NoBrush), ScaleRing);
-    }
-}
-
-void chartGraphicsView::drawPolarCurves()
-{
-    const PolarLayout &l = m_polarLayout;
-    for (int t = 0; t < m_curves.size(); ++t) {
-        const QVector<double> &curve = m_curves.at(t);
-        if (curve.size() < MinCurveLength)
-            continue;
-        const QPen pen(curveColour(t), 1);
-        // Short curves are drawn as far as their values go; only a full curve is closed.
-        const int points = qMin(int(curve.size()), CapCount);
-        const int segments = points == CapCount ? CapCount : points - 1;
-        for (int i = 0; i < segments; ++i) {
-            const int next = (i + 1) % CapCount;
-            const double from = curve.at(i);
-            const double to = curve.at(next);
-            if (!drawable(from, to))
-                continue;
-            const QPointF p = polarPoint(l.c, spokeAngle(i), curveRadius(from, m_scaleMax, l));
-            const QPointF q = polarPoint(l.c, spokeAngle(next), curveRadius(to, m_scaleMax, l));
-            QGraphicsItem *item = tag(m_scene->addLine(QLineF(p, q), pen), CurveSegment);
-            item->setData(CurveIndexKey, t);
-        }
     }
 }
 
@@ -278,25 +250,19 @@ void chartGraphicsView::drawLinearBackground()
     addText(tr("Error Scores"), AxisTitle)->setPos(titleTopLeft(l));
 }
 
-void chartGraphicsView::drawLinearCurves()
+void chartGraphicsView::drawCurves()
 {
-    const LinearLayout &l = m_linearLayout;
+    CurveItem::Placement placement;
+    placement.polar = m_polar;
+    placement.polarLayout = m_polarLayout;
+    placement.linearLayout = m_linearLayout;
+    placement.scaleMax = m_scaleMax;
+    placement.yTop = m_yTop;
     for (int t = 0; t < m_curves.size(); ++t) {
-        const QVector<double> &curve = m_curves.at(t);
-        if (curve.size() < MinCurveLength)
+        if (m_curves.at(t).size() < MinCurveLength)
             continue;
-        const QPen pen(curveColour(t), 1);
-        // An open line over the 85 places; anything beyond the 85th value is ignored.
-        const int points = qMin(int(curve.size()), CapCount);
-        for (int k = 0; k + 1 < points; ++k) {
-            const double from = curve.at(k);
-            const double to = curve.at(k + 1);
-            if (!drawable(from, to))
-                continue;
-            const QLineF line(capTickX(l, k + 1), scoreY(l, from, m_yTop), capTickX(l, k + 2),
-                              scoreY(l, to, m_yTop));
-            QGraphicsItem *item = tag(m_scene->addLine(line, pen), CurveSegment);
-            item->setData(CurveIndexKey, t);
-        }
+        auto *item = new CurveItem(m_curves.at(t), placement, curveColour(t));
+        m_scene->addItem(tag(item, Curve));
+        item->setData(CurveIndexKey, t);
     }
 }

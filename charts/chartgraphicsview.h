@@ -37,7 +37,7 @@ public:
         CapDot,
         CapNumber,
         ScaleRing,
-        CurveSegment,
+        Curve,
         ConfusionAxis,
         CapTick,
         CapLabel,
@@ -48,7 +48,7 @@ public:
     };
     Q_ENUM(ItemKind)
     static constexpr int ItemKindKey = 0;
-    // For CurveSegment items: the index of the curve in curves().
+    // For Curve items (one per drawn curve): the index of the curve in curves().
     static constexpr int CurveIndexKey = 1;
     // Passed as steps: scale from the data.
     static constexpr int AutomaticSteps = -1;
@@ -100,9 +100,8 @@ private:
     static QSize textSize(const QGraphicsTextItem *item);
 
     void drawPolarBackground();
-    void drawPolarCurves();
     void drawLinearBackground();
-    void drawLinearCurves();
+    void drawCurves();
 
     std::unique_ptr<Ui::chartGraphicsView> ui;
     QGraphicsScene *m_scene = nullptr;

@@ -437,7 +437,7 @@ void tst_AnalysisFormWidget::confusionAxesAreDrawnOnce()
     axis->setChecked(false);
     QCOMPARE(countKind(page.polarScene(), chartGraphicsView::ConfusionAxis), 0);
     // The curve survives the removal of the axes.
-    QVERIFY(countKind(page.polarScene(), chartGraphicsView::CurveSegment) > 0);
+    QVERIFY(countKind(page.polarScene(), chartGraphicsView::Curve) > 0);
 }
 
 void tst_AnalysisFormWidget::retranslateResetsBadgeAndClass()

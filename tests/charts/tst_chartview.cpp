@@ -2,6 +2,7 @@
 #include "capcolours.h"
 #include "chartgeometry.h"
 #include "chartgraphicsview.h"
+#include "curveitem.h"
 
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLineItem>
@@ -41,13 +42,25 @@ QList<QGraphicsLineItem *> linesOf(const chartGraphicsView &view, Kind kind)
     return lines;
 }
 
-QList<QGraphicsLineItem *> curveSegments(const chartGraphicsView &view, int curve)
+// The item drawing curve t of the chart; null when the curve is not drawn.
+CurveItem *curveItem(const chartGraphicsView &view, int curve)
 {
-    QList<QGraphicsLineItem *> segments;
-    const QList<QGraphicsLineItem *> all = linesOf(view, chartGraphicsView::CurveSegment);
-    for (QGraphicsLineItem *line : all) {
-        if (line->data(chartGraphicsView::CurveIndexKey).toInt() == curve)
-            segments.append(line);
+    for (QGraphicsItem *item : itemsOf(view, chartGraphicsView::Curve)) {
+        if (item->data(chartGraphicsView::CurveIndexKey).toInt() == curve)
+            return static_cast<CurveItem *>(item);
+    }
+    return nullptr;
+}
+
+// The straight lines curve t is drawn with, in drawing order.
+QList<QLineF> curveSegments(const chartGraphicsView &view, int curve)
+{
+    QList<QLineF> segments;
+    if (const CurveItem *item = curveItem(view, curve)) {
+        for (const QPolygonF &line : item->polylines()) {
+            for (int i = 0; i + 1 < line.size(); ++i)
+                segments.append(QLineF(line.at(i), line.at(i + 1)));
+        }
     }
     return segments;
 }
@@ -184,7 +197,7 @@ void tst_ChartView::polarPreparationDrawsTheHueCircle()
 
     QCOMPARE(itemsOf(view, chartGraphicsView::ScaleRing).size(), 4);
     QCOMPARE(view.ringRectangles().size(), 4);
-    QVERIFY(itemsOf(view, chartGraphicsView::CurveSegment).isEmpty());
+    QVERIFY(itemsOf(view, chartGraphicsView::Curve).isEmpty());
 }
 
 void tst_ChartView::perfectArrangementOnThePolarChart()
@@ -204,11 +217,10 @@ void tst_ChartView::perfectArrangementOnThePolarChart()
 
     const auto segments = curveSegments(view, 0);
     QCOMPARE(segments.size(), 85);
-    for (const QGraphicsLineItem *segment : segments) {
-        QCOMPARE(segment->pen().color(), QColor(QStringLiteral("black")));
-        QCOMPARE(segment->pen().width(), 1);
-        QVERIFY(qAbs(radiusOf(segment->line().p1()) - 156) < 1e-3);
-        QVERIFY(qAbs(radiusOf(segment->line().p2()) - 156) < 1e-3);
+    QCOMPARE(curveItem(view, 0)->colour(), QColor(QStringLiteral("black")));
+    for (const QLineF &segment : segments) {
+        QVERIFY(qAbs(radiusOf(segment.p1()) - 156) < 1e-3);
+        QVERIFY(qAbs(radiusOf(segment.p2()) - 156) < 1e-3);
     }
 }
 
@@ -225,8 +237,8 @@ void tst_ChartView::manualTenStepsPutsThirtyOutside()
 
     const auto segments = curveSegments(view, 0);
     QCOMPARE(segments.size(), 85);
-    QCOMPARE(segments.first()->line().p1(), QPointF(840, 300));
-    QVERIFY(qAbs(radiusOf(segments.last()->line().p2()) - 540) < 1e-3);
+    QCOMPARE(segments.first().p1(), QPointF(840, 300));
+    QVERIFY(qAbs(radiusOf(segments.last().p2()) - 540) < 1e-3);
 
     view.setData(values, -1);
     QCOMPARE(view.scaleMax(), 30);
@@ -239,12 +251,14 @@ void tst_ChartView::curveLengths_data()
     QTest::addColumn<int>("polarSegments");
     QTest::addColumn<int>("linearSegments");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("79 skipped") << 79 << 0 << 0 << false;
-    QTest::newRow("80 drawn as far as it goes") << 80 << 79 << 79 << false;
-    QTest::newRow("84 drawn as far as it goes") << 84 << 83 << 83 << false;
-    QTest::newRow("85 closed loop") << 85 << 85 << 84 << true;
-    QTest::newRow("extra values ignored") << 90 << 85 << 84 << true;
-    QTest::newRow("empty") << 0 << 0 << 0 << false;
+    QTest::addColumn<int>("notANumber"); // index of a value that is not a number, or -1
+    QTest::newRow("79 skipped") << 79 << 0 << 0 << false << -1;
+    QTest::newRow("80 drawn as far as it goes") << 80 << 79 << 79 << false << -1;
+    QTest::newRow("84 drawn as far as it goes") << 84 << 83 << 83 << false << -1;
+    QTest::newRow("85 closed loop") << 85 << 85 << 84 << true << -1;
+    QTest::newRow("extra values ignored") << 90 << 85 << 84 << true << -1;
+    QTest::newRow("empty") << 0 << 0 << 0 << false << -1;
+    QTest::newRow("a gap around a value not a number") << 85 << 83 << 82 << true << 40;
 }
 
 void tst_ChartView::curveLengths()
@@ -253,10 +267,13 @@ void tst_ChartView::curveLengths()
     QFETCH(int, polarSegments);
     QFETCH(int, linearSegments);
     QFETCH(bool, closed);
+    QFETCH(int, notANumber);
 
     QVector<double> values;
     for (int i = 0; i < length; ++i)
         values.append(1 + i % 5);
+    if (notANumber >= 0)
+        values[notANumber] = qQNaN();
 
     chartGraphicsView polar;
     polar.preparePolar();
@@ -264,10 +281,12 @@ void tst_ChartView::curveLengths()
     const auto segments = curveSegments(polar, 0);
     QCOMPARE(segments.size(), polarSegments);
     if (!segments.isEmpty()) {
-        // Consecutive segments join up; only a full curve returns to its start.
+        // Consecutive segments join up but around the gap; only a full curve returns to its start.
+        int breaks = 0;
         for (int i = 0; i + 1 < segments.size(); ++i)
-            QCOMPARE(segments.at(i)->line().p2(), segments.at(i + 1)->line().p1());
-        QCOMPARE(segments.last()->line().p2() == segments.first()->line().p1(), closed);
+            breaks += segments.at(i).p2() != segments.at(i + 1).p1();
+        QCOMPARE(breaks, notANumber >= 0 ? 1 : 0);
+        QCOMPARE(segments.last().p2() == segments.first().p1(), closed);
     }
 
     chartGraphicsView linear;
@@ -276,8 +295,8 @@ void tst_ChartView::curveLengths()
     const auto lines = curveSegments(linear, 0);
     QCOMPARE(lines.size(), linearSegments);
     if (!lines.isEmpty()) {
-        QCOMPARE(lines.first()->line().p1().x(), 94.0);
-        QCOMPARE(lines.last()->line().p2().x(),
+        QCOMPARE(lines.first().p1().x(), 94.0);
+        QCOMPARE(lines.last().p2().x(),
                  double(ChartGeometry::capTickX(linear.linearLayout(), qMin(length, 85))));
     }
 }
@@ -300,16 +319,17 @@ void tst_ChartView::curveColoursCycleAfterEleven()
     view.addData(further, -1);
     QCOMPARE(view.curves().size(), 12);
     QCOMPARE(view.scaleMax(), 13);
+    // One item per curve, whatever its number of segments.
+    QCOMPARE(itemsOf(view, chartGraphicsView::Curve).size(), 12);
 
     // The tenth further test is curve 10, the eleventh curve 11.
     QCOMPARE(curveSegments(view, 10).size(), 85);
-    QCOMPARE(curveSegments(view, 10).first()->pen().color(), QColor(QStringLiteral("blue")));
-    QCOMPARE(curveSegments(view, 11).first()->pen().color(), QColor(QStringLiteral("black")));
-    QCOMPARE(curveSegments(view, 1).first()->pen().color(), QColor(QStringLiteral("cyan")));
+    QCOMPARE(curveItem(view, 10)->colour(), QColor(QStringLiteral("blue")));
+    QCOMPARE(curveItem(view, 11)->colour(), QColor(QStringLiteral("black")));
+    QCOMPARE(curveItem(view, 1)->colour(), QColor(QStringLiteral("cyan")));
     // Later curves lie on top of earlier ones.
     const QList<QGraphicsItem *> stack = view.scene()->items(Qt::AscendingOrder);
-    QVERIFY(stack.indexOf(curveSegments(view, 11).first()) >
-            stack.indexOf(curveSegments(view, 10).last()));
+    QVERIFY(stack.indexOf(curveItem(view, 11)) > stack.indexOf(curveItem(view, 10)));
 }
 
 void tst_ChartView::integerAndDoubleEntryPointsAgree()
@@ -387,12 +407,12 @@ void tst_ChartView::perfectArrangementOnTheLinearChart()
     const auto segments = curveSegments(view, 0);
     QCOMPARE(segments.size(), 84);
     double left = 1e9, right = -1e9;
-    for (const QGraphicsLineItem *segment : segments) {
-        QCOMPARE(segment->line().y1(), 300.0);
-        QCOMPARE(segment->line().y2(), 300.0);
-        QCOMPARE(segment->pen().color(), QColor(Qt::black));
-        left = qMin(left, segment->line().x1());
-        right = qMax(right, segment->line().x2());
+    QCOMPARE(curveItem(view, 0)->colour(), QColor(Qt::black));
+    for (const QLineF &segment : segments) {
+        QCOMPARE(segment.y1(), 300.0);
+        QCOMPARE(segment.y2(), 300.0);
+        left = qMin(left, segment.x1());
+        right = qMax(right, segment.x2());
     }
     QCOMPARE(left, 94.0);
     QCOMPARE(right, 510.0);
@@ -423,8 +443,8 @@ void tst_ChartView::linearTwelveSteps()
     }
 
     const auto segments = curveSegments(view, 0);
-    QCOMPARE(segments.at(39)->line().y2(), 510 - 20 / 12.0 * 420);
-    QVERIFY(segments.at(39)->line().y2() < 90);
+    QCOMPARE(segments.at(39).y2(), 510 - 20 / 12.0 * 420);
+    QVERIFY(segments.at(39).y2() < 90);
 }
 
 void tst_ChartView::zeroStepsDrawSomethingSensible()
@@ -436,16 +456,16 @@ void tst_ChartView::zeroStepsDrawSomethingSensible()
     QCOMPARE(linear.yTop(), 4);
     const auto segments = curveSegments(linear, 0);
     QCOMPARE(segments.size(), 84);
-    for (const QGraphicsLineItem *segment : segments) {
-        QVERIFY(std::isfinite(segment->line().y1()) && std::isfinite(segment->line().y2()));
-        QCOMPARE(segment->line().y1(), 300.0);
+    for (const QLineF &segment : segments) {
+        QVERIFY(std::isfinite(segment.y1()) && std::isfinite(segment.y2()));
+        QCOMPARE(segment.y1(), 300.0);
     }
 
     chartGraphicsView polar;
     polar.preparePolar();
     polar.setData(QVector<int>(85, 2), 0);
     QCOMPARE(polar.ringRectangles().size(), 2);
-    QVERIFY(qAbs(radiusOf(curveSegments(polar, 0).first()->line().p1()) - 252) < 1e-3);
+    QVERIFY(qAbs(radiusOf(curveSegments(polar, 0).first().p1()) - 252) < 1e-3);
 }
 
 void tst_ChartView::confusionAxesComeAndGo()
