@@ -8,6 +8,7 @@
 #include "legacyimport.h"
 #include "messageboxes.h"
 #include "preferences.h"
+#include "recordsearch.h"
 #include "reportdocument.h"
 
 #include <QAction>
@@ -452,11 +453,12 @@ void MainWindow::viewUpdate(databaseEntry record)
 void MainWindow::newTestSavedSlot()
 {
     database *store = database::instance();
-    const QList<databaseEntry> all = store->getAllTests();
-    if (all.isEmpty())
+    // The test just stored, by its id: not every test of the file to take the last.
+    bool stored = false;
+    databaseEntry newest = RecordSearch::testById(store, store->lastStoredTestId(), &stored);
+    if (!stored)
         return;
-    databaseEntry newest = all.last();
-    newest.scores = store->getScores(newest.testID);
+    newest.tes = database::calcTES(newest.scores);
     ui->viewHueTestWidget->showEntry(newest);
     ui->analysisWidget->setCurrentTest(newest);
     analysedOthers.clear();

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QVariant>
+#include <numeric>
 
 namespace {
 
@@ -68,17 +69,9 @@ template <int N> int matchTranslated(const char *const (&texts)[N], const QStrin
     return -1;
 }
 
-bool hasLineBreak(const databaseEntry &e)
-{
-    for (int c = 1; c < TestTableModel::ColumnCount; ++c) {
-        const QString &f = TestTableModel::field(e, c);
-        if (f.contains(QLatin1Char('\n')) || f.contains(QLatin1Char('\r')))
-            return true;
-    }
-    return false;
-}
-
 constexpr int BulkScoresThreshold = 200;
+// Column widths come from this many rows around the top, not from every row.
+constexpr int ColumnWidthSample = 100;
 // The Comments column grows to about this many characters, a row to this many lines.
 constexpr int CommentsColumnChars = 30;
 constexpr int TallestRowLines = 4;
@@ -176,17 +169,29 @@ void DatabaseFormWidget::displaySearchResults()
 
     const QString text = ui->dbSearch->text();
     database *store = database::instance();
-    QString searchError;
-    const QList<databaseEntry> entries =
-        text.isEmpty()
-            ? store->getAllTests()
-            : RecordSearch::run(store, criterionIndex(), methodIndex(), text, &searchError);
-    if (!searchError.isEmpty())
-        emit statusMessage(tr("The search could not be run: %1").arg(searchError));
+    // The rows are held between actions; the search only names the tests it found.
+    const TestRows &held = store->heldTests();
+    QVector<int> picked;
+    if (text.isEmpty()) {
+        picked.resize(held.rows().size());
+        std::iota(picked.begin(), picked.end(), 0);
+    } else {
+        QString searchError;
+        const QVector<qint64> found =
+            RecordSearch::testIds(store, criterionIndex(), methodIndex(), text, &searchError);
+        if (!searchError.isEmpty())
+            emit statusMessage(tr("The search could not be run: %1").arg(searchError));
+        picked.reserve(found.size());
+        for (const qint64 id : found) {
+            const int i = held.indexOf(id);
+            if (i >= 0)
+                picked.append(i);
+        }
+    }
     model->setHeaderLabels(headerLabels());
-    model->setEntries(entries);
+    model->setEntries(held.rows(), picked);
     ui->tableDisplay->setColumnHidden(TestTableModel::IdColumn, true);
-    sizeToContents();
+    sizeToContents(held.rowsWithLineBreaks());
 
     // A reset clears the view's selection without a signal.
     selectedRows.clear();
@@ -213,10 +218,11 @@ int DatabaseFormWidget::commentsColumnLimit() const
     return ui->tableDisplay->fontMetrics().averageCharWidth() * CommentsColumnChars;
 }
 
-void DatabaseFormWidget::sizeToContents()
+void DatabaseFormWidget::sizeToContents(const QSet<int> &tallSources)
 {
     QTableView *table = ui->tableDisplay;
     // Columns from a sample of rows (the header's precision), rows by their content:
+    table->horizontalHeader()->setResizeContentsPrecision(ColumnWidthSample);
     // single-line rows all share one height, so only rows with line breaks are measured.
     table->resizeColumnsToContents();
     // A long comment would push every column after it off the page.
@@ -224,8 +230,8 @@ void DatabaseFormWidget::sizeToContents()
         table->setColumnWidth(TestTableModel::CommentsColumn, commentsColumnLimit());
     int plainRow = -1;
     QList<int> tallRows;
-    for (int r = 0; r < model->rowCount(); ++r) {
-        if (hasLineBreak(model->entry(r)))
+    for (int r = 0; r < model->rowCount() && (plainRow < 0 || !tallSources.isEmpty()); ++r) {
+        if (tallSources.contains(model->sourceIndex(r)))
             tallRows.append(r);
         else if (plainRow < 0)
             plainRow = r;
@@ -311,10 +317,23 @@ QList<int> DatabaseFormWidget::selectTests(const QStringList &testIDs)
     return rows;
 }
 
-databaseEntry DatabaseFormWidget::recordOfRow(int row) const
+QHash<QString, QString> DatabaseFormWidget::scoresOfRows(const QList<int> &rows) const
+{
+    database *store = database::instance();
+    const QStringList ids = testIdsOfRows(rows);
+    // A large selection reads every cap order in one pass instead of one query per row.
+    if (ids.size() > BulkScoresThreshold)
+        return store->scoresOf(ids);
+    QHash<QString, QString> scores;
+    for (const QString &id : ids)
+        scores.insert(id, store->getScores(id));
+    return scores;
+}
+
+databaseEntry DatabaseFormWidget::recordOfRow(int row, const QHash<QString, QString> &scores) const
 {
     databaseEntry e = model->entry(row);
-    e.scores = database::instance()->getScores(e.testID);
+    e.scores = scores.value(e.testID);
     e.tes.clear();
     return e;
 }
@@ -322,9 +341,10 @@ databaseEntry DatabaseFormWidget::recordOfRow(int row) const
 QList<databaseEntry> DatabaseFormWidget::selectedTests() const
 {
     QList<databaseEntry> tests;
+    const QHash<QString, QString> scores = scoresOfRows(selectedRows);
     for (int r : selectedRows) {
         if (r >= 0 && r < model->rowCount())
-            tests.append(recordOfRow(r));
+            tests.append(recordOfRow(r, scores));
     }
     return tests;
 }
@@ -332,8 +352,10 @@ QList<databaseEntry> DatabaseFormWidget::selectedTests() const
 void DatabaseFormWidget::selectTestClick()
 {
     QList<databaseEntry> list;
+    list.reserve(selectedRows.size());
+    const QHash<QString, QString> scores = scoresOfRows(selectedRows);
     for (int r : qAsConst(selectedRows))
-        list.append(recordOfRow(r));
+        list.append(recordOfRow(r, scores));
     analysedRows = selectedRows;
     analysedTestIDs = testIdsOfRows(selectedRows);
     emit testSelected(list);
@@ -355,10 +377,11 @@ void DatabaseFormWidget::viewUpdated()
     const QHash<QString, int> found =
         model->rowsOfTests(QSet<QString>(analysedTestIDs.begin(), analysedTestIDs.end()));
     QList<databaseEntry> list;
+    const QHash<QString, QString> scores = scoresOfRows(rows);
     for (const QString &id : qAsConst(analysedTestIDs)) {
         const auto it = found.constFind(id);
         if (it != found.constEnd()) {
-            list.append(recordOfRow(*it));
+            list.append(recordOfRow(*it, scores));
             continue;
         }
         bool stored = false;
@@ -419,16 +442,13 @@ std::function<QString(int)> DatabaseFormWidget::csvLineSource(int *count) const
             rows.append(r);
     }
     *count = rows.size() + 1;
-    // A large selection reads every cap order in one pass instead of one query per row.
-    database *store = database::instance();
-    const bool bulk = rows.size() > BulkScoresThreshold;
-    const QHash<QString, QString> allScores = bulk ? store->allScores() : QHash<QString, QString>();
+    const QHash<QString, QString> scores = scoresOfRows(rows);
     const TestTableModel *table = model;
-    return [rows, allScores, bulk, store, table](int i) {
+    return [rows, scores, table](int i) {
         if (i == 0)
             return CsvFormat::headerLine();
         databaseEntry e = table->entry(rows.at(i - 1));
-        e.scores = bulk ? allScores.value(e.testID) : store->getScores(e.testID);
+        e.scores = scores.value(e.testID);
         return CsvFormat::recordLine(e, e.tes);
     };
 }

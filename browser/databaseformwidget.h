@@ -3,7 +3,9 @@
 #include "csvfile.h"
 #include "databaseentry.h"
 
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
@@ -73,11 +75,14 @@ private:
     QStringList headerLabels() const;
     int criterionIndex() const;
     int methodIndex() const;
-    databaseEntry recordOfRow(int row) const;
+    // Cap-order texts of the tests in these rows, by test id.
+    QHash<QString, QString> scoresOfRows(const QList<int> &rows) const;
+    databaseEntry recordOfRow(int row, const QHash<QString, QString> &scores) const;
     QStringList testIdsOfRows(const QList<int> &rows) const;
     // Selects the rows now holding these tests, in the given order; returns them.
     QList<int> selectTests(const QStringList &testIDs);
-    void sizeToContents();
+    // Rows are measured only where the source rows listed have line breaks.
+    void sizeToContents(const QSet<int> &tallSources);
 
     std::unique_ptr<Ui::DatabaseFormWidget> ui;
     TestTableModel *model;

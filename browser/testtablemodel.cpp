@@ -50,18 +50,26 @@ const QString &TestTableModel::field(const databaseEntry &e, int column)
 
 void TestTableModel::setEntries(const QList<databaseEntry> &entries)
 {
+    QVector<int> picked(entries.size());
+    std::iota(picked.begin(), picked.end(), 0);
+    setEntries(entries.toVector(), picked);
+}
+
+void TestTableModel::setEntries(const QVector<databaseEntry> &records, const QVector<int> &picked)
+{
     beginResetModel();
+    source = records;
     rows.clear();
-    rows.reserve(entries.size());
+    rows.reserve(picked.size());
     int number = 0;
-    for (const databaseEntry &e : entries)
-        rows.append(Row{++number, e});
+    for (int i : picked)
+        rows.append(Row{++number, i});
     if (currentSortColumn >= 0) {
         const QVector<int> order = sortedOrder(currentSortColumn, currentSortOrder);
         QVector<Row> sorted;
         sorted.reserve(rows.size());
         for (int old : order)
-            sorted.append(std::move(rows[old]));
+            sorted.append(rows[old]);
         rows = std::move(sorted);
     }
     endResetModel();
@@ -79,7 +87,7 @@ QString TestTableModel::text(int row, int column) const
         return QString();
     if (column == NumberColumn)
         return QString::number(rows.at(row).number);
-    return field(rows.at(row).entry, column);
+    return field(entry(row), column);
 }
 
 QHash<QString, int> TestTableModel::rowsOfTests(const QSet<QString> &testIDs) const
@@ -88,7 +96,7 @@ QHash<QString, int> TestTableModel::rowsOfTests(const QSet<QString> &testIDs) co
     if (testIDs.isEmpty())
         return found;
     for (int r = 0; r < rows.size(); ++r) {
-        const QString &id = rows.at(r).entry.testID;
+        const QString &id = entry(r).testID;
         if (testIDs.contains(id) && !found.contains(id))
             found.insert(id, r);
     }
@@ -112,12 +120,12 @@ QVariant TestTableModel::data(const QModelIndex &index, int role) const
     const Row &row = rows.at(index.row());
     // The column keeps a moderate width; the whole comment shows on hovering.
     if (role == Qt::ToolTipRole && index.column() == CommentsColumn)
-        return field(row.entry, CommentsColumn);
+        return field(source.at(row.index), CommentsColumn);
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
     if (index.column() == NumberColumn)
         return row.number;
-    return field(row.entry, index.column());
+    return field(source.at(row.index), index.column());
 }
 
 QVariant TestTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -150,8 +158,8 @@ QVector<int> TestTableModel::sortedOrder(int column, Qt::SortOrder order) const
         });
     } else {
         std::stable_sort(idx.begin(), idx.end(), [&](int a, int b) {
-            const QString &x = field(rows.at(a).entry, column);
-            const QString &y = field(rows.at(b).entry, column);
+            const QString &x = field(entry(a), column);
+            const QString &y = field(entry(b), column);
             return ascending ? x < y : y < x;
         });
     }
@@ -171,7 +179,7 @@ void TestTableModel::sort(int column, Qt::SortOrder order)
     sorted.reserve(rows.size());
     for (int i = 0; i < permutation.size(); ++i) {
         newRowOf[permutation[i]] = i;
-        sorted.append(std::move(rows[permutation[i]]));
+        sorted.append(rows[permutation[i]]);
     }
     rows = std::move(sorted);
     // Selections and other held indexes follow their records.

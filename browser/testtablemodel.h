@@ -32,10 +32,15 @@ public:
     // Replaces every row: record i gets the running number i + 1; then the rows
     // are ordered by the current sort column, if any.
     void setEntries(const QList<databaseEntry> &entries);
+    // The same for records[i] for each i of picked, in that order. The
+    // records are shared with the caller, not copied.
+    void setEntries(const QVector<databaseEntry> &records, const QVector<int> &picked);
     void setHeaderLabels(const QStringList &labels);
 
-    const databaseEntry &entry(int row) const { return rows.at(row).entry; }
+    const databaseEntry &entry(int row) const { return source.at(rows.at(row).index); }
     int number(int row) const { return rows.at(row).number; }
+    // Where the record of a row sits in the records the model was given.
+    int sourceIndex(int row) const { return rows.at(row).index; }
     // Text of a cell as shown (column 0 as decimal text).
     QString text(int row, int column) const;
     // Rows now holding the given test ids.
@@ -59,11 +64,12 @@ private:
     struct Row
     {
         int number = 0;
-        databaseEntry entry;
+        int index = 0; // in source
     };
 
     QVector<int> sortedOrder(int column, Qt::SortOrder order) const;
 
+    QVector<databaseEntry> source;
     QVector<Row> rows;
     QStringList labels;
     int currentSortColumn = -1;

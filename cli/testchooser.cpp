@@ -120,7 +120,11 @@ bool TestChooser::choose(QList<databaseEntry> *tests, QStringList *unknown, QStr
         return false;
     }
     const bool bulk = tests->size() > BulkScores;
-    const QHash<QString, QString> all = bulk ? store->allScores() : QHash<QString, QString>();
+    QStringList chosenIds;
+    for (const databaseEntry &e : qAsConst(*tests))
+        chosenIds.append(e.testID);
+    const QHash<QString, QString> all =
+        bulk ? store->scoresOf(chosenIds) : QHash<QString, QString>();
     for (databaseEntry &e : *tests)
         e.scores = bulk ? all.value(e.testID) : store->getScores(e.testID);
     return true;

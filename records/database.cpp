@@ -2,6 +2,7 @@
 
 #include "caporder.h"
 #include "recordinserter.h"
+#include "rowreader.h"
 #include "scoring.h"
 #include "storesql.h"
 #include "transactionguard.h"
@@ -77,9 +78,6 @@ const char *const UpdateSettings =
     ":industry, job = :job, experience = :experience, serialNum = :serialNum,"
     "footerImgPath = :footerImgPath, footerText = :footerText";
 
-const char *const AllTests =
-    "SELECT tests.* , users.* FROM tests INNER JOIN users ON tests.userID = users.id";
-
 // Binds the 24 integers and two texts of a settings record to the placeholders
 // shared by the insert and update statements.
 void bindSettings(QSqlQuery &q, const SettingsRecord &s)
@@ -123,22 +121,6 @@ QString uniqueNameBeside(const QString &path, const QString &purpose)
     if (!file.open())
         return QString();
     return file.fileName();
-}
-
-// Every stored test with its subject; false, with the reason, when the statement fails.
-bool readAllTests(const QSqlDatabase &db, StoreSql::JoinedRowArrangement arrangement,
-                  QList<databaseEntry> &out, QString &error)
-{
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    q.prepare(QLatin1String(AllTests));
-    if (!q.exec()) {
-        error = q.lastError().text();
-        return false;
-    }
-    while (q.next())
-        out.append(StoreSql::joinedRow(q, arrangement));
-    return true;
 }
 
 // Puts a finished copy in the place of path. A file already there is moved aside first and
@@ -212,7 +194,11 @@ QSqlDatabase database::addConnection(const QString &name, const QString &path)
         QSqlDatabase::removeDatabase(name);
     QSqlDatabase db = QSqlDatabase::addDatabase(QLatin1String(DriverName), name);
     db.setDatabaseName(path);
-    db.open();
+    if (db.open()) {
+        // Searches read much of a large file on every keystroke: keep more of it at hand
+        // than SQLite's default of about 8 MB.
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA cache_size = -32768"));
+    }
     return db;
 }
 
@@ -277,6 +263,7 @@ bool database::ensureSettingsRow(QSqlDatabase &db, const QString &select)
 
 void database::initDatabase()
 {
+    rows.invalidate();
     connectionNumber = 0;
     QSqlDatabase db = addConnection(QStringLiteral("0"), dbPath);
     if (createTables(db))
@@ -307,11 +294,21 @@ bool database::insertUserAndTest(const databaseEntry &e)
         return fail(tr("The test could not be stored"), transaction.error());
     if (!RecordInserter(this).insert(e))
         return false;
-    return transaction.commit() || fail(tr("The test could not be stored"), transaction.error());
+    QString id;
+    {
+        QSqlQuery q(currentConnection());
+        if (q.exec(QStringLiteral("SELECT last_insert_rowid()")) && q.next())
+            id = q.value(0).toString();
+    }
+    if (!transaction.commit())
+        return fail(tr("The test could not be stored"), transaction.error());
+    lastTestId = id;
+    return true;
 }
 
 bool database::updateUserAndTest(const databaseEntry &edited, const databaseEntry &asLoaded)
 {
+    const bool held = rows.isCurrent();
     TransactionGuard transaction(this);
     if (!transaction.isOpen())
         return fail(tr("The test could not be updated"), transaction.error());
@@ -322,7 +319,14 @@ bool database::updateUserAndTest(const databaseEntry &edited, const databaseEntr
                     edited.scores, edited.serialNum, edited.time, asLoaded.illumination,
                     asLoaded.testDate, asLoaded.scores, asLoaded.serialNum))
         return false;
-    return transaction.commit() || fail(tr("The test could not be updated"), transaction.error());
+    if (!transaction.commit())
+        return fail(tr("The test could not be updated"), transaction.error());
+    // Only the rows of this subject changed: they are read again, not all of them.
+    if (held) {
+        rows.resume();
+        rows.reread(currentConnection(), edited, asLoaded.testID);
+    }
+    return true;
 }
 
 bool database::updateUser(const QString &first, const QString &middle, const QString &last,
@@ -331,6 +335,7 @@ bool database::updateUser(const QString &first, const QString &middle, const QSt
                           const QString &experience, const QString &job, const QString &oldFirst,
                           const QString &oldMiddle, const QString &oldLast, const QString &oldDOB)
 {
+    rows.invalidate();
     QSqlDatabase db = currentConnection();
     QSqlQuery q(db);
     q.prepare(QStringLiteral(
@@ -356,6 +361,7 @@ bool database::updateTest(int testID, const QString &illumination, const QString
                           const QString &time, const QString &oldIll, const QString &oldTD,
                           const QString &oldScores, const QString &oldSerialNum)
 {
+    rows.invalidate();
     QSqlDatabase db = currentConnection();
     // The caller knows the cap order as getScores() handed it out, quotes removed;
     // the row is matched by the text it stores (older files wrap it in quotes).
@@ -392,6 +398,7 @@ bool database::updateTest(int testID, const QString &illumination, const QString
 
 bool database::deleteTest(int testID)
 {
+    rows.invalidate();
     QSqlDatabase db = currentConnection();
     QSqlQuery q(db);
     q.prepare(QStringLiteral("DELETE FROM tests WHERE id = :testID"));
@@ -404,6 +411,7 @@ bool database::deleteTest(int testID)
 bool database::deleteUser(const QString &first, const QString &middle, const QString &last,
                           const QString &DOB)
 {
+    rows.invalidate();
     QSqlDatabase db = currentConnection();
     QSqlQuery q(db);
     q.prepare(QStringLiteral("DELETE FROM users WHERE first = :first AND middle = :middle AND "
@@ -420,6 +428,7 @@ bool database::deleteUser(const QString &first, const QString &middle, const QSt
 bool database::deleteUnusedUsers(const QString &first, const QString &middle, const QString &last,
                                  const QString &DOB)
 {
+    rows.invalidate();
     QSqlDatabase db = currentConnection();
     QSqlQuery q(db);
     q.prepare(QStringLiteral(
@@ -436,6 +445,7 @@ bool database::deleteUnusedUsers(const QString &first, const QString &middle, co
 
 bool database::deleteTests(const QList<databaseEntry> &tests)
 {
+    const bool held = rows.isCurrent();
     TransactionGuard transaction(this);
     if (!transaction.isOpen())
         return fail(tr("The test could not be deleted"), transaction.error());
@@ -449,8 +459,18 @@ bool database::deleteTests(const QList<databaseEntry> &tests)
         if (!ok)
             break;
     }
-    return ok &&
-           (transaction.commit() || fail(tr("The test could not be deleted"), transaction.error()));
+    if (!ok)
+        return false;
+    if (!transaction.commit())
+        return fail(tr("The test could not be deleted"), transaction.error());
+    if (held) {
+        QSet<QString> gone;
+        for (const databaseEntry &e : tests)
+            gone.insert(e.testID);
+        rows.resume();
+        rows.remove(gone);
+    }
+    return true;
 }
 
 QString database::getScores(const QString &id)
@@ -465,15 +485,22 @@ QString database::getScores(const QString &id)
     return scores;
 }
 
-QHash<QString, QString> database::allScores()
+QHash<QString, QString> database::scoresOf(const QStringList &testIDs)
 {
     QHash<QString, QString> scores;
-    QSqlQuery q(currentConnection());
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT id, scores FROM tests")))
-        return scores;
-    while (q.next())
-        scores.insert(q.value(0).toString(), withoutQuotes(q.value(1).toString()));
+    QSet<qint64> wanted;
+    for (const QString &id : testIDs) {
+        bool isNumber = false;
+        const qint64 n = id.toLongLong(&isNumber);
+        if (isNumber)
+            wanted.insert(n);
+    }
+    RowReader r(currentConnection(), "SELECT id, scores FROM tests");
+    while (r.next()) {
+        const qint64 id = r.integer(0);
+        if (wanted.contains(id))
+            scores.insert(r.text(0), r.unquoted(1).toString());
+    }
     return scores;
 }
 
@@ -486,10 +513,16 @@ QString database::calcTES(const QString &scores)
 QList<databaseEntry> database::getAllTests()
 {
     QList<databaseEntry> list;
-    QString error;
     // A statement that fails leaves the list empty.
-    readAllTests(currentConnection(), StoreSql::ScoresToTes, list, error);
+    if (!TestRows::readAll(currentConnection(), list, nullptr))
+        list.clear();
     return list;
+}
+
+const TestRows &database::heldTests()
+{
+    rows.sync(currentConnection());
+    return rows;
 }
 
 bool database::newDatabase(const QString &path)
@@ -509,6 +542,7 @@ bool database::newDatabase(const QString &path)
     }
     connectionNumber = previous + 1;
     dbPath = path;
+    rows.invalidate();
     return true;
 }
 
@@ -550,7 +584,7 @@ bool database::saveDatabaseAs(const QString &path)
     // arrangements, the settings row and the cap-set register.
     QList<databaseEntry> records;
     QString error;
-    if (!readAllTests(currentConnection(), StoreSql::ScoresAsText, records, error))
+    if (!TestRows::readAll(currentConnection(), records, &error, true))
         return fail(tr("The database could not be read"), error);
     const SettingsRecord currentSettings = getSettings();
     const QList<CapSet> capSets = getSerialNums();
@@ -600,6 +634,7 @@ bool database::saveDatabaseAs(const QString &path)
         return fail(tr("The database file could not be opened"), copy.lastError().text());
     connectionNumber = previous + 1;
     dbPath = path;
+    rows.invalidate();
     return true;
 }
 

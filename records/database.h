@@ -2,6 +2,7 @@
 
 #include "databaseentry.h"
 #include "settingsrecord.h"
+#include "testrows.h"
 
 #include <QHash>
 #include <QList>
@@ -73,9 +74,15 @@ public:
 
     QString getScores(const QString &id);
 
-    // Every test's cap-order text by test id, as getScores() hands each out.
-    QHash<QString, QString> allScores();
+    // The cap-order texts of these tests by test id, as getScores() hands each out,
+    // read in one pass over the tests.
+    QHash<QString, QString> scoresOf(const QStringList &testIDs);
     QList<databaseEntry> getAllTests();
+    // The same rows as getAllTests(), held between calls and brought up to date
+    // with the file at each call; for the browser, which lists them on every action.
+    const TestRows &heldTests();
+    // The id of the test the last successful insertUserAndTest() stored.
+    QString lastStoredTestId() const { return lastTestId; }
     // TES of a cap-order text as decimal text; empty for a text that is not a full set.
     static QString calcTES(const QString &scores);
 
@@ -116,4 +123,6 @@ private:
     SettingsRecord settings;
     int connectionNumber = 0;
     QString lastErrorText;
+    TestRows rows;
+    QString lastTestId;
 };

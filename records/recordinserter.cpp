@@ -11,7 +11,7 @@
 // Each statement is prepared on its first use: a lone insertTest() prepares no subject insert.
 struct RecordInserter::Statements
 {
-    explicit Statements(const QSqlDatabase &db) : user(db), rowId(db), test(db) {}
+    explicit Statements(const QSqlDatabase &db) : user(db), test(db) {}
     QSqlQuery &subjectInsert()
     {
         if (!subjectReady) {
@@ -19,7 +19,6 @@ struct RecordInserter::Statements
                 "INSERT INTO users (first, middle, last, refNum, DOB, gender, location, industry, "
                 "experience, job) VALUES (:first, :middle, :last, :refNum, :DOB, :gender, "
                 ":location, :industry, :experience, :job)"));
-            rowId.prepare(QStringLiteral("SELECT last_insert_rowid()"));
             subjectReady = true;
         }
         return user;
@@ -36,7 +35,6 @@ struct RecordInserter::Statements
         return test;
     }
     QSqlQuery user;
-    QSqlQuery rowId;
     QSqlQuery test;
     bool subjectReady = false;
     bool testReady = false;
@@ -57,13 +55,8 @@ int RecordInserter::insertSubject(const databaseEntry &e)
         store->fail(database::tr("The subject could not be stored"), q.lastError().text());
         return 0;
     }
-    QSqlQuery &id = statements->rowId;
-    int rowId = 0;
-    if (id.exec())
-        while (id.next())
-            rowId = id.value(0).toInt();
-    id.finish();
-    return rowId;
+    // The driver asks SQLite for the new row's id: no statement of its own per row.
+    return q.lastInsertId().toInt();
 }
 
 bool RecordInserter::insertTest(int subjectId, const databaseEntry &e)

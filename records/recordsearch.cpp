@@ -1,6 +1,7 @@
 #include "recordsearch.h"
 
 #include "database.h"
+#include "rowreader.h"
 #include "storesql.h"
 #include "transactionguard.h"
 
@@ -79,48 +80,54 @@ QString RecordSearch::pattern(int method, const QString &text)
     }
 }
 
+const char *RecordSearch::fill(database *store, int criterion, int method, const QString &text,
+                               QString *error)
+{
+    QString reason;
+    const bool known = criterion >= 0 && criterion < CriterionCount;
+    QSqlDatabase db = store->currentConnection();
+    // The working tables change on every keystroke: one commit for all of it.
+    TransactionGuard transaction(store);
+    // A working table left as the last search filled it would show that
+    // search's rows: any statement that fails ends the search.
+    bool ok = transaction.isOpen();
+    if (!ok)
+        reason = transaction.error();
+    ok = ok && execStatement(db, CreateUserSearch, reason) &&
+         execStatement(db, CreateTestSearch, reason) &&
+         execStatement(db, "DELETE FROM userSearch", reason) &&
+         execStatement(db, "DELETE FROM testSearch", reason);
+    if (ok && known) {
+        QSqlQuery q(db);
+        q.prepare(QLatin1String(Statements[criterion].insert));
+        // Never a null value: GLOB against NULL would match nothing at all.
+        q.bindValue(QStringLiteral(":search"), StoreSql::text(pattern(method, text)));
+        ok = q.exec();
+        if (!ok)
+            reason = q.lastError().text();
+    }
+    if (ok && !transaction.commit()) {
+        ok = false;
+        reason = transaction.error();
+    }
+    if (!ok) {
+        if (error)
+            *error = reason;
+        return nullptr;
+    }
+    return known && Statements[criterion].testsSide ? TestsSideJoin : UsersSideJoin;
+}
+
 QList<databaseEntry> RecordSearch::run(database *store, int criterion, int method,
                                        const QString &text, QString *error)
 {
     QList<databaseEntry> list;
-    QString reason;
-    const bool known = criterion >= 0 && criterion < CriterionCount;
-    const bool testsSide = known && Statements[criterion].testsSide;
-    QSqlDatabase db = store->currentConnection();
-    {
-        // The working tables change on every keystroke: one commit for all of it.
-        TransactionGuard transaction(store);
-        // A working table left as the last search filled it would show that
-        // search's rows: any statement that fails ends the search.
-        bool ok = transaction.isOpen();
-        if (!ok)
-            reason = transaction.error();
-        ok = ok && execStatement(db, CreateUserSearch, reason) &&
-             execStatement(db, CreateTestSearch, reason) &&
-             execStatement(db, "DELETE FROM userSearch", reason) &&
-             execStatement(db, "DELETE FROM testSearch", reason);
-        if (ok && known) {
-            QSqlQuery q(db);
-            q.prepare(QLatin1String(Statements[criterion].insert));
-            // Never a null value: GLOB against NULL would match nothing at all.
-            q.bindValue(QStringLiteral(":search"), StoreSql::text(pattern(method, text)));
-            ok = q.exec();
-            if (!ok)
-                reason = q.lastError().text();
-        }
-        if (ok && !transaction.commit()) {
-            ok = false;
-            reason = transaction.error();
-        }
-        if (!ok) {
-            if (error)
-                *error = reason;
-            return list;
-        }
-    }
-    QSqlQuery q(db);
+    const char *joined = fill(store, criterion, method, text, error);
+    if (!joined)
+        return list;
+    QSqlQuery q(store->currentConnection());
     q.setForwardOnly(true);
-    q.prepare(QLatin1String(testsSide ? TestsSideJoin : UsersSideJoin));
+    q.prepare(QLatin1String(joined));
     if (!q.exec()) {
         if (error)
             *error = q.lastError().text();
@@ -128,10 +135,27 @@ QList<databaseEntry> RecordSearch::run(database *store, int criterion, int metho
     }
     if (error)
         error->clear();
-    while (q.next()) {
+    while (q.next())
         list.append(StoreSql::joinedRow(q, StoreSql::ScoresToTes));
-    }
     return list;
+}
+
+QVector<qint64> RecordSearch::testIds(database *store, int criterion, int method,
+                                      const QString &text, QString *error)
+{
+    QVector<qint64> ids;
+    const char *joined = fill(store, criterion, method, text, error);
+    if (!joined)
+        return ids;
+    // The joined statement itself, so the order is the one run() gives; only the id is read.
+    RowReader r(store->currentConnection(), joined);
+    while (r.next())
+        ids.append(r.integer(0));
+    if (error)
+        *error = r.lastError();
+    if (!r.isValid())
+        ids.clear();
+    return ids;
 }
 
 databaseEntry RecordSearch::testById(database *store, const QString &testID, bool *found)

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVector>
 
 class database;
 
@@ -53,8 +54,16 @@ public:
     // earlier search, and puts its reason into *error (emptied otherwise).
     static QList<databaseEntry> run(database *store, int criterion, int method, const QString &text,
                                     QString *error = nullptr);
+    // The same search, giving only the ids of the matching tests, in the same order.
+    static QVector<qint64> testIds(database *store, int criterion, int method, const QString &text,
+                                   QString *error = nullptr);
 
     // One test with its subject by test id, with its cap-order text (quotes
     // removed) and no TES; found is false when no listed test has that id.
     static databaseEntry testById(database *store, const QString &testID, bool *found);
+
+private:
+    // Fills the working tables; the joined statement that reads them, or null with *error set.
+    static const char *fill(database *store, int criterion, int method, const QString &text,
+                            QString *error);
 };

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config fontconfig
-    qtbase5-dev libqt5svg5-dev libqt5sql5-sqlite qttools5-dev-tools qttools5-dev qttranslations5-l10n
+    qtbase5-dev libqt5svg5-dev libqt5sql5-sqlite libsqlite3-dev qttools5-dev-tools qttools5-dev qttranslations5-l10n
     libbenchmark-dev
     xvfb xauth x11-apps imagemagick poppler-utils
     fonts-dejavu-core fonts-liberation2 fonts-noto-cjk

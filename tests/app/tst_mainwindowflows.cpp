@@ -965,6 +965,118 @@ private slots:
         QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("2 test(s) deleted."));
     }
 
+    // The page holds its rows between actions: whatever changed the file, it shows
+    // exactly the file's rows afterwards.
+    void pageShowsTheFilesRowsAfterEachChange_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("rows"); // the file's tests afterwards
+        const std::pair<const char *, int> changes[] = {{"new", 0},
+                                                        {"open", 1},
+                                                        {"save as", 2},
+                                                        {"csv import", 4},
+                                                        {"saved test", 4},
+                                                        {"subject renamed", 3},
+                                                        {"refused delete", 3},
+                                                        {"other connection", 2}};
+        for (const auto &c : changes)
+            QTest::newRow(c.first) << QString::fromLatin1(c.first) << c.second;
+    }
+    void pageShowsTheFilesRowsAfterEachChange()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, rows);
+        database *store = database::instance();
+        const QString other = TestSupport::tempDir() + QLatin1String("/other-") +
+                              QString::fromLatin1(QTest::currentDataTag()) +
+                              QLatin1String(".sqlite");
+        if (change == QLatin1String("open")) {
+            QVERIFY(store->newDatabase(other));
+            TestSupport::storeEntry(
+                TestSupport::sampleEntry(QStringLiteral("Dan"), QStringLiteral("Ot")));
+        }
+        const QString path = TestSupport::useFreshDatabase();
+        // Two tests of one subject, one of another.
+        const databaseEntry ann =
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        TestSupport::storeEntry(ann);
+        TestSupport::storeEntry(ann);
+        const int bob = TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Bob"), QStringLiteral("Ray")));
+        MainWindow w;
+        w.databaseViewSelected();
+        auto *page = child<DatabaseFormWidget>(&w, "databaseWidget");
+        QCOMPARE(Probe::model(*page)->rowCount(), 3);
+        BoxAnswerer answers({QMessageBox::Yes, QMessageBox::Ok});
+        FileDialogs::setResponder([other](FileDialogs::Kind, const QString &) { return other; });
+
+        if (change == QLatin1String("new")) {
+            child<QAction>(&w, "actionNew")->trigger();
+        } else if (change == QLatin1String("open")) {
+            child<QAction>(&w, "actionOpen")->trigger();
+        } else if (change == QLatin1String("save as")) {
+            // Ids are the copy's own: the copy gets them afresh.
+            QVERIFY(store->deleteTests({store->getAllTests().first()}));
+            child<QAction>(&w, "actionSave_As")->trigger();
+            QCOMPARE(store->path(), other);
+        } else if (change == QLatin1String("csv import")) {
+            const QString file = other + QLatin1String(".csv");
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            databaseEntry e = TestSupport::sampleEntry(QStringLiteral("Cy"), QStringLiteral("Ng"));
+            e.scores = CapOrder::write(TestSupport::ascending());
+            f.write((CsvFormat::headerLine() + QLatin1Char('\n') +
+                     CsvFormat::recordLine(e, QStringLiteral("0")) + QLatin1Char('\n'))
+                        .toUtf8());
+            f.close();
+            FileDialogs::setResponder([file](FileDialogs::Kind, const QString &) { return file; });
+            child<QAction>(&w, "actionComma_Separated_Values_CSV")->trigger();
+        } else if (change == QLatin1String("saved test")) {
+            fillNames(newForm(w), QStringLiteral("Eve"), QStringLiteral("Fox"));
+            QVERIFY(newForm(w)->save());
+            // The new test is the one shown, found by its id.
+            QCOMPARE(child<QLineEdit>(viewForm(w), "firstName")->text(), QStringLiteral("Eve"));
+        } else if (change == QLatin1String("subject renamed")) {
+            databaseEntry loaded = store->getAllTests().first();
+            loaded.scores = store->getScores(loaded.testID);
+            databaseEntry edited = loaded;
+            edited.last = QStringLiteral("Lane");
+            edited.scores = CapOrder::write(TestSupport::swapped(TestSupport::ascending(), 3, 4));
+            QVERIFY(store->updateUserAndTest(edited, loaded));
+        } else if (change == QLatin1String("refused delete")) {
+            QSqlQuery trigger(store->currentConnection());
+            QVERIFY(
+                trigger.exec(QStringLiteral("CREATE TRIGGER keep BEFORE DELETE ON tests WHEN "
+                                            "OLD.id = %1 BEGIN SELECT RAISE(ABORT, 'kept'); END")
+                                 .arg(bob)));
+            child<QAbstractItemView>(&w, "tableDisplay")->selectAll();
+            child<QPushButton>(&w, "deleteButton")->click();
+            QCOMPARE(answers.texts.size(), 2); // the question, then the refusal
+        } else {
+            {
+                QSqlDatabase second = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), change);
+                second.setDatabaseName(path);
+                QVERIFY(second.open());
+                QSqlQuery q(second);
+                QVERIFY(
+                    q.exec(QStringLiteral("UPDATE users SET last = 'Moved' WHERE first = 'Ann'")));
+                QVERIFY(q.exec(QStringLiteral("DELETE FROM tests WHERE id = %1").arg(bob)));
+            }
+            QSqlDatabase::removeDatabase(change);
+        }
+        w.databaseViewSelected();
+
+        QList<databaseEntry> shown;
+        for (int r = 0; r < Probe::model(*page)->rowCount(); ++r)
+            shown.append(Probe::model(*page)->entry(r));
+        std::sort(shown.begin(), shown.end(), [](const databaseEntry &a, const databaseEntry &b) {
+            return a.testID.toInt() < b.testID.toInt();
+        });
+        const QList<databaseEntry> stored = store->getAllTests();
+        QCOMPARE(shown, stored);
+        QCOMPARE(stored.size(), rows);
+    }
+
     void unreadableImportsAreReported_data()
     {
         QTest::addColumn<QString>("action");

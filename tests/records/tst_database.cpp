@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <QtTest>
+#include <functional>
 
 using TestSupport::sampleEntry;
 using TestSupport::storeEntry;
@@ -214,6 +215,8 @@ private slots:
         QTest::newRow("bare commas") << bare.join(QLatin1Char(',')) << QStringLiteral("0");
         QTest::newRow("short text has no score") << QStringLiteral("1, 2, 3, ") << QString();
         QTest::newRow("empty text has no score") << QString() << QString();
+        QTest::newRow("text beyond ASCII has no score")
+            << QStringLiteral("1, 2, \u00e9, ") << QString();
     }
     void tesOfStoredTexts()
     {
@@ -223,6 +226,38 @@ private slots:
         e.scores = scores;
         storeEntry(e);
         QCOMPARE(database::instance()->getAllTests().last().tes, tes);
+        QCOMPARE(database::instance()->heldTests().rows().last().tes, tes);
+    }
+
+    // The rows held for the browser follow every write as a fresh load would give them.
+    void heldRowsFollowTheFile()
+    {
+        database *db = database::instance();
+        const databaseEntry ann = sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"));
+        for (const databaseEntry &e :
+             {ann, ann, sampleEntry(QStringLiteral("Bob"), QStringLiteral("Ray"))})
+            storeEntry(e);
+        const std::function<void()> steps[] = {
+            [] {},
+            [db] { QVERIFY(db->deleteTests({db->getAllTests().last()})); },
+            [db] {
+                databaseEntry loaded = db->getAllTests().first();
+                loaded.scores = db->getScores(loaded.testID);
+                databaseEntry edited = loaded;
+                edited.last = QStringLiteral("Lane");
+                edited.comments = QStringLiteral("edited");
+                QVERIFY(db->updateUserAndTest(edited, loaded));
+            },
+            [] { storeEntry(sampleEntry(QStringLiteral("Cy"), QStringLiteral("Ng"))); },
+            [db] { QVERIFY(db->deleteTest(db->getAllTests().first().testID.toInt())); },
+        };
+        for (const auto &step : steps) {
+            step();
+            QCOMPARE(db->heldTests().rows().toList(), db->getAllTests());
+        }
+        QCOMPARE(db->heldTests().rows().size(), 2);
+        QCOMPARE(db->heldTests().rows().first().last, QStringLiteral("Lane"));
+        QCOMPARE(db->heldTests().indexOf(db->getAllTests().last().testID), 1);
     }
 
     void getScoresStripsQuotes()

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QSqlQuery>
+#include <QString>
+#include <QVarLengthArray>
+
+class QSqlDatabase;
+struct sqlite3_stmt;
+
+// Steps through the rows of one read statement, for the classes of this folder
+// that read many rows at once. It reads the file's rows straight through SQLite
+// where the connection lets it reach SQLite's own handle, and through QSqlQuery
+// otherwise: a row's columns are then turned into text only when asked for.
+class RowReader
+{
+public:
+    RowReader(const QSqlDatabase &db, const char *statement);
+    ~RowReader();
+    RowReader(const RowReader &) = delete;
+    RowReader &operator=(const RowReader &) = delete;
+
+    // Binds an integer to the placeholder number (from 1) of the statement, before next().
+    void bind(int placeholder, qint64 value);
+    // The first row, then each further one; false after the last or on failure.
+    bool next();
+    // True while the statement has not failed; its reason otherwise.
+    bool isValid() const { return error.isEmpty(); }
+    QString lastError() const { return error; }
+
+    QString text(int column) const;
+    qint64 integer(int column) const;
+    // The column's text with every double quote removed, in a buffer valid until
+    // the next call; for texts read only to be worked on, never kept.
+    QStringView unquoted(int column);
+
+private:
+    sqlite3_stmt *stmt = nullptr;
+    QSqlQuery query;
+    bool started = false;
+    QString error;
+    QVarLengthArray<QChar, 512> buffer;
+    QString held;
+};

@@ -1,0 +1,182 @@
+#include "testrows.h"
+
+#include "caporder.h"
+#include "rowreader.h"
+#include "scoring.h"
+#include "storesql.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+const char *const AllRows =
+    "SELECT tests.* , users.* FROM tests INNER JOIN users ON tests.userID = users.id";
+const char *const RowsAfter = "SELECT tests.* , users.* FROM tests INNER JOIN users ON "
+                              "tests.userID = users.id WHERE tests.id > ?1";
+
+databaseEntry rowOf(RowReader &r, bool withScores)
+{
+    databaseEntry e;
+    e.testID = r.text(0);
+    e.illumination = r.text(2);
+    e.testDate = r.text(3);
+    e.comments = r.text(4);
+    e.serialNum = r.text(6);
+    e.time = r.text(7);
+    e.first = r.text(9);
+    e.middle = r.text(10);
+    e.last = r.text(11);
+    e.refNum = r.text(12);
+    e.DOB = r.text(13);
+    e.gender = r.text(14);
+    e.location = r.text(15);
+    e.industry = r.text(16);
+    e.experience = r.text(17);
+    e.job = r.text(18);
+    if (withScores) {
+        e.scores = r.unquoted(5).toString();
+        return e;
+    }
+    // The TES of the text getScores() would hand out, read without keeping the text.
+    const std::optional<int> tes = Scoring::totalErrorScore(CapOrder::read(r.unquoted(5)));
+    if (tes)
+        e.tes = QString::number(*tes);
+    return e;
+}
+
+bool hasLineBreak(const databaseEntry &e)
+{
+    for (const QString *text :
+         {&e.testID, &e.first, &e.middle, &e.last, &e.refNum, &e.DOB, &e.testDate, &e.time,
+          &e.comments, &e.gender, &e.experience, &e.illumination, &e.industry, &e.job, &e.location,
+          &e.serialNum, &e.tes}) {
+        for (const QChar c : *text) {
+            if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+template <typename Rows>
+bool TestRows::readInto(const QSqlDatabase &db, const char *statement, qint64 bound, Rows &out,
+                        qint64 &largest, QString *error, bool withScores)
+{
+    RowReader r(db, statement);
+    if (bound >= 0)
+        r.bind(1, bound);
+    while (r.next()) {
+        out.append(rowOf(r, withScores));
+        largest = qMax(largest, r.integer(0));
+    }
+    if (error)
+        *error = r.lastError();
+    return r.isValid();
+}
+
+qint64 TestRows::dataVersion(const QSqlDatabase &db) const
+{
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("PRAGMA data_version")) && q.next() ? q.value(0).toLongLong() : -1;
+}
+
+bool TestRows::sync(const QSqlDatabase &db, QString *error)
+{
+    const qint64 now = dataVersion(db);
+    if (current && now == version && now >= 0) {
+        const int before = held.size();
+        if (!readInto(db, RowsAfter, largestId, held, largestId, error)) {
+            current = false;
+            held.clear();
+            position.clear();
+            lineBreaks.clear();
+            return false;
+        }
+        for (int i = before; i < held.size(); ++i)
+            index(i);
+        return true;
+    }
+    held.clear();
+    position.clear();
+    lineBreaks.clear();
+    largestId = 0;
+    current = readInto(db, AllRows, -1, held, largestId, error);
+    if (!current) {
+        held.clear();
+        return false;
+    }
+    version = now;
+    reindex();
+    return true;
+}
+
+bool TestRows::readAll(const QSqlDatabase &db, QList<databaseEntry> &out, QString *error,
+                       bool withScores)
+{
+    qint64 largest = 0;
+    return readInto(db, AllRows, -1, out, largest, error, withScores);
+}
+
+void TestRows::reindex()
+{
+    position.clear();
+    lineBreaks.clear();
+    position.reserve(held.size());
+    for (int i = 0; i < held.size(); ++i)
+        index(i);
+}
+
+void TestRows::index(int i)
+{
+    const databaseEntry &e = held.at(i);
+    position.insert(e.testID.toLongLong(), i);
+    if (hasLineBreak(e))
+        lineBreaks.insert(i);
+    else
+        lineBreaks.remove(i);
+}
+
+void TestRows::remove(const QSet<QString> &testIDs)
+{
+    if (!current || testIDs.isEmpty())
+        return;
+    held.erase(std::remove_if(held.begin(), held.end(),
+                              [&](const databaseEntry &e) { return testIDs.contains(e.testID); }),
+               held.end());
+    reindex();
+}
+
+void TestRows::reread(const QSqlDatabase &db, const databaseEntry &subject, const QString &testID)
+{
+    if (!current)
+        return;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QLatin1String(AllRows) +
+              QLatin1String(" WHERE tests.id = :id OR (users.first = :first AND users.middle = "
+                            ":middle AND users.last = :last AND users.DOB = :DOB)"));
+    q.bindValue(QStringLiteral(":id"), testID);
+    q.bindValue(QStringLiteral(":first"), StoreSql::text(subject.first));
+    q.bindValue(QStringLiteral(":middle"), StoreSql::text(subject.middle));
+    q.bindValue(QStringLiteral(":last"), StoreSql::text(subject.last));
+    q.bindValue(QStringLiteral(":DOB"), StoreSql::text(subject.DOB));
+    if (!q.exec()) {
+        invalidate();
+        return;
+    }
+    while (q.next()) {
+        const databaseEntry e = StoreSql::joinedRow(q, StoreSql::ScoresToTes);
+        const int i = indexOf(e.testID);
+        if (i < 0) {
+            // Not held, yet in the file: the rows no longer match it.
+            invalidate();
+            return;
+        }
+        held[i] = e;
+        index(i);
+    }
+}
