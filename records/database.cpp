@@ -628,6 +628,8 @@ bool database::saveDatabaseAs(const QString &path)
         QFile::remove(partial);
         return fail(tr("The database could not be saved"), refused);
     }
+    // The copy was begun as a private temporary file: it gets the original's permissions.
+    QFile::setPermissions(path, QFile::permissions(dbPath));
 
     QSqlDatabase copy = addConnection(name, path);
     if (!copy.isOpen())

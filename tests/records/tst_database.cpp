@@ -508,7 +508,12 @@ private slots:
             scoresBefore << db->getScores(e.testID);
 
         const QString copy = TestSupport::tempDir() + QLatin1String("/copy.sqlite");
+        const QFile::Permissions shared =
+            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(db->path(), shared));
         QVERIFY2(db->saveDatabaseAs(copy), qPrintable(db->lastError()));
+        // Readable by whoever could read the original.
+        QCOMPARE(QFile::permissions(copy) & ~(QFile::ReadUser | QFile::WriteUser), shared);
         QCOMPARE(db->path(), copy);
         QCOMPARE(db->currentConnection().databaseName(), copy);
 
