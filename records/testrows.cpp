@@ -157,8 +157,10 @@ void TestRows::reread(const QSqlDatabase &db, const databaseEntry &subject, cons
     QSqlQuery q(db);
     q.setForwardOnly(true);
     q.prepare(QLatin1String(AllRows) +
-              QLatin1String(" WHERE tests.id = :id OR (users.first = :first AND users.middle = "
-                            ":middle AND users.last = :last AND users.DOB = :DOB)"));
+              // Each side of the OR by an index: the test's id, the subject rows' ids.
+              QLatin1String(" WHERE tests.id = :id OR tests.userID IN (SELECT id FROM users WHERE "
+                            "first = :first AND middle = :middle AND last = :last AND DOB = "
+                            ":DOB)"));
     q.bindValue(QStringLiteral(":id"), testID);
     q.bindValue(QStringLiteral(":first"), StoreSql::text(subject.first));
     q.bindValue(QStringLiteral(":middle"), StoreSql::text(subject.middle));
