@@ -240,8 +240,10 @@ QString recordLine(const databaseEntry &e, const QString &tes)
         line += field(*f);
         line += Comma;
     }
-    // The cap-order text is itself comma separated: its pieces are fields of the line.
-    if (!needsQuotes(e.scores)) {
+    // The cap-order text is itself comma separated: its pieces are fields of the line,
+    // taken as they are unless one of them needs quotes of its own.
+    if (std::none_of(e.scores.begin(), e.scores.end(),
+                     [](QChar c) { return c == Quote || isLineEnd(c); })) {
         line += e.scores;
     } else {
         const QStringList pieces = e.scores.split(Comma);
