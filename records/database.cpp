@@ -19,6 +19,10 @@
 #include <QTemporaryFile>
 #include <QVariant>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace {
 
 const char *const DriverName = "QSQLITE";
@@ -106,8 +110,9 @@ void bindSettings(QSqlQuery &q, const SettingsRecord &s)
     q.bindValue(QStringLiteral(":job"), s.job);
     q.bindValue(QStringLiteral(":experience"), s.experience);
     q.bindValue(QStringLiteral(":serialNum"), s.serialNum);
-    q.bindValue(QStringLiteral(":footerImgPath"), s.footerImgPath);
-    q.bindValue(QStringLiteral(":footerText"), s.footerText);
+    // Empty text, never NULL: a fresh row holds '' like every row written later.
+    q.bindValue(QStringLiteral(":footerImgPath"), StoreSql::text(s.footerImgPath));
+    q.bindValue(QStringLiteral(":footerText"), StoreSql::text(s.footerText));
 }
 
 using StoreSql::text;
@@ -121,6 +126,21 @@ QString uniqueNameBeside(const QString &path, const QString &purpose)
     if (!file.open())
         return QString();
     return file.fileName();
+}
+
+// Removes what an earlier copy to the same target left behind when it was cut short
+// (the program killed, the machine off): its partial file and that file's journals.
+void removeStalePartials(const QString &path)
+{
+    const QFileInfo target(path);
+    QDir folder = target.absoluteDir();
+    // Compared as text: the target's own name may hold wildcard characters.
+    const QString prefix = target.fileName() + QLatin1String(".partial-");
+    const QStringList candidates =
+        folder.entryList({QStringLiteral("*.partial-*")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : candidates)
+        if (name.startsWith(prefix))
+            folder.remove(name);
 }
 
 // Puts a finished copy in the place of path. A file already there is moved aside first and
@@ -141,6 +161,100 @@ QString moveIntoPlace(const QString &partial, const QString &path)
     if (!replaced.isEmpty())
         QFile::remove(replaced);
     return QString();
+}
+
+// The columns a table of this program starts with, in order: the records are read by
+// position. The subject and test tables are read joined, so they may hold no more.
+struct ExpectedTable
+{
+    const char *name;
+    QList<const char *> columns;
+    bool exact;
+};
+
+const QList<ExpectedTable> &expectedTables()
+{
+    static const QList<ExpectedTable> tables = {
+        {"users",
+         {"id", "first", "middle", "last", "refNum", "DOB", "gender", "location", "industry",
+          "experience", "job"},
+         true},
+        {"tests",
+         {"id", "userID", "illumination", "testDate", "comments", "scores", "serialNum", "time"},
+         true},
+        {"serialNums", {"id", "serialNum", "purchaseDate"}, false},
+        {"settings",
+         {"id",
+          "scoreMode",
+          "testGui",
+          "testReport",
+          "tesGui",
+          "tesReport",
+          "sqrtTesGui",
+          "sqrtTesReport",
+          "vingrysGui",
+          "vingrysReport",
+          "classGui",
+          "classReport",
+          "percentFirstGui",
+          "percentFirstReport",
+          "percentSomeGui",
+          "percentSomeReport",
+          "percentExpGui",
+          "percentExpReport",
+          "language",
+          "illumination",
+          "location",
+          "industry",
+          "job",
+          "experience",
+          "serialNum",
+          "footerImgPath",
+          "footerText"},
+         false},
+    };
+    return tables;
+}
+
+// Whether a table's columns are those the store reads; a missing table (no columns)
+// is created later and fits.
+bool columnsFit(const QStringList &found, const ExpectedTable &table)
+{
+    if (found.isEmpty())
+        return true;
+    if (found.size() < table.columns.size() ||
+        (table.exact && found.size() != table.columns.size()))
+        return false;
+    for (int i = 0; i < table.columns.size(); ++i)
+        if (found.at(i).compare(QLatin1String(table.columns.at(i)), Qt::CaseInsensitive) != 0)
+            return false;
+    return true;
+}
+
+bool isLocked(const QSqlError &error)
+{
+    // SQLITE_BUSY and SQLITE_LOCKED.
+    return error.nativeErrorCode() == QLatin1String("5") ||
+           error.nativeErrorCode() == QLatin1String("6") ||
+           error.text().contains(QLatin1String("locked"));
+}
+
+// Which file a path names now: another file renamed over it has another identity.
+// Empty where the system does not tell (the check is then skipped).
+QString identityOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QStringLiteral("gone");
+    return QString::number(quint64(info.st_dev)) + QLatin1Char(':') +
+           QString::number(quint64(info.st_ino));
+#else
+    Q_UNUSED(path)
+    return QString();
+#endif
 }
 
 } // namespace
@@ -184,8 +298,80 @@ database::database()
 
 bool database::fail(const QString &what, const QString &detail)
 {
-    lastErrorText = detail.isEmpty() ? what : what + QLatin1String(": ") + detail;
+    QString why = detail;
+    if (!refusal.isEmpty()) {
+        why = refusal;
+    } else if (wasReplaced()) {
+        // SQLite's own words ("attempt to write a readonly database") would not say what happened.
+        why = tr("another program replaced or removed %1 since it was opened")
+                  .arg(QDir::toNativeSeparators(dbPath));
+        if (!replacedReported) {
+            replacedReported = true;
+            emit fileReplaced();
+        }
+    }
+    lastErrorText = why.isEmpty() ? what : what + QLatin1String(": ") + why;
     return false;
+}
+
+bool database::failOpening(const QString &problem)
+{
+    // Not through fail(): the reason is this file's, whatever the store's current file is.
+    lastErrorText = tr("The database file could not be opened: %1").arg(problem);
+    return false;
+}
+
+bool database::wasReplaced() const
+{
+    return !fileIdentity.isEmpty() && identityOf(dbPath) != fileIdentity;
+}
+
+void database::switchedFile()
+{
+    refusal.clear();
+    settingsUnread = false;
+    fileIdentity = identityOf(dbPath);
+    replacedReported = false;
+}
+
+QString database::checkFile(QSqlDatabase &db, const QString &path)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    if (QFileInfo(path).isDir())
+        return tr("%1 is a folder").arg(name);
+    if (!db.isOpen())
+        return tr("%1 is not a readable database (%2)").arg(name, db.lastError().text());
+    // A file that is not a database opens without complaint; the first read tells.
+    {
+        QSqlQuery probe(db);
+        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+            if (isLocked(probe.lastError()))
+                return tr("%1 is in use by another program (%2)")
+                    .arg(name, probe.lastError().text());
+            return tr("%1 is not a readable database (%2)").arg(name, probe.lastError().text());
+        }
+    }
+    {
+        // A damaged page would read as missing records, and writes could spread the damage.
+        QSqlQuery check(db);
+        if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next())
+            return tr("%1 is damaged (%2)").arg(name, check.lastError().text());
+        const QString verdict = check.value(0).toString();
+        if (verdict != QLatin1String("ok"))
+            return tr("%1 is damaged (%2)").arg(name, verdict);
+    }
+    for (const ExpectedTable &table : expectedTables()) {
+        QSqlQuery info(db);
+        if (!info.exec(QStringLiteral("PRAGMA table_info(%1)").arg(QLatin1String(table.name))))
+            return tr("%1 is not a readable database (%2)").arg(name, info.lastError().text());
+        QStringList found;
+        while (info.next())
+            found.append(info.value(1).toString());
+        if (!columnsFit(found, table))
+            return tr("%1 is not a database of this program: its table %2 has other columns")
+                .arg(name, QLatin1String(table.name));
+    }
+    return QString();
 }
 
 QSqlDatabase database::addConnection(const QString &name, const QString &path)
@@ -204,6 +390,9 @@ QSqlDatabase database::addConnection(const QString &name, const QString &path)
 
 QSqlDatabase database::currentConnection()
 {
+    // A refused file is not touched: statements run on no connection and fail.
+    if (!refusal.isEmpty())
+        return QSqlDatabase();
     const QString name = currentConnectionName();
     QSqlDatabase db = QSqlDatabase::database(name, false);
     if (!db.isValid())
@@ -217,12 +406,6 @@ bool database::createTables(QSqlDatabase &db)
 {
     if (!db.isOpen())
         return fail(tr("The database file could not be opened"), db.lastError().text());
-    // A file that is not a database opens without complaint; the first read tells.
-    {
-        QSqlQuery probe(db);
-        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-            return fail(tr("The file is not a readable database"), probe.lastError().text());
-    }
     for (const char *statement : {CreateUsers, CreateTests, CreateSerialNums, CreateSettings}) {
         QSqlQuery q(db);
         q.prepare(QLatin1String(statement));
@@ -263,11 +446,31 @@ bool database::ensureSettingsRow(QSqlDatabase &db, const QString &select)
 
 void database::initDatabase()
 {
+    attach(true);
+}
+
+void database::attach(bool check)
+{
     rows.invalidate();
     connectionNumber = 0;
-    QSqlDatabase db = addConnection(QStringLiteral("0"), dbPath);
-    if (createTables(db))
-        ensureSettingsRow(db, QStringLiteral("SELECT * FROM settings"));
+    switchedFile();
+    const QString name = QStringLiteral("0");
+    bool ok = false;
+    {
+        QSqlDatabase db = addConnection(name, dbPath);
+        // Opening creates a missing file: its identity is known only now.
+        fileIdentity = identityOf(dbPath);
+        const QString problem = check ? checkFile(db, dbPath) : QString();
+        ok = problem.isEmpty() ? createTables(db) &&
+                                     ensureSettingsRow(db, QStringLiteral("SELECT * FROM settings"))
+                               : failOpening(problem);
+        if (!ok)
+            db.close();
+    }
+    if (ok)
+        return;
+    refusal = lastErrorText;
+    QSqlDatabase::removeDatabase(name);
 }
 
 int database::insertUser(const QString &first, const QString &middle, const QString &last,
@@ -533,8 +736,13 @@ bool database::newDatabase(const QString &path)
     const QString name = QString::number(previous + 1);
     {
         QSqlDatabase db = addConnection(name, path);
-        if (!createTables(db) ||
+        // An existing file chosen by mistake is checked like any other: never written to
+        // unless it is a database of this program.
+        const QString problem = checkFile(db, path);
+        if (!problem.isEmpty() || !createTables(db) ||
             !ensureSettingsRow(db, QStringLiteral("SELECT * FROM settings LIMIT 1"))) {
+            if (!problem.isEmpty())
+                failOpening(problem);
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
             return false;
@@ -543,6 +751,7 @@ bool database::newDatabase(const QString &path)
     connectionNumber = previous + 1;
     dbPath = path;
     rows.invalidate();
+    switchedFile();
     return true;
 }
 
@@ -558,7 +767,11 @@ bool database::openDatabase(const QString &path)
         // Try the file on a connection of its own first, so a file that is not a
         // database leaves the store where it was.
         QSqlDatabase db = addConnection(name, path);
-        if (!createTables(db) || !ensureSettingsRow(db, QStringLiteral("SELECT * FROM settings"))) {
+        const QString problem = checkFile(db, path);
+        if (!problem.isEmpty() || !createTables(db) ||
+            !ensureSettingsRow(db, QStringLiteral("SELECT * FROM settings"))) {
+            if (!problem.isEmpty())
+                failOpening(problem);
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(name);
             return false;
@@ -566,8 +779,8 @@ bool database::openDatabase(const QString &path)
     }
     connectionNumber = previous + 1;
     dbPath = path;
-    initDatabase();
-    return true;
+    attach(false);
+    return isUsable();
 }
 
 bool database::saveDatabaseAs(const QString &path)
@@ -592,6 +805,7 @@ bool database::saveDatabaseAs(const QString &path)
     // The copy is built beside the target and takes its place only when complete,
     // so a file the examiner chose to replace is replaced, never merged into,
     // and a failed copy leaves it as it was.
+    removeStalePartials(path);
     const QString partial = uniqueNameBeside(path, QStringLiteral("partial"));
     if (partial.isEmpty())
         return fail(tr("The database could not be saved"), tr("%1 could not be written").arg(path));
@@ -637,6 +851,7 @@ bool database::saveDatabaseAs(const QString &path)
     connectionNumber = previous + 1;
     dbPath = path;
     rows.invalidate();
+    switchedFile();
     return true;
 }
 
@@ -673,12 +888,20 @@ SettingsRecord database::getSettings()
         s.footerImgPath = q.value(column++).toString();
         s.footerText = q.value(column).toString();
         settings = s;
+        settingsUnread = false;
+    } else {
+        // The caller gets the kept record, which is not this file's.
+        settingsUnread = true;
     }
     return settings;
 }
 
 bool database::updateSettings(const SettingsRecord &s)
 {
+    if (settingsUnread)
+        return fail(tr("The settings could not be stored"),
+                    tr("they could not be read from this file, and what is shown in their place "
+                       "must not replace them"));
     QSqlDatabase db = currentConnection();
     return writeSettings(db, s);
 }

@@ -34,7 +34,13 @@ public:
     static QString defaultPath(const QString &appDir, bool appDirWritable,
                                const QString &productType, const QString &appDataDir);
 
+    // Opens dbPath as connection "0". A file that cannot be read (locked by another
+    // program, damaged, not a database of this program) is refused: nothing is read
+    // from it or written to it until a later initDatabase() or a file operation succeeds.
     void initDatabase();
+    // Whether the current file was opened and checked; why not, when it was refused.
+    bool isUsable() const { return refusal.isEmpty(); }
+    QString refusalReason() const { return refusal; }
 
     // A new subject and its test (insertUser, then insertTest with the new id), both
     // or neither. Imports and copies of many rows use a RecordInserter of their own.
@@ -98,7 +104,9 @@ public:
     // Text of the last failure, for the message that tells the examiner.
     QString lastError() const { return lastErrorText; }
 
-    // Settings row and cap-set register.
+    // Settings row and cap-set register. After a getSettings() that could not read the
+    // file's row, updateSettings() refuses: what was shown in its place (defaults, or
+    // another file's settings) never overwrites the stored settings.
     SettingsRecord getSettings();
     bool updateSettings(const SettingsRecord &s);
     bool insertSerialNum(const QString &serialNum, const QString &purchaseDate);
@@ -107,10 +115,24 @@ public:
     bool deleteSerialNum(const QString &serialNum);
     QList<CapSet> getSerialNums();
 
+signals:
+    // A statement failed because another program replaced or removed the open file;
+    // emitted once per opened file.
+    void fileReplaced();
+
 private:
     friend class RecordInserter;
 
     database();
+
+    // Why the file on this connection cannot be used, or nothing when it can.
+    QString checkFile(QSqlDatabase &db, const QString &path);
+    // Connection "0" on dbPath, checked unless the caller has just checked it.
+    void attach(bool check);
+    // The store now works on dbPath: what it knew of the previous file is forgotten.
+    void switchedFile();
+    bool wasReplaced() const;
+    bool failOpening(const QString &problem);
 
     bool createTables(QSqlDatabase &db);
     bool ensureSettingsRow(QSqlDatabase &db, const QString &select);
@@ -125,4 +147,8 @@ private:
     QString lastErrorText;
     TestRows rows;
     QString lastTestId;
+    QString refusal;
+    bool settingsUnread = false;
+    QString fileIdentity;
+    bool replacedReported = false;
 };

@@ -9,6 +9,10 @@
 TransactionGuard::TransactionGuard(database *store, Lock lock)
     : connectionName(store->currentConnection().connectionName())
 {
+    if (!store->isUsable()) {
+        lastError = store->refusalReason();
+        return;
+    }
     open =
         exec(lock == Lock::Immediate ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN"));
 }

@@ -315,7 +315,8 @@ private slots:
                                          << QStringLiteral("@/missing.txt: cannot be read");
         QTest::newRow("not a database")
             << s("score --db @/notdb.sqlite") << 2 << QString()
-            << QStringLiteral("@/notdb.sqlite: The file is not a readable database");
+            << QStringLiteral("@/notdb.sqlite: The database file could not be opened: "
+                              "@/notdb.sqlite is not a readable database");
         QTest::newRow("no database file")
             << s("export --db @/none.sqlite -o @/x.csv") << 2 << QString()
             << QStringLiteral("@/none.sqlite: no such database file");

@@ -4,7 +4,9 @@
 #include "testsupport.h"
 #include "transactionguard.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -24,6 +26,12 @@ int count(const QString &sql, const QString &connection = QString())
     if (!q.exec(sql) || !q.next())
         return -1;
     return q.value(0).toInt();
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QStringList tables()
@@ -73,6 +81,11 @@ private slots:
         QVERIFY(t.contains(QLatin1String("settings")));
         QCOMPARE(count(QStringLiteral("SELECT count(*) FROM settings")), 1);
         QCOMPARE(database::instance()->getSettings(), SettingsRecord());
+        // Empty text, not NULL, like every row written later.
+        QCOMPARE(count(QStringLiteral(
+                     "SELECT count(*) FROM settings WHERE typeof(footerImgPath) = 'text' AND "
+                     "typeof(footerText) = 'text' AND footerImgPath = '' AND footerText = ''")),
+                 1);
     }
 
     void reopeningAddsNothing()
@@ -110,38 +123,125 @@ private slots:
         QCOMPARE(db->getAllTests().size(), 1);
     }
 
-    void unreadableFilesLeaveTheStoreWhereItWas_data()
+    // A file is checked before anything is read from it or written to it: one the
+    // store cannot use is refused, left byte for byte as it was, and the store stays
+    // on its file. What older versions and other tools leave in a good file is taken.
+    void openChecksTheFile_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("create");
-        QTest::newRow("random bytes") << QByteArray(4096, '\x5a') << true;
-        QTest::newRow("text file") << QByteArray("first,last\nAnn,Lee\n") << true;
-        QTest::newRow("missing file") << QByteArray() << false;
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("changes"); // run on a fresh file of the store
+        QTest::addColumn<QString>("refusal");     // empty: the file is opened
+        const QStringList none;
+        QTest::newRow("random bytes") << "random" << none << "is not a readable database";
+        QTest::newRow("text file") << "text" << none << "is not a readable database";
+        QTest::newRow("missing file") << "missing" << none << "does not exist";
+        QTest::newRow("folder") << "folder" << none << "is a folder";
+        QTest::newRow("damaged page") << "damaged" << none << "is damaged";
+        QTest::newRow("locked by another program")
+            << "locked" << none << "is in use by another program";
+        QTest::newRow("foreign tests table")
+            << "store"
+            << TestSupport::texts(
+                   {"DROP TABLE tests",
+                    "CREATE TABLE tests (id INTEGER PRIMARY KEY, userID INTEGER, name TEXT, "
+                    "testDate TEXT, comments TEXT, scores TEXT, serialNum TEXT, time TEXT)"})
+            << "its table tests has other columns";
+        QTest::newRow("foreign users table")
+            << "store"
+            << TestSupport::texts(
+                   {"DROP TABLE users", "CREATE TABLE users (id INTEGER, login TEXT)"})
+            << "its table users has other columns";
+        QTest::newRow("zero-byte file") << "empty" << none << "";
+        QTest::newRow("write-ahead log")
+            << "store" << TestSupport::texts({"PRAGMA journal_mode=WAL"}) << "";
+        QTest::newRow("settings without a row")
+            << "store" << TestSupport::texts({"DELETE FROM settings"}) << "";
+        QTest::newRow("two settings rows")
+            << "store" << TestSupport::texts({"INSERT INTO settings (scoreMode) VALUES (1)"}) << "";
+        QTest::newRow("copy of tests alone, values missing")
+            << "store"
+            << TestSupport::texts({"DROP TABLE settings", "DROP TABLE serialNums",
+                                   "INSERT INTO users (id) VALUES (1)",
+                                   "INSERT INTO tests (userID) VALUES (1)"})
+            << "";
+        QTest::newRow("register with a column of its own")
+            << "store" << TestSupport::texts({"ALTER TABLE serialNums ADD COLUMN note TEXT"}) << "";
     }
-    void unreadableFilesLeaveTheStoreWhereItWas()
+    void openChecksTheFile()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, create);
+        QFETCH(QString, kind);
+        QFETCH(QStringList, changes);
+        QFETCH(QString, refusal);
         database *db = database::instance();
         QVERIFY(storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"))) > 0);
         const QString path = db->path();
-        const QString bad = TestSupport::tempDir() + QLatin1String("/bad-") +
-                            QString::fromLatin1(QTest::currentDataTag())
-                                .replace(QLatin1Char(' '), QLatin1Char('-'));
-        if (create) {
-            QFile f(bad);
+        const QString file = TestSupport::tempDir() + QLatin1String("/checked-") +
+                             QString::fromLatin1(QTest::currentDataTag())
+                                 .replace(QLatin1Char(' '), QLatin1Char('-'));
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(file));
+        } else if (kind == QLatin1String("store") || kind == QLatin1String("damaged") ||
+                   kind == QLatin1String("locked")) {
+            QVERIFY(db->newDatabase(file));
+            QVERIFY(db->openDatabase(path));
+        } else if (kind != QLatin1String("missing")) {
+            QFile f(file);
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(bytes);
+            f.write(kind == QLatin1String("random") ? QByteArray(4096, '\x5a')
+                    : kind == QLatin1String("text") ? QByteArray("first,last\nAnn,Lee\n")
+                                                    : QByteArray());
         }
-        QVERIFY(!db->openDatabase(bad));
-        QVERIFY(!db->lastError().isEmpty());
+        const QString other = QStringLiteral("fixture");
+        {
+            QSqlDatabase fixture = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), other);
+            fixture.setDatabaseName(file);
+            QSqlQuery q(fixture);
+            if (kind == QLatin1String("store") || kind == QLatin1String("damaged") ||
+                kind == QLatin1String("locked")) {
+                QVERIFY(fixture.open());
+                q = QSqlQuery(fixture);
+            }
+            for (const QString &change : changes)
+                QVERIFY2(q.exec(change), qPrintable(q.lastError().text()));
+            if (kind == QLatin1String("damaged")) {
+                // Enough rows for several pages, then one page overwritten with junk.
+                QVERIFY(q.exec(QStringLiteral("PRAGMA page_size")) && q.next());
+                const int pageSize = q.value(0).toInt();
+                for (int i = 0; i < 40; ++i)
+                    QVERIFY(q.exec(QStringLiteral("INSERT INTO users (first) VALUES ('%1')")
+                                       .arg(QString(500, QChar(u'a' + i % 26)))));
+                fixture.close();
+                QFile f(file);
+                QVERIFY(f.open(QIODevice::ReadWrite) && f.seek(3 * pageSize));
+                f.write(QByteArray(pageSize, '\x5a'));
+            } else if (kind == QLatin1String("locked")) {
+                QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            } else {
+                fixture.close();
+            }
+        }
+        const QByteArray bytes = QFileInfo(file).isFile() ? readFile(file) : QByteArray();
+
+        const bool opened = db->openDatabase(file);
+        QSqlDatabase::database(other, false).close();
+        QSqlDatabase::removeDatabase(other);
+        if (refusal.isEmpty()) {
+            QVERIFY2(opened, qPrintable(db->lastError()));
+            QCOMPARE(db->path(), file);
+            QCOMPARE(db->getAllTests().size(),
+                     kind == QLatin1String("store") && changes.size() == 4 ? 1 : 0);
+            QCOMPARE(count(QStringLiteral("SELECT count(*) FROM settings")),
+                     changes.value(0).startsWith(QLatin1String("INSERT")) ? 2 : 1);
+            QVERIFY(
+                db->insertUserAndTest(sampleEntry(QStringLiteral("New"), QStringLiteral("One"))));
+            return;
+        }
+        QVERIFY(!opened);
+        QVERIFY2(db->lastError().contains(refusal), qPrintable(db->lastError()));
         QCOMPARE(db->path(), path);
         QCOMPARE(db->getAllTests().size(), 1);
-        if (create) {
-            QFile f(bad);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), bytes); // never written over
-        }
+        if (!bytes.isEmpty())
+            QCOMPARE(readFile(file), bytes); // never written to
     }
 
     void defaultLocation_data()
@@ -550,7 +650,20 @@ private slots:
         TestSupport::useFreshDatabase();
         storeEntry(sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
         QVERIFY(db->updateSettings(everySwitchOn()));
+        // What an earlier Save As to the same file left when it was killed goes; a partial
+        // copy for another file stays.
+        const QString stale = other + QLatin1String(".partial-Ab12Cd");
+        const QString elsewhere =
+            TestSupport::tempDir() + QLatin1String("/else.sqlite.partial-Ab12Cd");
+        for (const QString &left : {stale, QString(stale + QLatin1String("-journal")), elsewhere}) {
+            QFile f(left);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("left behind") > 0);
+        }
         QVERIFY2(db->saveDatabaseAs(other), qPrintable(db->lastError()));
+        QVERIFY(QDir(TestSupport::tempDir())
+                    .entryList({QStringLiteral("existing.sqlite.*")}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
+        QVERIFY(QFile::exists(elsewhere));
 
         // The examiner chose to replace the file: nothing of its old contents is merged in.
         const QList<databaseEntry> all = db->getAllTests();
@@ -559,7 +672,6 @@ private slots:
         QVERIFY(db->getSerialNums().isEmpty());
         QCOMPARE(db->getSettings(), everySwitchOn());
         QCOMPARE(count(QStringLiteral("SELECT count(*) FROM settings")), 1);
-        QVERIFY(!QFile::exists(other + QLatin1String(".partial")));
     }
 
     void saveAsRefusedKeepsTheFile_data()
@@ -617,16 +729,51 @@ private slots:
         QCOMPARE(sw.lastIndexOf(true), 8);
     }
 
-    void settingsKeptWhenTableIsMissing()
+    // Settings that could not be read are kept from the last read, and what was shown
+    // in their place never overwrites the stored ones.
+    void settingsKeptWhenUnreadable_data()
     {
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("table missing") << false;
+        QTest::newRow("file locked by another program") << true;
+    }
+    void settingsKeptWhenUnreadable()
+    {
+        QFETCH(bool, locked);
         database *db = database::instance();
+        SettingsRecord stored;
+        stored.scoreMode = true;
+        stored.language = 1;
         QVERIFY(db->updateSettings(everySwitchOn()));
         QCOMPARE(db->getSettings(), everySwitchOn());
         QSqlQuery q(db->currentConnection());
-        QVERIFY(q.exec(QStringLiteral("DROP TABLE settings")));
-        QCOMPARE(db->getSettings(), everySwitchOn());
+        if (locked) {
+            QVERIFY(db->updateSettings(stored));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA busy_timeout = 50")));
+            QSqlDatabase other =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+            other.setDatabaseName(db->path());
+            QVERIFY(other.open());
+            QSqlQuery hold(other);
+            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            QCOMPARE(db->getSettings(), everySwitchOn()); // the kept record, not the file's
+            QVERIFY(hold.exec(QStringLiteral("ROLLBACK")));
+        } else {
+            QVERIFY(q.exec(QStringLiteral("DROP TABLE settings")));
+            QCOMPARE(db->getSettings(), everySwitchOn());
+        }
         QVERIFY(!db->updateSettings(SettingsRecord()));
-        QCOMPARE(db->getSerialNums().size(), 0);
+        QVERIFY2(db->lastError().contains(QLatin1String("could not be read")),
+                 qPrintable(db->lastError()));
+        if (locked) {
+            QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA busy_timeout = 5000")));
+            // Read again, they may be written again.
+            QCOMPARE(db->getSettings(), stored);
+            QVERIFY(db->updateSettings(everySwitchOn()));
+        } else {
+            QCOMPARE(db->getSerialNums().size(), 0);
+        }
     }
 
     void serialNumbersSharedByTwoRows()
