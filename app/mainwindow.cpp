@@ -701,13 +701,17 @@ void MainWindow::exportCSV()
                    .arg(QDir::toNativeSeparators(result.fileName)));
 }
 
-void MainWindow::showImported(int tests, int capSets, int refused)
+void MainWindow::showImported(int tests, int capSets, const QString &refused)
 {
-    QStringList parts{tr("%n test(s) imported", nullptr, tests)};
+    QStringList parts;
+    if (tests == 0 && capSets == 0)
+        parts.append(tr("Nothing was imported"));
+    else
+        parts.append(tr("%n test(s) imported", nullptr, tests));
     if (capSets > 0)
         parts.append(tr("%n cap set(s) added", nullptr, capSets));
-    if (refused > 0)
-        parts.append(tr("%n line(s) refused", nullptr, refused));
+    if (!refused.isEmpty())
+        parts.append(refused);
     showStatus(parts.join(QStringLiteral("; ")) + QLatin1Char('.'));
 }
 
@@ -719,11 +723,15 @@ void MainWindow::importCSV()
     if (name.isEmpty())
         return;
     const CsvFile::ImportResult result = CsvFile::importFile(name);
-    // Lines the store refused are reported even when the rest went in.
-    if (!result.ok || !result.error.isEmpty())
+    // Lines that are no test are reported even when the rest went in.
+    if (!result.error.isEmpty())
         reportFailure(tr("Import CSV"), result.error);
-    if (result.ok)
-        showImported(result.imported, 0, result.skipped + result.failed);
+    else if (result.imported == 0)
+        reportFailure(tr("Import CSV"), tr("The file %1 holds no test; nothing was imported.")
+                                            .arg(QDir::toNativeSeparators(name)));
+    showImported(result.ok ? result.imported : 0, 0,
+                 result.skipped > 0 ? tr("%n line(s) refused", nullptr, result.skipped)
+                                    : QString());
     ui->databaseWidget->displaySearchResults();
 }
 
@@ -739,8 +747,10 @@ void MainWindow::importHDB()
         prefsDialog->refreshCapSets();
         setTestFormDefaults();
     }
-    if (result.ok)
-        showImported(result.tests, result.capSets, 0);
+    showImported(result.tests, result.capSets,
+                 result.skipped > 0 ? tr("%n place(s) of the file held no readable record", nullptr,
+                                         result.skipped)
+                                    : QString());
     ui->databaseWidget->displaySearchResults();
 }
 
@@ -752,12 +762,13 @@ void MainWindow::importVKT()
     const LegacyImport::Result result = LegacyImport::importVKT(name);
     if (!result.ok) {
         reportFailure(tr("Import VKT"), result.error);
+        showImported(0, 0, QString());
         return;
     }
     // The file's cap sets belong in the register and in both serial lists at once.
     prefsDialog->refreshCapSets();
     setTestFormDefaults();
-    showImported(result.tests, result.capSets, 0);
+    showImported(result.tests, result.capSets, QString());
     ui->databaseWidget->displaySearchResults();
 }
 

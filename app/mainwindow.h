@@ -103,8 +103,9 @@ private:
     void reportFailure(const QString &title, const QString &text);
     // A short confirmation of what a command did, in the status bar.
     void showStatus(const QString &message);
-    // How many tests and cap sets an import added and how many lines it refused.
-    void showImported(int tests, int capSets, int refused);
+    // How many tests and cap sets an import added (or that it added nothing), and
+    // what it refused.
+    void showImported(int tests, int capSets, const QString &refused);
     // The open database file's name before the program's title.
     void updateTitle();
     void refreshFooterImage();

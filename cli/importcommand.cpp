@@ -68,7 +68,7 @@ int ImportCommand::run(const QStringList &arguments)
             const CsvFile::ImportResult r = CsvFile::importFile(input);
             ok = r.ok;
             tests = r.imported;
-            refused = r.skipped + r.failed;
+            refused = r.skipped;
             problem = r.error;
         } else if (format == Hdb || format == Vkt) {
             const LegacyImport::Result r =

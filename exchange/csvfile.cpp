@@ -172,10 +172,11 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
 {
     ImportResult result;
     database *store = database::instance();
-    // One transaction for the whole file: one disk write instead of two per line.
-    TransactionGuard transaction(store);
+    // The write lock before the first line: another program that holds it makes the
+    // whole import wait or fail, never a few lines of it. One transaction for the file.
+    TransactionGuard transaction(store, TransactionGuard::Lock::Immediate);
     if (!transaction.isOpen()) {
-        result.error = tr("The database is not open: %1").arg(transaction.error());
+        result.error = tr("Nothing was imported: %1").arg(transaction.error());
         return result;
     }
     RecordInserter inserter(store);
@@ -202,29 +203,24 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
             }
             continue;
         }
-        int userId = 0;
-        if (!inserter.insert(e, &userId)) {
-            // A subject row whose test could not be stored would be listed nowhere.
-            if (userId != 0)
-                store->deleteUnusedUsers(e.first, e.middle, e.last, e.DOB);
-            ++result.failed;
-            // A full disk or an I/O error can make the engine cancel the whole
-            // transaction; the lines after it would then be stored one by one outside
-            // it while the commit reports failure.
-            if (transaction.cancelledByEngine()) {
-                result.failed += result.imported;
-                result.imported = 0;
-                result.error =
-                    tr("The imported tests could not be stored: %1").arg(store->lastError());
-                return result;
-            }
-            continue;
+        // A line the store refuses (a lock, a full disk, an I/O error) ends the import:
+        // keeping the rest would leave the file half imported, and importing it again
+        // would store those lines twice.
+        if (!inserter.insert(e)) {
+            transaction.rollback();
+            result.imported = 0;
+            result.skipped = 0;
+            result.error = tr("Nothing was imported: line %1 could not be stored: %2")
+                               .arg(startLine)
+                               .arg(store->lastError());
+            return result;
         }
         ++result.imported;
     }
     if (!transaction.commit()) {
-        result.error = tr("The imported tests could not be stored: %1").arg(transaction.error());
+        result.error = tr("Nothing was imported: %1").arg(transaction.error());
         result.imported = 0;
+        result.skipped = 0;
         return result;
     }
     QStringList problems;
@@ -235,10 +231,6 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
                             "the first is line %1.",
                             nullptr, result.skipped)
                             .arg(firstUnreadable));
-    if (result.failed > 0)
-        problems.append(QCoreApplication::translate("CsvFile", "%n line(s) could not be stored: %1",
-                                                    nullptr, result.failed)
-                            .arg(store->lastError()));
     result.error = problems.join(QLatin1Char('\n'));
     result.ok = true;
     return result;

@@ -17,10 +17,9 @@ public:
 
     struct ImportResult
     {
-        bool ok = false;  // the file was read and its lines committed
+        bool ok = false;  // the file was read and all its tests committed
         int imported = 0; // lines stored as a new subject and test
         int skipped = 0;  // lines that cannot be read as a test (blank lines aside)
-        int failed = 0;   // lines the store refused
         QString error;
     };
 
@@ -39,10 +38,10 @@ public:
                                   const std::function<QString(int)> &lineAt);
 
     // Adds one subject and one test to the open store for every test after the
-    // header line, all in one transaction. A line with fewer than 15 fields is
-    // counted and left out (blank lines silently); so is a line whose statements
-    // fail, and the rest is committed. Either kind is named in `error` while
-    // `ok` stays true.
+    // header line, all in one transaction that holds the write lock from the start.
+    // A line with fewer than 15 fields is counted and left out (blank lines
+    // silently), named in `error` while `ok` stays true. A line the store refuses
+    // ends the import with nothing stored and `ok` false.
     static ImportResult importFile(const QString &fileName);
 
     // The same for text already in memory (the first line is the header).

@@ -54,6 +54,12 @@ LegacyImport::Result LegacyImport::importVKT(const QString &path)
         return r;
     }
     const VktReader::Content content = VktReader::read(bytes);
+    if (content.tests.isEmpty() && content.capSets.isEmpty()) {
+        Result r;
+        r.error = tr("The file %1 holds no test record that could be read; nothing was imported.")
+                      .arg(QDir::toNativeSeparators(path));
+        return r;
+    }
     return write(content.tests, content.capSets);
 }
 
@@ -62,7 +68,9 @@ LegacyImport::Result LegacyImport::write(const QList<databaseEntry> &tests,
 {
     Result result;
     database *store = database::instance();
-    TransactionGuard transaction(store);
+    // The write lock first: another program's writes cannot come between the
+    // register read below and the rows written after it.
+    TransactionGuard transaction(store, TransactionGuard::Lock::Immediate);
     if (!transaction.isOpen()) {
         result.error = tr("The database could not be written: %1").arg(transaction.error());
         return result;

@@ -26,7 +26,8 @@ public:
     };
 
     // Read the file at path and write its contents. A file that cannot be read, or
-    // an HDB file without one readable record, imports nothing and says so.
+    // one without a readable record (nor, in a VKT file, a cap set), imports nothing
+    // and says so.
     static Result importHDB(const QString &path);
     static Result importVKT(const QString &path);
 

@@ -43,11 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(e.testID.isEmpty() && e.tes.isEmpty());
     }
 
-    // The import stores every test the file holds, and the cap sets not yet registered.
+    // The import stores every test the file holds, and the cap sets not yet registered;
+    // a file with neither is refused, and says so.
     const int before = FuzzStore::tests();
     const int capSetsBefore = FuzzStore::count("serialNums");
     const LegacyImport::Result r = LegacyImport::importVKT(FuzzStore::file(bytes));
-    FUZZ_CHECK(r.ok);
+    FUZZ_CHECK(r.ok == (!content.tests.isEmpty() || !content.capSets.isEmpty()));
+    FUZZ_CHECK(r.ok || !r.error.isEmpty());
     FUZZ_CHECK(r.tests == content.tests.size());
     FUZZ_CHECK(FuzzStore::count("tests") - before == r.tests);
     FUZZ_CHECK(r.capSets <= content.capSets.size());

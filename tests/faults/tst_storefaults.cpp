@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSemaphore>
 #include <QSqlError>
+#include <QThread>
 #include <QtTest>
 
 #include <csignal>
@@ -32,6 +34,8 @@ private slots:
     void notADatabase_data();
     void notADatabase();
     void lockedByWriter();
+    void lockReleasedDuringImport_data();
+    void lockReleasedDuringImport();
     void diskFullDuringImport_data();
     void diskFullDuringImport();
     void fileSizeLimitDuringImport();
@@ -273,8 +277,9 @@ void TestStoreFaults::lockedByWriter()
 
         QVERIFY(writeFile(tempFile(QStringLiteral("one.csv")), csvFile(1)));
         const CsvFile::ImportResult csv = CsvFile::importFile(tempFile(QStringLiteral("one.csv")));
+        QVERIFY(!csv.ok);
         QCOMPARE(csv.imported, 0);
-        QVERIFY(!csv.error.isEmpty());
+        QVERIFY2(csv.error.contains(QLatin1String("locked")), qPrintable(csv.error));
 
         // The committed records can still be read while the other program writes.
         QCOMPARE(store->getAllTests().size(), 3);
@@ -284,6 +289,69 @@ void TestStoreFaults::lockedByWriter()
 
     QCOMPARE(snapshot(path), before);
     checkStillWorks(path, 3);
+}
+
+void TestStoreFaults::lockReleasedDuringImport_data()
+{
+    QTest::addColumn<int>("releaseAfterMs");
+    // The import gives up before the other program lets go: nothing of it is stored.
+    QTest::newRow("released after the wait") << 1500;
+    // The other program lets go within the wait: the import stores everything.
+    QTest::newRow("released within the wait") << 50;
+}
+
+// Another program holds the lock when the import starts and lets go of it a moment
+// later, on a thread of its own: the import is stored whole or not at all.
+void TestStoreFaults::lockReleasedDuringImport()
+{
+    QFETCH(int, releaseAfterMs);
+    const int lines = 200;
+    const QString file = tempFile(QStringLiteral("released.csv"));
+    QVERIFY(writeFile(file, csvFile(lines)));
+    const QString path = freshStore();
+    const QStringList before = snapshot(path);
+    database *store = database::instance();
+    {
+        QSqlQuery q(store->currentConnection());
+        QVERIFY(q.exec(QStringLiteral("PRAGMA busy_timeout = 400")));
+    }
+    QSemaphore locked;
+    QThread *other = QThread::create([&path, &locked, releaseAfterMs] {
+        const QString name = QStringLiteral("other program");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(path);
+            const bool opened = db.open();
+            QSqlQuery q(db);
+            const bool holding = opened && q.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            locked.release();
+            if (holding) {
+                QThread::msleep(ulong(releaseAfterMs));
+                q.exec(QStringLiteral("ROLLBACK"));
+            }
+        }
+        QSqlDatabase::removeDatabase(name);
+    });
+    other->start();
+    locked.acquire();
+    const CsvFile::ImportResult r = CsvFile::importFile(file);
+    QVERIFY(other->wait(10000));
+    delete other;
+    {
+        QSqlQuery q(store->currentConnection());
+        QVERIFY(q.exec(QStringLiteral("PRAGMA busy_timeout = 5000")));
+    }
+    if (releaseAfterMs > 400) {
+        QVERIFY(!r.ok);
+        QCOMPARE(r.imported, 0);
+        QVERIFY2(r.error.contains(QLatin1String("locked")), qPrintable(r.error));
+        QCOMPARE(snapshot(path), before);
+    } else {
+        QVERIFY2(r.ok && r.error.isEmpty(), qPrintable(r.error));
+        QCOMPARE(r.imported, lines);
+        QCOMPARE(snapshot(path).size(), before.size() + 2 * lines);
+    }
+    checkStillWorks(path, 3 + r.imported);
 }
 
 void TestStoreFaults::diskFullDuringImport_data()
@@ -320,18 +388,13 @@ void TestStoreFaults::diskFullDuringImport()
         QCOMPARE(snapshot(path), before);
         QCOMPARE(store->getAllTests().size(), 3);
     } else {
-        // The engine may cancel the lines stored before the disk filled up as well; either
-        // way the result names the cause, and no line is written after it.
+        // One transaction as well: the lines stored before the disk filled up go with it.
         const CsvFile::ImportResult r = CsvFile::importFile(file);
-        QVERIFY(r.imported < lines);
-        QVERIFY(r.failed > 0);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.imported, 0);
         QVERIFY2(r.error.contains(QLatin1String("full")), qPrintable(r.error));
-        const QStringList after = snapshot(path);
-        for (const QString &row : before)
-            QVERIFY2(after.contains(row), qPrintable(row));
-        // What the result says was stored is what the file holds.
-        QCOMPARE(after.size(), before.size() + 2 * r.imported);
-        QCOMPARE(store->getAllTests().size(), 3 + r.imported);
+        QCOMPARE(snapshot(path), before);
+        QCOMPARE(store->getAllTests().size(), 3);
     }
 
     {
