@@ -609,7 +609,20 @@ void MainWindow::printClicked()
         return;
     }
     const QSizeF page = printer->pageLayout().paintRectPixels(printer->resolution()).size();
-    reportDocument(ui->analysisWidget).print(painter, page);
+    const ReportDocument document = reportDocument(ui->analysisWidget);
+    document.print(painter, page);
+    painter.end();
+    reportLogoProblem(document.footerLogoProblem());
+}
+
+void MainWindow::reportLogoProblem(const QString &problem)
+{
+    // Once per logo path: every further report of the same file would only repeat it.
+    if (problem.isEmpty() || footerImagePath == reportedLogoPath)
+        return;
+    reportedLogoPath = footerImagePath;
+    reportFailure(tr("Footer Logo"),
+                  tr("The report was made without its footer logo: %1").arg(problem));
 }
 
 void MainWindow::printPreviewClicked()
@@ -627,11 +640,14 @@ void MainWindow::printPreviewClicked()
 bool MainWindow::writeReportPdf(const QString &fileName)
 {
     QString error;
-    return reportDocument(ui->analysisWidget).writePdf(fileName, &error);
+    const ReportDocument document = reportDocument(ui->analysisWidget);
+    const bool written = document.writePdf(fileName, &error);
+    reportLogoProblem(document.footerLogoProblem());
+    return written;
 }
 
 bool MainWindow::writeReportsPdf(const QString &fileName, const QList<databaseEntry> &tests,
-                                 bool *cancelled, QString *error)
+                                 bool *cancelled, QString *error, QString *logoProblem)
 {
     // A page of its own for the pages, so the analysis page keeps what it shows.
     AnalysisFormWidget sheet;
@@ -654,7 +670,10 @@ bool MainWindow::writeReportsPdf(const QString &fileName, const QList<databaseEn
         dialog->setValue(done);
         return !dialog->wasCanceled();
     };
-    return reportDocument(&sheet).writePdf(fileName, tests, progress, cancelled, error);
+    const ReportDocument document = reportDocument(&sheet);
+    const bool written = document.writePdf(fileName, tests, progress, cancelled, error);
+    *logoProblem = document.footerLogoProblem();
+    return written;
 }
 
 void MainWindow::exportPDF()
@@ -668,9 +687,15 @@ void MainWindow::exportPDF()
     const QList<databaseEntry> tests = ui->databaseWidget->selectedTests();
     QString error;
     bool cancelled = false;
-    const bool written = tests.isEmpty()
-                             ? reportDocument(ui->analysisWidget).writePdf(fileName, &error)
-                             : writeReportsPdf(fileName, tests, &cancelled, &error);
+    QString logoProblem;
+    bool written = false;
+    if (tests.isEmpty()) {
+        const ReportDocument document = reportDocument(ui->analysisWidget);
+        written = document.writePdf(fileName, &error);
+        logoProblem = document.footerLogoProblem();
+    } else {
+        written = writeReportsPdf(fileName, tests, &cancelled, &error, &logoProblem);
+    }
     if (cancelled) {
         showStatus(tr("The export was cancelled; nothing was written."));
         return;
@@ -679,6 +704,7 @@ void MainWindow::exportPDF()
         reportFailure(tr("Export PDF"), tr("The file %1 could not be written.").arg(fileName));
         return;
     }
+    reportLogoProblem(logoProblem);
     const QString shown = QDir::toNativeSeparators(fileName);
     showStatus(tests.size() > 1
                    ? tr("%n report(s) were written to %1.", nullptr, int(tests.size())).arg(shown)

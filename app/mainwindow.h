@@ -113,8 +113,13 @@ private:
     ReportDocument reportDocument(AnalysisFormWidget *analysis);
     // One page per test, each alone; a progress dialog with Cancel for more than a few.
     bool writeReportsPdf(const QString &fileName, const QList<databaseEntry> &tests,
-                         bool *cancelled, QString *error);
+                         bool *cancelled, QString *error, QString *logoProblem);
+    // Tells the examiner why the footer logo was left out, once per logo file.
+    void reportLogoProblem(const QString &problem);
     bool allowSwitchingFiles();
+    // At start-up: the store's file could not be read. Retry, another file, or go on without.
+    void askForUsableDatabase();
+    void offerReopeningReplacedFile();
     void databaseFileChanged();
     void addUndoCommands();
     void followPageWithHistory(int page);
@@ -135,4 +140,5 @@ private:
     QList<databaseEntry> analysedOthers;
     QString footerImagePath;
     bool hasFooterImage = false;
+    QString reportedLogoPath; // the footer logo whose problem the examiner has been told
 };

@@ -48,7 +48,12 @@ ReportContent ReportDocument::content(const QSizeF &page, const QImage &watermar
         return sheet->reportTextPart2WithComment(sets, comment);
     };
     c.watermark = watermark;
-    c.footerLogo = ReportPainter::footerLogoFor(footer.imagePath, page);
+    if (logoPage != page) {
+        logoProblem.clear();
+        logo = ReportPainter::footerLogoFor(footer.imagePath, page, &logoProblem);
+        logoPage = page;
+    }
+    c.footerLogo = logo;
     c.footerText = footer.text;
     return c;
 }

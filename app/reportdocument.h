@@ -35,6 +35,9 @@ public:
     static QImage pdfWatermark(const QSizeF &page);
 
     ReportContent content(const QSizeF &page, const QImage &watermark) const;
+    // Why the footer logo was left out of the pages drawn so far; empty when it was
+    // drawn or no logo is chosen.
+    QString footerLogoProblem() const { return logoProblem; }
     // The page as printed (footer logo drawn whenever it loads).
     void print(QPainter &painter, const QSizeF &page) const;
 
@@ -61,4 +64,8 @@ private:
     AnalysisFormWidget *analysis;
     Footer footer;
     QList<CapSet> capSets;
+    // The logo is read once per page size, not once per page.
+    mutable QImage logo;
+    mutable QSizeF logoPage;
+    mutable QString logoProblem;
 };

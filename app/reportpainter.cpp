@@ -1,5 +1,7 @@
 #include "reportpainter.h"
 
+#include "logoimage.h"
+
 #include <QCoreApplication>
 #include <QFont>
 #include <QGraphicsScene>
@@ -78,13 +80,13 @@ QPointF ReportPainter::footerLogoOrigin(const QSizeF &p)
     return QPointF(0.05 * p.width(), 0.90 * p.height());
 }
 
-QImage ReportPainter::footerLogoFor(const QString &path, const QSizeF &page)
+QImage ReportPainter::footerLogoFor(const QString &path, const QSizeF &page, QString *why)
 {
-    QImage image;
-    if (path.isEmpty() || !image.load(path))
+    if (path.isEmpty())
         return QImage();
-    return image.scaled(QSize(int(0.12 * page.width()), int(0.12 * page.height())),
-                        Qt::KeepAspectRatio, Qt::FastTransformation);
+    // A huge picture is never decoded whole: only at the size the page shows it.
+    return LogoImage::read(path, QSize(int(0.12 * page.width()), int(0.12 * page.height())),
+                           LogoImage::Fit, why);
 }
 
 QString ReportPainter::title()

@@ -42,8 +42,9 @@ public:
     static QPointF watermarkOrigin(const QSizeF &page);
     static QPointF footerLogoOrigin(const QSizeF &page);
 
-    // The footer image scaled to fit 0.12 W x 0.12 H; a path that does not load gives a null image.
-    static QImage footerLogoFor(const QString &path, const QSizeF &page);
+    // The footer image scaled to fit 0.12 W x 0.12 H, decoded at that size; a path that
+    // does not load gives a null image, and *why the reason (nothing for an empty path).
+    static QImage footerLogoFor(const QString &path, const QSizeF &page, QString *why = nullptr);
 
     static QString title();
     static QString heading();

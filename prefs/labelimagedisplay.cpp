@@ -1,8 +1,9 @@
 #include "labelimagedisplay.h"
 
+#include "logoimage.h"
+
 #include <QFileDialog>
 #include <QImage>
-#include <QImageReader>
 #include <QMouseEvent>
 
 namespace {
@@ -22,11 +23,7 @@ QImage readImage(const QString &path)
 {
     if (path.isEmpty())
         return {};
-    QImageReader reader(path);
-    const QSize size = reader.size();
-    if (size.isValid() && (size.width() > LargestSide || size.height() > LargestSide))
-        reader.setScaledSize(size.scaled(LargestSide, LargestSide, Qt::KeepAspectRatio));
-    return reader.read();
+    return LogoImage::read(path, QSize(LargestSide, LargestSide), LogoImage::ShrinkOnly);
 }
 
 } // namespace

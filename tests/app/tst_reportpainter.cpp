@@ -1,3 +1,4 @@
+#include "fifoguard.h"
 #include "reportpainter.h"
 
 #include <QGraphicsScene>
@@ -34,16 +35,56 @@ class TestReportPainter : public QObject
     Q_OBJECT
 
 private slots:
+    // Whatever the path names, the report gets a logo of the drawn size or none and
+    // a reason; a pipe is never opened (it would block until a writer comes).
+    void footerLogoIsScaledOrLeftOut_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("wide picture") << "wide" << QSize(120, 30) << "";
+        QTest::newRow("small picture is enlarged") << "small" << QSize(120, 30) << "";
+        QTest::newRow("huge picture, decoded at drawn size") << "huge" << QSize(120, 30) << "";
+        QTest::newRow("empty path") << "empty" << QSize() << "";
+        QTest::newRow("missing file") << "missing" << QSize() << "does not exist";
+        QTest::newRow("text file") << "text" << QSize() << "not an image that can be read";
+        QTest::newRow("folder") << "folder" << QSize() << "is not a file";
+        QTest::newRow("named pipe") << "pipe" << QSize() << "is not a file";
+    }
     void footerLogoIsScaledOrLeftOut()
     {
-        QImage wide(400, 100, QImage::Format_RGB32);
-        wide.fill(Qt::red);
-        const QString path = QDir::temp().filePath(QStringLiteral("vk-logo-test.png"));
-        QVERIFY(wide.save(path));
-        QCOMPARE(ReportPainter::footerLogoFor(path, Page).size(), QSize(120, 30));
-        QVERIFY(ReportPainter::footerLogoFor(QString(), Page).isNull());
-        QVERIFY(ReportPainter::footerLogoFor(path + QLatin1String(".missing"), Page).isNull());
-        QFile::remove(path);
+        QFETCH(QString, kind);
+        QFETCH(QSize, size);
+        QFETCH(QString, why);
+        QTemporaryDir dir;
+        QString path = dir.filePath(kind + QLatin1String(".png"));
+        const QMap<QString, QSize> pictures = {{QStringLiteral("wide"), QSize(400, 100)},
+                                               {QStringLiteral("small"), QSize(40, 10)},
+                                               {QStringLiteral("huge"), QSize(8000, 2000)}};
+        if (pictures.contains(kind)) {
+            QImage picture(pictures.value(kind), QImage::Format_Mono);
+            picture.fill(0);
+            QVERIFY(picture.save(path));
+        } else if (kind == QLatin1String("empty")) {
+            path.clear();
+        } else if (kind == QLatin1String("text")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("no picture\n") > 0);
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
+        }
+        FifoGuard pipe(kind == QLatin1String("pipe") ? path
+                                                     : dir.filePath(QStringLiteral("unused")));
+        QVERIFY(pipe.created());
+        QString reason;
+        const QImage logo = ReportPainter::footerLogoFor(path, Page, &reason);
+        QVERIFY(!pipe.fired());
+        QCOMPARE(logo.size(), size.isValid() ? size : QSize(0, 0));
+        QCOMPARE(logo.isNull(), !size.isValid());
+        if (why.isEmpty())
+            QCOMPARE(reason, QString());
+        else
+            QVERIFY2(reason.contains(why), qPrintable(reason));
     }
 
     void emptyFooterPathDrawsNoLogo()

@@ -1,3 +1,4 @@
+#include "fifoguard.h"
 #include "labelimagedisplay.h"
 #include "testsupport.h"
 
@@ -96,14 +97,20 @@ void tst_labelimagedisplay::unreadableFileKeepsPathShowsNothing_data()
     QTest::newRow("truncated png") << broken;
     QTest::newRow("missing file") << QStringLiteral("/nonexistent/logo.png");
     QTest::newRow("empty path") << QString();
+    // Opening a pipe for reading would wait for a writer that never comes.
+    QTest::newRow("named pipe") << QDir(TestSupport::tempDir()).filePath(QStringLiteral("pipe"));
 }
 
 void tst_labelimagedisplay::unreadableFileKeepsPathShowsNothing()
 {
     QFETCH(QString, path);
+    const bool pipe = path.endsWith(QLatin1String("/pipe"));
+    FifoGuard guard(pipe ? path : QDir(TestSupport::tempDir()).filePath(QStringLiteral("unused")));
+    QVERIFY(guard.created());
     labelImageDisplay picker;
     picker.setImage(wideImage());
     picker.setImage(path);
+    QVERIFY(!guard.fired());
     QCOMPARE(picker.getImagePath(), path);
     QVERIFY(picker.getImage().isNull());
     QLabel *label = inner(picker);
