@@ -165,6 +165,11 @@ MainWindow::MainWindow(QWidget *parent)
     ui->PrintButton->setIcon(QIcon(QStringLiteral(":/Images/print.png")));
     ui->HelpButton->setIcon(QIcon(QStringLiteral(":/Images/help.png")));
 
+    // Settings, language and records all come from the file: it must be readable first.
+    askForUsableDatabase();
+    connect(database::instance(), &database::fileReplaced, this,
+            &MainWindow::offerReopeningReplacedFile, Qt::QueuedConnection);
+
     langCode = QStringLiteral("en");
     QApplication::installTranslator(translator);
     prefsDialog->setLanguageCodeTarget(&langCode);
@@ -811,6 +816,55 @@ void MainWindow::showStatus(const QString &message)
     ui->statusBar->showMessage(message, 15000);
 }
 
+void MainWindow::askForUsableDatabase()
+{
+    database *store = database::instance();
+    while (!store->isUsable()) {
+        MessageBoxes::Box box;
+        box.icon = QMessageBox::Warning;
+        box.title = tr("Database File");
+        box.text = tr("The database file %1 could not be opened: no test can be read or "
+                      "stored, and the settings shown are not those of the file.")
+                       .arg(QDir::toNativeSeparators(store->path()));
+        box.informativeText =
+            store->lastError() + QLatin1String("\n\n") +
+            tr("Retry when the other program has finished with the file, or open another "
+               "database file.");
+        box.buttons = QMessageBox::Retry | QMessageBox::Open | QMessageBox::Cancel;
+        box.defaultButton = QMessageBox::Retry;
+        const QMessageBox::StandardButton answer = MessageBoxes::show(this, box);
+        if (answer == QMessageBox::Retry) {
+            store->initDatabase();
+        } else if (answer == QMessageBox::Open) {
+            const QString name = FileDialogs::openFileName(this);
+            if (!name.isEmpty())
+                store->openDatabase(name);
+        } else {
+            return;
+        }
+    }
+}
+
+void MainWindow::offerReopeningReplacedFile()
+{
+    database *store = database::instance();
+    MessageBoxes::Box box;
+    box.icon = QMessageBox::Warning;
+    box.title = tr("Database File");
+    box.text = tr("Another program replaced or removed the database file %1 while it was open "
+                  "here, so nothing more can be stored in it.")
+                   .arg(QDir::toNativeSeparators(store->path()));
+    box.informativeText = tr("Open the file as it is now?");
+    box.buttons = QMessageBox::Yes | QMessageBox::No;
+    box.defaultButton = QMessageBox::Yes;
+    if (MessageBoxes::show(this, box) != QMessageBox::Yes)
+        return;
+    if (store->openDatabase(store->path()))
+        databaseFileChanged();
+    else
+        reportFailure(tr("Open Database"), store->lastError());
+}
+
 bool MainWindow::allowSwitchingFiles()
 {
     return unsavedChangesAllowLeaving(NewPage) && unsavedChangesAllowLeaving(ViewPage);
@@ -897,8 +951,20 @@ QString MainWindow::helpAddress(const QString &appDir, const QString &languageCo
 
 void MainWindow::helpClicked()
 {
-    QDesktopServices::openUrl(
-        QUrl(helpAddress(QCoreApplication::applicationDirPath(), langCode), QUrl::TolerantMode));
+    const QUrl address(helpAddress(QCoreApplication::applicationDirPath(), langCode),
+                       QUrl::TolerantMode);
+    const QString manual = QDir::toNativeSeparators(address.toLocalFile());
+    // A browser would open on an error page, or nothing at all would happen.
+    if (!QFileInfo(address.toLocalFile()).isFile()) {
+        reportFailure(tr("Help"), tr("The manual is missing: %1 was not found. Installing the "
+                                     "program again puts it back.")
+                                      .arg(manual));
+        return;
+    }
+    if (!QDesktopServices::openUrl(address))
+        reportFailure(
+            tr("Help"),
+            tr("The manual %1 could not be shown: no program to open it was found.").arg(manual));
 }
 
 QPixmap MainWindow::aboutPicture()

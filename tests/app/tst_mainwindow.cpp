@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -273,18 +274,47 @@ private slots:
         QCOMPARE(QUrl(MainWindow::helpAddress(dir, code)), QUrl(expected));
     }
 
+    // The pages beside the program open in the browser; without them the examiner is told.
+    void helpOpensThePagesBesideTheProgram_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("pages installed") << true;
+        QTest::newRow("pages missing") << false;
+    }
     void helpOpensThePagesBesideTheProgram()
     {
+        QFETCH(bool, installed);
+        const QString pages =
+            QCoreApplication::applicationDirPath() + QLatin1String("/Help/Japanese/html/index.htm");
+        QVERIFY(!QFileInfo::exists(pages));
+        if (installed) {
+            QVERIFY(QDir().mkpath(QFileInfo(pages).absolutePath()));
+            QFile f(pages);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("<html></html>") > 0);
+        }
+        QStringList boxes;
+        MessageBoxes::setResponder([&boxes](const MessageBoxes::Box &box) {
+            boxes << box.text;
+            return QMessageBox::Ok;
+        });
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
         MainWindow w;
         w.setLanguageCode(QStringLiteral("ja"));
         QTest::mouseClick(w.findChild<QPushButton *>(QStringLiteral("HelpButton")), Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(catcher.urls.size(), 1);
-        QVERIFY(
-            catcher.urls[0].toLocalFile().endsWith(QLatin1String("/Help/Japanese/html/index.htm")));
-        QVERIFY(catcher.urls[0].toLocalFile().startsWith(QCoreApplication::applicationDirPath()));
+        if (installed)
+            QDir(QCoreApplication::applicationDirPath() + QLatin1String("/Help"))
+                .removeRecursively();
+        QCOMPARE(catcher.urls.size(), installed ? 1 : 0);
+        if (installed) {
+            QCOMPARE(catcher.urls[0].toLocalFile(), pages);
+            QVERIFY(boxes.isEmpty());
+        } else {
+            QCOMPARE(boxes, QStringList{QStringLiteral("The manual is missing: %1 was not found. "
+                                                       "Installing the program again puts it back.")
+                                            .arg(QDir::toNativeSeparators(pages))});
+        }
     }
 
     void extensionRule_data()

@@ -42,6 +42,8 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <cstdio>
+
 using Probe = DatabaseFormWidgetProbe;
 
 namespace {
@@ -888,6 +890,30 @@ private slots:
                  file.indexOf(child<QAction>(&w, "actionPrint")) + 1);
     }
 
+    // A logo that is no picture leaves the report without it, and says so once.
+    void brokenLogoIsReportedOnce()
+    {
+        const QString logo = TestSupport::tempDir() + QLatin1String("/logo-notes.png");
+        QFile f(logo);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not a picture") > 0);
+        f.close();
+        SettingsRecord s;
+        s.footerImgPath = logo;
+        QVERIFY(database::instance()->updateSettings(s));
+        MainWindow w;
+        const QString pdf = TestSupport::tempDir() + QLatin1String("/logo-report.pdf");
+        FileDialogs::setResponder([pdf](FileDialogs::Kind, const QString &) { return pdf; });
+        BoxAnswerer answers({});
+        child<QAction>(&w, "actionSelected_Records_as_PDF")->trigger();
+        child<QAction>(&w, "actionSelected_Records_as_PDF")->trigger();
+        QVERIFY(QFile::exists(pdf));
+        QCOMPARE(answers.texts.size(), 1);
+        QVERIFY2(answers.texts.first().startsWith(
+                     QLatin1String("The report was made without its footer logo: ")),
+                 qPrintable(answers.texts.first()));
+        QVERIFY(answers.texts.first().contains(QLatin1String("logo-notes.png")));
+    }
+
     // --- exchange through the window ---
 
     void csvExportAndImportThroughTheWindow()
@@ -918,6 +944,7 @@ private slots:
         QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("1 test(s) imported."));
     }
 
+    // A line the store refuses ends the import: nothing of the file is kept.
     void csvLinesTheStoreRefusesAreReported()
     {
         MainWindow w;
@@ -939,14 +966,11 @@ private slots:
         FileDialogs::setResponder([file](FileDialogs::Kind, const QString &) { return file; });
         BoxAnswerer answers({QMessageBox::Ok});
         child<QAction>(&w, "actionComma_Separated_Values_CSV")->trigger();
-        QCOMPARE(storedTests(), 1);
+        QCOMPARE(storedTests(), 0);
         QCOMPARE(answers.texts.size(), 1);
-        QCOMPARE(w.statusBar()->currentMessage(),
-                 QStringLiteral("1 test(s) imported; 2 line(s) refused."));
-        // One message names both: the line that is no test and the line refused.
-        QVERIFY2(answers.texts.first().startsWith(QLatin1String(
-                     "1 line(s) could not be read as a test and were not imported; the "
-                     "first is line 4.\n1 line(s) could not be stored: ")),
+        QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Nothing was imported."));
+        QVERIFY2(answers.texts.first().startsWith(
+                     QLatin1String("Nothing was imported: line 3 could not be stored: ")),
                  qPrintable(answers.texts.first()));
     }
 
@@ -1077,24 +1101,167 @@ private slots:
         QCOMPARE(stored.size(), rows);
     }
 
-    void unreadableImportsAreReported_data()
+    // Every import that stores nothing says so, and why.
+    void importsThatStoreNothingSaySo_data()
     {
         QTest::addColumn<QString>("action");
-        QTest::newRow("csv") << QStringLiteral("actionComma_Separated_Values_CSV");
-        QTest::newRow("hdb") << QStringLiteral("actionVK100_Database_Version_1_HDB");
-        QTest::newRow("vkt") << QStringLiteral("actionVK100_Database_Version_2_VKT");
+        QTest::addColumn<QByteArray>("content"); // a null array: no such file
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("message");
+        const QString csv = QStringLiteral("actionComma_Separated_Values_CSV");
+        const QString hdb = QStringLiteral("actionVK100_Database_Version_1_HDB");
+        const QString vkt = QStringLiteral("actionVK100_Database_Version_2_VKT");
+        const QString nothing = QStringLiteral("Nothing was imported.");
+        QTest::newRow("csv missing") << csv << QByteArray() << nothing << "could not be read";
+        QTest::newRow("hdb missing") << hdb << QByteArray() << nothing << "could not be read";
+        QTest::newRow("vkt missing") << vkt << QByteArray() << nothing << "could not be read";
+        QTest::newRow("csv with semicolons")
+            << csv << QByteArray("First;Last\nAnn;Lee\nBo;Ray\n")
+            << "Nothing was imported; 2 line(s) refused."
+            << "2 line(s) could not be read as a test and were not imported; the first is line 2.";
+        QTest::newRow("csv header alone") << csv << CsvFormat::headerLine().toUtf8() + "\n"
+                                          << nothing << "holds no test";
+        QTest::newRow("hdb of one letter")
+            << hdb << QByteArray(2000, 'x')
+            << "Nothing was imported; 6 place(s) of the file held no readable record."
+            << "holds no test record";
+        QTest::newRow("vkt of nonsense") << vkt << QByteArray("<plist>\rnothing here\r</plist>\r")
+                                         << nothing << "holds no test record";
     }
-    void unreadableImportsAreReported()
+    void importsThatStoreNothingSaySo()
     {
         QFETCH(QString, action);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, status);
+        QFETCH(QString, message);
         MainWindow w;
-        const QString missing = TestSupport::tempDir() + QLatin1String("/missing-file");
-        FileDialogs::setResponder(
-            [missing](FileDialogs::Kind, const QString &) { return missing; });
+        const QString file = TestSupport::tempDir() + QLatin1String("/nothing-") +
+                             QString::fromLatin1(QTest::currentDataTag())
+                                 .replace(QLatin1Char(' '), QLatin1Char('-'));
+        if (!content.isNull()) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        }
+        FileDialogs::setResponder([file](FileDialogs::Kind, const QString &) { return file; });
         BoxAnswerer answers({QMessageBox::Ok});
         w.findChild<QAction *>(action)->trigger();
         QCOMPARE(answers.texts.size(), 1);
+        QVERIFY2(answers.texts.first().contains(message), qPrintable(answers.texts.first()));
+        QCOMPARE(w.statusBar()->currentMessage(), status);
         QCOMPARE(storedTests(), 0);
+    }
+
+    // --- the database file ---
+
+    // Another program holds the file's lock while the window starts: the examiner is
+    // told, and the settings shown meanwhile never replace the stored ones.
+    void lockedFileAtStartUp_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::newRow("retry once released") << int(QMessageBox::Retry);
+        QTest::newRow("open another file") << int(QMessageBox::Open);
+        QTest::newRow("go on without the file") << int(QMessageBox::Cancel);
+    }
+    void lockedFileAtStartUp()
+    {
+        QFETCH(int, button);
+        const auto answer = QMessageBox::StandardButton(button);
+        database *store = database::instance();
+        const QString path = store->path();
+        SettingsRecord stored;
+        stored.scoreMode = true; // Kinnear
+        stored.language = 1;     // French
+        QVERIFY(store->updateSettings(stored));
+        const QString another = TestSupport::tempDir() + QLatin1String("/another.sqlite");
+        QVERIFY(store->newDatabase(another));
+        QVERIFY(store->openDatabase(path));
+
+        const QString name = QStringLiteral("other program");
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            other.setDatabaseName(path);
+            QVERIFY(other.open());
+            QSqlQuery hold(other);
+            QVERIFY(hold.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            store->initDatabase(); // as at start-up: waits for the lock, then gives up
+            QVERIFY(!store->isUsable());
+
+            QStringList boxes;
+            MessageBoxes::setResponder([&](const MessageBoxes::Box &box) {
+                boxes << box.text + QLatin1Char('|') + box.informativeText;
+                if (answer == QMessageBox::Retry)
+                    hold.exec(QStringLiteral("ROLLBACK"));
+                return boxes.size() == 1 ? answer : QMessageBox::Cancel;
+            });
+            FileDialogs::setResponder(
+                [another](FileDialogs::Kind, const QString &) { return another; });
+            MainWindow w;
+            QCOMPARE(boxes.size(), 1);
+            QVERIFY2(boxes.first().contains(QLatin1String("could not be opened")) &&
+                         boxes.first().contains(QLatin1String("in use by another program")),
+                     qPrintable(boxes.first()));
+            if (answer == QMessageBox::Retry) {
+                QVERIFY(store->isUsable());
+                QCOMPARE(w.languageCode(), QStringLiteral("fr"));
+                QVERIFY(analysis(w)->isKinnear());
+            } else if (answer == QMessageBox::Open) {
+                QCOMPARE(store->path(), another);
+                QVERIFY(!analysis(w)->isKinnear());
+            } else {
+                // Nothing shown in place of the file's settings may reach the file.
+                QVERIFY(!store->updateSettings(SettingsRecord()));
+                QVERIFY(!store->insertUserAndTest(
+                    TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee"))));
+                QVERIFY2(store->lastError().contains(QLatin1String("in use by another program")),
+                         qPrintable(store->lastError()));
+            }
+            hold.exec(QStringLiteral("ROLLBACK"));
+        }
+        QSqlDatabase::removeDatabase(name);
+        QVERIFY(store->openDatabase(path));
+        QCOMPARE(store->getSettings(), stored);
+    }
+
+    // Another program (another copy of this one saving as) put a new file in the place
+    // of the open one: the examiner is told in words and may open the new file.
+    void replacedFileIsOfferedForReopening()
+    {
+        database *store = database::instance();
+        const QString path = store->path();
+        TestSupport::storeEntry(
+            TestSupport::sampleEntry(QStringLiteral("Ann"), QStringLiteral("Lee")));
+        MainWindow w;
+        const QString replacement = TestSupport::tempDir() + QLatin1String("/replacement.sqlite");
+        QFile::remove(replacement);
+        QVERIFY(QFile::copy(path, replacement));
+        {
+            QSqlDatabase other =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("saver"));
+            other.setDatabaseName(replacement);
+            QVERIFY(other.open());
+            QSqlQuery q(other);
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO users (first) VALUES ('Bo')")));
+            QVERIFY(
+                q.exec(QStringLiteral("INSERT INTO tests (userID) VALUES (last_insert_rowid())")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("saver"));
+        QCOMPARE(std::rename(QFile::encodeName(replacement).constData(),
+                             QFile::encodeName(path).constData()),
+                 0);
+
+        BoxAnswerer answers({QMessageBox::Yes});
+        QVERIFY(!store->insertUserAndTest(
+            TestSupport::sampleEntry(QStringLiteral("Cy"), QStringLiteral("Ng"))));
+        QVERIFY2(store->lastError().contains(QLatin1String("replaced or removed")),
+                 qPrintable(store->lastError()));
+        QTRY_COMPARE(answers.texts.size(), 1);
+        QVERIFY2(answers.texts.first().startsWith(
+                     QLatin1String("Another program replaced or removed the database file")),
+                 qPrintable(answers.texts.first()));
+        QCOMPARE(storedTests(), 2); // the file as it is now
+        QVERIFY(store->insertUserAndTest(
+            TestSupport::sampleEntry(QStringLiteral("Cy"), QStringLiteral("Ng"))));
+        QCOMPARE(storedTests(), 3);
     }
 };
 
