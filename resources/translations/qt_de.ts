@@ -305,27 +305,20 @@
         <source>The file %1 could not be read: %2</source>
         <translation>Die Datei %1 konnte nicht gelesen werden: %2</translation>
     </message>
-    <message>
-        <source>The database is not open: %1</source>
-        <translation>Die Datenbank ist nicht geöffnet: %1</translation>
-    </message>
-    <message>
-        <source>The imported tests could not be stored: %1</source>
-        <translation>Die importierten Tests konnten nicht gespeichert werden: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) could not be stored: %1</source>
-        <translation>
-            <numerusform>%n Zeile konnte nicht gespeichert werden: %1</numerusform>
-            <numerusform>%n Zeilen konnten nicht gespeichert werden: %1</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
         <translation>
             <numerusform>%n Zeile konnte nicht als Test gelesen werden und wurde nicht importiert; es ist Zeile %1.</numerusform>
             <numerusform>%n Zeilen konnten nicht als Test gelesen werden und wurden nicht importiert; die erste ist Zeile %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Es wurde nichts importiert: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: line %1 could not be stored: %2</source>
+        <translation>Nichts wurde importiert: Zeile %1 konnte nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -796,6 +789,25 @@
     <message>
         <source>The file %1 holds no test record that could be read; nothing was imported.</source>
         <translation>Die Datei %1 enthält keinen lesbaren Testdatensatz; es wurde nichts importiert.</translation>
+    </message>
+</context>
+<context>
+    <name>LogoImage</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
+        <translation>%1 ist größer als %2 MB.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image that can be read (%2).</source>
+        <translation>%1 ist kein lesbares Bild (%2).</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1326,57 @@ Version %1</translation>
         <source>The PDF writer could not be started.</source>
         <translation>Die PDF-Ausgabe konnte nicht gestartet werden.</translation>
     </message>
+    <message>
+        <source>Footer Logo</source>
+        <translation>Fußzeilen-Logo</translation>
+    </message>
+    <message>
+        <source>The report was made without its footer logo: %1</source>
+        <translation>Der Bericht wurde ohne das Fußzeilen-Logo erstellt: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>Nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no test; nothing was imported.</source>
+        <translation>Die Datei %1 enthält keinen Test; nichts wurde importiert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place(s) of the file held no readable record</source>
+        <translation>
+            <numerusform>%n Stelle der Datei enthielt keinen lesbaren Datensatz</numerusform>
+            <numerusform>%n Stellen der Datei enthielten keinen lesbaren Datensatz</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Database File</source>
+        <translation>Datenbankdatei</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be opened: no test can be read or stored, and the settings shown are not those of the file.</source>
+        <translation>Die Datenbankdatei %1 konnte nicht geöffnet werden: Es können keine Tests gelesen oder gespeichert werden, und die angezeigten Einstellungen sind nicht die der Datei.</translation>
+    </message>
+    <message>
+        <source>Retry when the other program has finished with the file, or open another database file.</source>
+        <translation>Versuchen Sie es erneut, wenn das andere Programm die Datei nicht mehr verwendet, oder öffnen Sie eine andere Datenbankdatei.</translation>
+    </message>
+    <message>
+        <source>Another program replaced or removed the database file %1 while it was open here, so nothing more can be stored in it.</source>
+        <translation>Ein anderes Programm hat die Datenbankdatei %1 ersetzt oder entfernt, während sie hier geöffnet war; es kann nichts mehr darin gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Open the file as it is now?</source>
+        <translation>Die Datei in ihrem jetzigen Zustand öffnen?</translation>
+    </message>
+    <message>
+        <source>The manual is missing: %1 was not found. Installing the program again puts it back.</source>
+        <translation>Das Handbuch fehlt: %1 wurde nicht gefunden. Eine erneute Installation des Programms stellt es wieder her.</translation>
+    </message>
+    <message>
+        <source>The manual %1 could not be shown: no program to open it was found.</source>
+        <translation>Das Handbuch %1 konnte nicht angezeigt werden: Es wurde kein Programm zum Öffnen gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>
@@ -1380,10 +1443,6 @@ Version %1</translation>
     <message>
         <source>The database file could not be opened</source>
         <translation>Die Datenbankdatei konnte nicht geöffnet werden</translation>
-    </message>
-    <message>
-        <source>The file is not a readable database</source>
-        <translation>Die Datei ist keine lesbare Datenbank</translation>
     </message>
     <message>
         <source>The database tables could not be created</source>
@@ -1468,6 +1527,34 @@ Version %1</translation>
     <message>
         <source>%1 could not be replaced</source>
         <translation>%1 konnte nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>another program replaced or removed %1 since it was opened</source>
+        <translation>ein anderes Programm hat %1 seit dem Öffnen ersetzt oder entfernt</translation>
+    </message>
+    <message>
+        <source>The database file could not be opened: %1</source>
+        <translation>Die Datenbankdatei konnte nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable database (%2)</source>
+        <translation>%1 ist keine lesbare Datenbank (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 wird von einem anderen Programm verwendet (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2)</source>
+        <translation>%1 ist beschädigt (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: its table %2 has other columns</source>
+        <translation>%1 ist keine Datenbank dieses Programms: Ihre Tabelle %2 hat andere Spalten</translation>
+    </message>
+    <message>
+        <source>they could not be read from this file, and what is shown in their place must not replace them</source>
+        <translation>sie konnten aus dieser Datei nicht gelesen werden, und was an ihrer Stelle angezeigt wird, darf sie nicht ersetzen</translation>
     </message>
 </context>
 <context>

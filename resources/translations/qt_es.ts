@@ -305,27 +305,20 @@
         <source>The file %1 could not be read: %2</source>
         <translation>No se pudo leer el archivo %1: %2</translation>
     </message>
-    <message>
-        <source>The database is not open: %1</source>
-        <translation>La base de datos no está abierta: %1</translation>
-    </message>
-    <message>
-        <source>The imported tests could not be stored: %1</source>
-        <translation>No se pudieron guardar las pruebas importadas: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) could not be stored: %1</source>
-        <translation>
-            <numerusform>No se pudo guardar %n línea: %1</numerusform>
-            <numerusform>No se pudieron guardar %n líneas: %1</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
         <translation>
             <numerusform>%n línea no se pudo leer como una prueba y no se importó; es la línea %1.</numerusform>
             <numerusform>%n líneas no se pudieron leer como pruebas y no se importaron; la primera es la línea %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>No se importó nada: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: line %1 could not be stored: %2</source>
+        <translation>No se importó nada: la línea %1 no se pudo guardar: %2</translation>
     </message>
 </context>
 <context>
@@ -796,6 +789,25 @@
     <message>
         <source>The file %1 holds no test record that could be read; nothing was imported.</source>
         <translation>El archivo %1 no contiene ningún registro de prueba legible; no se importó nada.</translation>
+    </message>
+</context>
+<context>
+    <name>LogoImage</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
+        <translation>%1 ocupa más de %2 MB.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image that can be read (%2).</source>
+        <translation>%1 no es una imagen legible (%2).</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1326,57 @@ Versión %1</translation>
         <source>The PDF writer could not be started.</source>
         <translation>No se pudo iniciar la escritura del PDF.</translation>
     </message>
+    <message>
+        <source>Footer Logo</source>
+        <translation>Logotipo del pie de página</translation>
+    </message>
+    <message>
+        <source>The report was made without its footer logo: %1</source>
+        <translation>El informe se creó sin el logotipo del pie de página: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>No se importó nada</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no test; nothing was imported.</source>
+        <translation>El archivo %1 no contiene ninguna prueba; no se importó nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place(s) of the file held no readable record</source>
+        <translation>
+            <numerusform>%n posición del archivo no contenía ningún registro legible</numerusform>
+            <numerusform>%n posiciones del archivo no contenían ningún registro legible</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Database File</source>
+        <translation>Archivo de base de datos</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be opened: no test can be read or stored, and the settings shown are not those of the file.</source>
+        <translation>No se pudo abrir el archivo de base de datos %1: no se puede leer ni guardar ninguna prueba, y los ajustes mostrados no son los del archivo.</translation>
+    </message>
+    <message>
+        <source>Retry when the other program has finished with the file, or open another database file.</source>
+        <translation>Vuelva a intentarlo cuando el otro programa haya terminado con el archivo, o abra otro archivo de base de datos.</translation>
+    </message>
+    <message>
+        <source>Another program replaced or removed the database file %1 while it was open here, so nothing more can be stored in it.</source>
+        <translation>Otro programa reemplazó o eliminó el archivo de base de datos %1 mientras estaba abierto aquí, por lo que ya no se puede guardar nada en él.</translation>
+    </message>
+    <message>
+        <source>Open the file as it is now?</source>
+        <translation>¿Abrir el archivo tal como está ahora?</translation>
+    </message>
+    <message>
+        <source>The manual is missing: %1 was not found. Installing the program again puts it back.</source>
+        <translation>Falta el manual: no se encontró %1. Al volver a instalar el programa se restaura.</translation>
+    </message>
+    <message>
+        <source>The manual %1 could not be shown: no program to open it was found.</source>
+        <translation>No se pudo mostrar el manual %1: no se encontró ningún programa para abrirlo.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>
@@ -1380,10 +1443,6 @@ Versión %1</translation>
     <message>
         <source>The database file could not be opened</source>
         <translation>No se pudo abrir el archivo de base de datos</translation>
-    </message>
-    <message>
-        <source>The file is not a readable database</source>
-        <translation>El archivo no es una base de datos legible</translation>
     </message>
     <message>
         <source>The database tables could not be created</source>
@@ -1468,6 +1527,34 @@ Versión %1</translation>
     <message>
         <source>%1 could not be replaced</source>
         <translation>No se pudo reemplazar %1</translation>
+    </message>
+    <message>
+        <source>another program replaced or removed %1 since it was opened</source>
+        <translation>otro programa reemplazó o eliminó %1 desde que se abrió</translation>
+    </message>
+    <message>
+        <source>The database file could not be opened: %1</source>
+        <translation>No se pudo abrir el archivo de base de datos: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable database (%2)</source>
+        <translation>%1 no es una base de datos legible (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 está siendo usado por otro programa (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2)</source>
+        <translation>%1 está dañado (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: its table %2 has other columns</source>
+        <translation>%1 no es una base de datos de este programa: su tabla %2 tiene otras columnas</translation>
+    </message>
+    <message>
+        <source>they could not be read from this file, and what is shown in their place must not replace them</source>
+        <translation>no se pudieron leer de este archivo, y lo que se muestra en su lugar no debe reemplazarlos</translation>
     </message>
 </context>
 <context>

@@ -305,27 +305,20 @@
         <source>The file %1 could not be read: %2</source>
         <translation>Le fichier %1 n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
-    <message>
-        <source>The database is not open: %1</source>
-        <translation>La base de données n&apos;est pas ouverte&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>The imported tests could not be stored: %1</source>
-        <translation>Les tests importés n&apos;ont pas pu être enregistrés&#xa0;: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) could not be stored: %1</source>
-        <translation>
-            <numerusform>%n ligne n&apos;a pas pu être enregistrée&#xa0;: %1</numerusform>
-            <numerusform>%n lignes n&apos;ont pas pu être enregistrées&#xa0;: %1</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
         <translation>
             <numerusform>%n ligne n&apos;a pas pu être lue comme un test et n&apos;a pas été importée&#xa0;; c&apos;est la ligne %1.</numerusform>
             <numerusform>%n lignes n&apos;ont pas pu être lues comme des tests et n&apos;ont pas été importées&#xa0;; la première est la ligne %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Rien n&apos;a été importé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: line %1 could not be stored: %2</source>
+        <translation>Rien n&apos;a été importé&#xa0;: la ligne %1 n&apos;a pas pu être enregistrée&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -796,6 +789,25 @@
     <message>
         <source>The file %1 holds no test record that could be read; nothing was imported.</source>
         <translation>Le fichier %1 ne contient aucun test lisible&#xa0;; rien n&apos;a été importé.</translation>
+    </message>
+</context>
+<context>
+    <name>LogoImage</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
+        <translation>%1 dépasse %2&#xa0;Mo.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image that can be read (%2).</source>
+        <translation>%1 n&apos;est pas une image lisible (%2).</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1326,57 @@ Version %1</translation>
         <source>The PDF writer could not be started.</source>
         <translation>Le générateur PDF n&apos;a pas pu être démarré.</translation>
     </message>
+    <message>
+        <source>Footer Logo</source>
+        <translation>Logo du pied de page</translation>
+    </message>
+    <message>
+        <source>The report was made without its footer logo: %1</source>
+        <translation>Le rapport a été créé sans le logo du pied de page&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>Rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no test; nothing was imported.</source>
+        <translation>Le fichier %1 ne contient aucun test&#xa0;; rien n&apos;a été importé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place(s) of the file held no readable record</source>
+        <translation>
+            <numerusform>%n emplacement du fichier ne contenait aucun enregistrement lisible</numerusform>
+            <numerusform>%n emplacements du fichier ne contenaient aucun enregistrement lisible</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Database File</source>
+        <translation>Fichier de base de données</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be opened: no test can be read or stored, and the settings shown are not those of the file.</source>
+        <translation>Le fichier de base de données %1 n&apos;a pas pu être ouvert&#xa0;: aucun test ne peut être lu ni enregistré, et les préférences affichées ne sont pas celles du fichier.</translation>
+    </message>
+    <message>
+        <source>Retry when the other program has finished with the file, or open another database file.</source>
+        <translation>Réessayez lorsque l&apos;autre programme n&apos;utilise plus le fichier, ou ouvrez un autre fichier de base de données.</translation>
+    </message>
+    <message>
+        <source>Another program replaced or removed the database file %1 while it was open here, so nothing more can be stored in it.</source>
+        <translation>Un autre programme a remplacé ou supprimé le fichier de base de données %1 pendant qu&apos;il était ouvert ici&#xa0;; plus rien ne peut y être enregistré.</translation>
+    </message>
+    <message>
+        <source>Open the file as it is now?</source>
+        <translation>Ouvrir le fichier dans son état actuel&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The manual is missing: %1 was not found. Installing the program again puts it back.</source>
+        <translation>Le manuel est introuvable&#xa0;: %1 n&apos;existe pas. Réinstaller le programme le rétablit.</translation>
+    </message>
+    <message>
+        <source>The manual %1 could not be shown: no program to open it was found.</source>
+        <translation>Le manuel %1 n&apos;a pas pu être affiché&#xa0;: aucun programme pour l&apos;ouvrir n&apos;a été trouvé.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>
@@ -1380,10 +1443,6 @@ Version %1</translation>
     <message>
         <source>The database file could not be opened</source>
         <translation>Le fichier de base de données n&apos;a pas pu être ouvert</translation>
-    </message>
-    <message>
-        <source>The file is not a readable database</source>
-        <translation>Le fichier n&apos;est pas une base de données lisible</translation>
     </message>
     <message>
         <source>The database tables could not be created</source>
@@ -1468,6 +1527,34 @@ Version %1</translation>
     <message>
         <source>%1 could not be replaced</source>
         <translation>%1 n&apos;a pas pu être remplacé</translation>
+    </message>
+    <message>
+        <source>another program replaced or removed %1 since it was opened</source>
+        <translation>un autre programme a remplacé ou supprimé %1 depuis son ouverture</translation>
+    </message>
+    <message>
+        <source>The database file could not be opened: %1</source>
+        <translation>Le fichier de base de données n&apos;a pas pu être ouvert&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable database (%2)</source>
+        <translation>%1 n&apos;est pas une base de données lisible (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 est utilisé par un autre programme (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2)</source>
+        <translation>%1 est endommagé (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: its table %2 has other columns</source>
+        <translation>%1 n&apos;est pas une base de données de ce programme&#xa0;: sa table %2 a d&apos;autres colonnes</translation>
+    </message>
+    <message>
+        <source>they could not be read from this file, and what is shown in their place must not replace them</source>
+        <translation>elles n&apos;ont pas pu être lues dans ce fichier, et ce qui est affiché à leur place ne doit pas les remplacer</translation>
     </message>
 </context>
 <context>

@@ -305,27 +305,20 @@
         <source>The file %1 could not be read: %2</source>
         <translation>Impossibile leggere il file %1: %2</translation>
     </message>
-    <message>
-        <source>The database is not open: %1</source>
-        <translation>Il database non è aperto: %1</translation>
-    </message>
-    <message>
-        <source>The imported tests could not be stored: %1</source>
-        <translation>Impossibile salvare i test importati: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) could not be stored: %1</source>
-        <translation>
-            <numerusform>Impossibile salvare %n riga: %1</numerusform>
-            <numerusform>Impossibile salvare %n righe: %1</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
         <translation>
             <numerusform>%n riga non è stata letta come test e non è stata importata; è la riga %1.</numerusform>
             <numerusform>%n righe non sono state lette come test e non sono state importate; la prima è la riga %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Non è stato importato nulla: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: line %1 could not be stored: %2</source>
+        <translation>Non è stato importato nulla: la riga %1 non ha potuto essere salvata: %2</translation>
     </message>
 </context>
 <context>
@@ -796,6 +789,25 @@
     <message>
         <source>The file %1 holds no test record that could be read; nothing was imported.</source>
         <translation>Il file %1 non contiene alcun record di test leggibile; non è stato importato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>LogoImage</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 non è un file.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
+        <translation>%1 supera i %2 MB.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image that can be read (%2).</source>
+        <translation>%1 non è un&apos;immagine leggibile (%2).</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1326,57 @@ Versione %1</translation>
         <source>The PDF writer could not be started.</source>
         <translation>Impossibile avviare la scrittura del PDF.</translation>
     </message>
+    <message>
+        <source>Footer Logo</source>
+        <translation>Logo del piè di pagina</translation>
+    </message>
+    <message>
+        <source>The report was made without its footer logo: %1</source>
+        <translation>Il rapporto è stato creato senza il logo del piè di pagina: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>Non è stato importato nulla</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no test; nothing was imported.</source>
+        <translation>Il file %1 non contiene alcun test; non è stato importato nulla.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place(s) of the file held no readable record</source>
+        <translation>
+            <numerusform>%n posizione del file non conteneva alcun record leggibile</numerusform>
+            <numerusform>%n posizioni del file non contenevano alcun record leggibile</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Database File</source>
+        <translation>File del database</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be opened: no test can be read or stored, and the settings shown are not those of the file.</source>
+        <translation>Impossibile aprire il file del database %1: nessun test può essere letto o salvato e le impostazioni mostrate non sono quelle del file.</translation>
+    </message>
+    <message>
+        <source>Retry when the other program has finished with the file, or open another database file.</source>
+        <translation>Riprovare quando l&apos;altro programma ha finito di usare il file, oppure aprire un altro file del database.</translation>
+    </message>
+    <message>
+        <source>Another program replaced or removed the database file %1 while it was open here, so nothing more can be stored in it.</source>
+        <translation>Un altro programma ha sostituito o rimosso il file del database %1 mentre era aperto qui, quindi non è più possibile salvarvi nulla.</translation>
+    </message>
+    <message>
+        <source>Open the file as it is now?</source>
+        <translation>Aprire il file così com&apos;è ora?</translation>
+    </message>
+    <message>
+        <source>The manual is missing: %1 was not found. Installing the program again puts it back.</source>
+        <translation>Il manuale manca: %1 non è stato trovato. Reinstallando il programma viene ripristinato.</translation>
+    </message>
+    <message>
+        <source>The manual %1 could not be shown: no program to open it was found.</source>
+        <translation>Impossibile mostrare il manuale %1: non è stato trovato alcun programma per aprirlo.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>
@@ -1380,10 +1443,6 @@ Versione %1</translation>
     <message>
         <source>The database file could not be opened</source>
         <translation>Impossibile aprire il file del database</translation>
-    </message>
-    <message>
-        <source>The file is not a readable database</source>
-        <translation>Il file non è un database leggibile</translation>
     </message>
     <message>
         <source>The database tables could not be created</source>
@@ -1468,6 +1527,34 @@ Versione %1</translation>
     <message>
         <source>%1 could not be replaced</source>
         <translation>Impossibile sostituire %1</translation>
+    </message>
+    <message>
+        <source>another program replaced or removed %1 since it was opened</source>
+        <translation>un altro programma ha sostituito o rimosso %1 dopo la sua apertura</translation>
+    </message>
+    <message>
+        <source>The database file could not be opened: %1</source>
+        <translation>Impossibile aprire il file del database: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable database (%2)</source>
+        <translation>%1 non è un database leggibile (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 è in uso da parte di un altro programma (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2)</source>
+        <translation>%1 è danneggiato (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: its table %2 has other columns</source>
+        <translation>%1 non è un database di questo programma: la sua tabella %2 ha altre colonne</translation>
+    </message>
+    <message>
+        <source>they could not be read from this file, and what is shown in their place must not replace them</source>
+        <translation>non è stato possibile leggerle da questo file e ciò che viene mostrato al loro posto non deve sostituirle</translation>
     </message>
 </context>
 <context>

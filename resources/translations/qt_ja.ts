@@ -305,25 +305,19 @@
         <source>The file %1 could not be read: %2</source>
         <translation>ファイル %1 を読み込めませんでした: %2</translation>
     </message>
-    <message>
-        <source>The database is not open: %1</source>
-        <translation>データベースが開かれていません: %1</translation>
-    </message>
-    <message>
-        <source>The imported tests could not be stored: %1</source>
-        <translation>インポートした検査を保存できませんでした: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) could not be stored: %1</source>
-        <translation>
-            <numerusform>%n 行を保存できませんでした: %1</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
         <translation>
             <numerusform>%n 行を検査として読み取れなかったため、インポートしませんでした。最初は %1 行目です。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>何もインポートされませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: line %1 could not be stored: %2</source>
+        <translation>何もインポートされませんでした: %1 行目を保存できませんでした: %2</translation>
     </message>
 </context>
 <context>
@@ -792,6 +786,25 @@
     <message>
         <source>The file %1 holds no test record that could be read; nothing was imported.</source>
         <translation>ファイル %1 には読み取れる検査記録がありません。何もインポートされませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>LogoImage</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 はファイルではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
+        <translation>%1 は %2 MB を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 is not an image that can be read (%2).</source>
+        <translation>%1 は読み込める画像ではありません (%2)。</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1319,56 @@ Version %1</source>
         <source>The PDF writer could not be started.</source>
         <translation>PDF の書き出しを開始できませんでした。</translation>
     </message>
+    <message>
+        <source>Footer Logo</source>
+        <translation>フッターのロゴ</translation>
+    </message>
+    <message>
+        <source>The report was made without its footer logo: %1</source>
+        <translation>レポートはフッターのロゴなしで作成されました: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>何もインポートされませんでした</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no test; nothing was imported.</source>
+        <translation>ファイル %1 にはテストがありません。何もインポートされませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place(s) of the file held no readable record</source>
+        <translation>
+            <numerusform>ファイルの %n 箇所に読み込める記録がありませんでした</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Database File</source>
+        <translation>データベースファイル</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be opened: no test can be read or stored, and the settings shown are not those of the file.</source>
+        <translation>データベースファイル %1 を開けませんでした。テストの読み込みも保存もできず、表示されている設定はこのファイルのものではありません。</translation>
+    </message>
+    <message>
+        <source>Retry when the other program has finished with the file, or open another database file.</source>
+        <translation>他のプログラムがファイルの使用を終えてから再試行するか、別のデータベースファイルを開いてください。</translation>
+    </message>
+    <message>
+        <source>Another program replaced or removed the database file %1 while it was open here, so nothing more can be stored in it.</source>
+        <translation>データベースファイル %1 は、ここで開いている間に別のプログラムによって置き換えられたか削除されたため、これ以上保存できません。</translation>
+    </message>
+    <message>
+        <source>Open the file as it is now?</source>
+        <translation>現在の状態のファイルを開きますか？</translation>
+    </message>
+    <message>
+        <source>The manual is missing: %1 was not found. Installing the program again puts it back.</source>
+        <translation>マニュアルがありません: %1 が見つかりませんでした。プログラムを再インストールすると元に戻ります。</translation>
+    </message>
+    <message>
+        <source>The manual %1 could not be shown: no program to open it was found.</source>
+        <translation>マニュアル %1 を表示できませんでした: 開くためのプログラムが見つかりません。</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>
@@ -1372,10 +1435,6 @@ Version %1</source>
     <message>
         <source>The database file could not be opened</source>
         <translation>データベースファイルを開けませんでした</translation>
-    </message>
-    <message>
-        <source>The file is not a readable database</source>
-        <translation>このファイルは読み取り可能なデータベースではありません</translation>
     </message>
     <message>
         <source>The database tables could not be created</source>
@@ -1460,6 +1519,34 @@ Version %1</source>
     <message>
         <source>%1 could not be replaced</source>
         <translation>%1 を置き換えられませんでした</translation>
+    </message>
+    <message>
+        <source>another program replaced or removed %1 since it was opened</source>
+        <translation>%1 は開いた後に別のプログラムによって置き換えられたか削除されました</translation>
+    </message>
+    <message>
+        <source>The database file could not be opened: %1</source>
+        <translation>データベースファイルを開けませんでした: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable database (%2)</source>
+        <translation>%1 は読み込めるデータベースではありません (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 は別のプログラムが使用中です (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2)</source>
+        <translation>%1 は破損しています (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: its table %2 has other columns</source>
+        <translation>%1 はこのプログラムのデータベースではありません: テーブル %2 の列が異なります</translation>
+    </message>
+    <message>
+        <source>they could not be read from this file, and what is shown in their place must not replace them</source>
+        <translation>このファイルから読み込めなかったため、代わりに表示されている内容で置き換えることはできません</translation>
     </message>
 </context>
 <context>

@@ -305,27 +305,20 @@
         <source>The file %1 could not be read: %2</source>
         <translation>Não foi possível ler o arquivo %1: %2</translation>
     </message>
-    <message>
-        <source>The database is not open: %1</source>
-        <translation>O banco de dados não está aberto: %1</translation>
-    </message>
-    <message>
-        <source>The imported tests could not be stored: %1</source>
-        <translation>Não foi possível armazenar os testes importados: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) could not be stored: %1</source>
-        <translation>
-            <numerusform>Não foi possível armazenar %n linha: %1</numerusform>
-            <numerusform>Não foi possível armazenar %n linhas: %1</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
         <translation>
             <numerusform>%n linha não pôde ser lida como teste e não foi importada; é a linha %1.</numerusform>
             <numerusform>%n linhas não puderam ser lidas como testes e não foram importadas; a primeira é a linha %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Nada foi importado: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: line %1 could not be stored: %2</source>
+        <translation>Nada foi importado: a linha %1 não pôde ser gravada: %2</translation>
     </message>
 </context>
 <context>
@@ -796,6 +789,25 @@
     <message>
         <source>The file %1 holds no test record that could be read; nothing was imported.</source>
         <translation>O arquivo %1 não contém nenhum registro de teste legível; nada foi importado.</translation>
+    </message>
+</context>
+<context>
+    <name>LogoImage</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 não existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
+        <translation>%1 tem mais de %2 MB.</translation>
+    </message>
+    <message>
+        <source>%1 is not an image that can be read (%2).</source>
+        <translation>%1 não é uma imagem legível (%2).</translation>
     </message>
 </context>
 <context>
@@ -1314,6 +1326,57 @@ Versão %1</translation>
         <source>The PDF writer could not be started.</source>
         <translation>Não foi possível iniciar a gravação do PDF.</translation>
     </message>
+    <message>
+        <source>Footer Logo</source>
+        <translation>Logotipo do rodapé</translation>
+    </message>
+    <message>
+        <source>The report was made without its footer logo: %1</source>
+        <translation>O relatório foi criado sem o logotipo do rodapé: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>Nada foi importado</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no test; nothing was imported.</source>
+        <translation>O arquivo %1 não contém nenhum teste; nada foi importado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place(s) of the file held no readable record</source>
+        <translation>
+            <numerusform>%n posição do arquivo não continha nenhum registro legível</numerusform>
+            <numerusform>%n posições do arquivo não continham nenhum registro legível</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Database File</source>
+        <translation>Arquivo do banco de dados</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be opened: no test can be read or stored, and the settings shown are not those of the file.</source>
+        <translation>Não foi possível abrir o arquivo do banco de dados %1: nenhum teste pode ser lido ou gravado, e as configurações exibidas não são as do arquivo.</translation>
+    </message>
+    <message>
+        <source>Retry when the other program has finished with the file, or open another database file.</source>
+        <translation>Tente novamente quando o outro programa terminar de usar o arquivo, ou abra outro arquivo de banco de dados.</translation>
+    </message>
+    <message>
+        <source>Another program replaced or removed the database file %1 while it was open here, so nothing more can be stored in it.</source>
+        <translation>Outro programa substituiu ou removeu o arquivo do banco de dados %1 enquanto ele estava aberto aqui; nada mais pode ser gravado nele.</translation>
+    </message>
+    <message>
+        <source>Open the file as it is now?</source>
+        <translation>Abrir o arquivo como está agora?</translation>
+    </message>
+    <message>
+        <source>The manual is missing: %1 was not found. Installing the program again puts it back.</source>
+        <translation>O manual está ausente: %1 não foi encontrado. Reinstalar o programa o restaura.</translation>
+    </message>
+    <message>
+        <source>The manual %1 could not be shown: no program to open it was found.</source>
+        <translation>Não foi possível exibir o manual %1: nenhum programa para abri-lo foi encontrado.</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>
@@ -1380,10 +1443,6 @@ Versão %1</translation>
     <message>
         <source>The database file could not be opened</source>
         <translation>Não foi possível abrir o arquivo do banco de dados</translation>
-    </message>
-    <message>
-        <source>The file is not a readable database</source>
-        <translation>O arquivo não é um banco de dados legível</translation>
     </message>
     <message>
         <source>The database tables could not be created</source>
@@ -1468,6 +1527,34 @@ Versão %1</translation>
     <message>
         <source>%1 could not be replaced</source>
         <translation>Não foi possível substituir %1</translation>
+    </message>
+    <message>
+        <source>another program replaced or removed %1 since it was opened</source>
+        <translation>outro programa substituiu ou removeu %1 desde que foi aberto</translation>
+    </message>
+    <message>
+        <source>The database file could not be opened: %1</source>
+        <translation>Não foi possível abrir o arquivo do banco de dados: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable database (%2)</source>
+        <translation>%1 não é um banco de dados legível (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 está em uso por outro programa (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2)</source>
+        <translation>%1 está danificado (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: its table %2 has other columns</source>
+        <translation>%1 não é um banco de dados deste programa: sua tabela %2 tem outras colunas</translation>
+    </message>
+    <message>
+        <source>they could not be read from this file, and what is shown in their place must not replace them</source>
+        <translation>não puderam ser lidas deste arquivo, e o que é exibido em seu lugar não deve substituí-las</translation>
     </message>
 </context>
 <context>

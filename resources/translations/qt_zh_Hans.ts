@@ -305,25 +305,19 @@
         <source>The file %1 could not be read: %2</source>
         <translation>无法读取文件 %1: %2</translation>
     </message>
-    <message>
-        <source>The database is not open: %1</source>
-        <translation>数据库未打开: %1</translation>
-    </message>
-    <message>
-        <source>The imported tests could not be stored: %1</source>
-        <translation>无法保存导入的测试: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) could not be stored: %1</source>
-        <translation>
-            <numerusform>%n 行无法保存: %1</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
         <translation>
             <numerusform>%n 行无法读取为测试，未导入；第一行是第 %1 行。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>未导入任何内容: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: line %1 could not be stored: %2</source>
+        <translation>未导入任何内容：第 %1 行无法保存：%2</translation>
     </message>
 </context>
 <context>
@@ -792,6 +786,25 @@
     <message>
         <source>The file %1 holds no test record that could be read; nothing was imported.</source>
         <translation>文件 %1 中没有可读取的测试记录；未导入任何内容。</translation>
+    </message>
+</context>
+<context>
+    <name>LogoImage</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是文件。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
+        <translation>%1 大于 %2 MB。</translation>
+    </message>
+    <message>
+        <source>%1 is not an image that can be read (%2).</source>
+        <translation>%1 不是可读取的图像（%2）。</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1319,56 @@ Version %1</source>
         <source>The PDF writer could not be started.</source>
         <translation>无法启动 PDF 写入。</translation>
     </message>
+    <message>
+        <source>Footer Logo</source>
+        <translation>页脚徽标</translation>
+    </message>
+    <message>
+        <source>The report was made without its footer logo: %1</source>
+        <translation>报告已生成，但不含页脚徽标：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>未导入任何内容</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no test; nothing was imported.</source>
+        <translation>文件 %1 不含任何测试；未导入任何内容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place(s) of the file held no readable record</source>
+        <translation>
+            <numerusform>文件中有 %n 处没有可读取的记录</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Database File</source>
+        <translation>数据库文件</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be opened: no test can be read or stored, and the settings shown are not those of the file.</source>
+        <translation>无法打开数据库文件 %1：无法读取或保存任何测试，显示的设置也不是该文件中的设置。</translation>
+    </message>
+    <message>
+        <source>Retry when the other program has finished with the file, or open another database file.</source>
+        <translation>请在其他程序用完该文件后重试，或打开另一个数据库文件。</translation>
+    </message>
+    <message>
+        <source>Another program replaced or removed the database file %1 while it was open here, so nothing more can be stored in it.</source>
+        <translation>数据库文件 %1 在此处打开期间被其他程序替换或删除，因此无法再向其中保存任何内容。</translation>
+    </message>
+    <message>
+        <source>Open the file as it is now?</source>
+        <translation>按文件当前的状态打开它吗？</translation>
+    </message>
+    <message>
+        <source>The manual is missing: %1 was not found. Installing the program again puts it back.</source>
+        <translation>缺少手册：未找到 %1。重新安装程序即可恢复。</translation>
+    </message>
+    <message>
+        <source>The manual %1 could not be shown: no program to open it was found.</source>
+        <translation>无法显示手册 %1：找不到可打开它的程序。</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>
@@ -1372,10 +1435,6 @@ Version %1</source>
     <message>
         <source>The database file could not be opened</source>
         <translation>无法打开数据库文件</translation>
-    </message>
-    <message>
-        <source>The file is not a readable database</source>
-        <translation>该文件不是可读取的数据库</translation>
     </message>
     <message>
         <source>The database tables could not be created</source>
@@ -1460,6 +1519,34 @@ Version %1</source>
     <message>
         <source>%1 could not be replaced</source>
         <translation>无法替换 %1</translation>
+    </message>
+    <message>
+        <source>another program replaced or removed %1 since it was opened</source>
+        <translation>%1 在打开后被其他程序替换或删除</translation>
+    </message>
+    <message>
+        <source>The database file could not be opened: %1</source>
+        <translation>无法打开数据库文件：%1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable database (%2)</source>
+        <translation>%1 不是可读取的数据库（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 正被其他程序使用（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2)</source>
+        <translation>%1 已损坏（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: its table %2 has other columns</source>
+        <translation>%1 不是本程序的数据库：其表 %2 的列不同</translation>
+    </message>
+    <message>
+        <source>they could not be read from this file, and what is shown in their place must not replace them</source>
+        <translation>无法从此文件读取这些设置，不能用代替显示的内容覆盖它们</translation>
     </message>
 </context>
 <context>

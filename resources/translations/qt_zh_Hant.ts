@@ -305,25 +305,19 @@
         <source>The file %1 could not be read: %2</source>
         <translation>無法讀取檔案 %1: %2</translation>
     </message>
-    <message>
-        <source>The database is not open: %1</source>
-        <translation>資料庫未開啟: %1</translation>
-    </message>
-    <message>
-        <source>The imported tests could not be stored: %1</source>
-        <translation>無法儲存匯入的測驗: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n line(s) could not be stored: %1</source>
-        <translation>
-            <numerusform>%n 行無法儲存: %1</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>%n line(s) could not be read as a test and were not imported; the first is line %1.</source>
         <translation>
             <numerusform>%n 行無法讀取為測試，未匯入；第一行是第 %1 行。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>未匯入任何內容: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: line %1 could not be stored: %2</source>
+        <translation>未匯入任何內容：第 %1 行無法儲存：%2</translation>
     </message>
 </context>
 <context>
@@ -792,6 +786,25 @@
     <message>
         <source>The file %1 holds no test record that could be read; nothing was imported.</source>
         <translation>檔案 %1 中沒有可讀取的測驗記錄；未匯入任何內容。</translation>
+    </message>
+</context>
+<context>
+    <name>LogoImage</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 不是檔案。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB.</source>
+        <translation>%1 大於 %2 MB。</translation>
+    </message>
+    <message>
+        <source>%1 is not an image that can be read (%2).</source>
+        <translation>%1 不是可讀取的影像（%2）。</translation>
     </message>
 </context>
 <context>
@@ -1306,6 +1319,56 @@ Version %1</source>
         <source>The PDF writer could not be started.</source>
         <translation>無法啟動 PDF 寫入。</translation>
     </message>
+    <message>
+        <source>Footer Logo</source>
+        <translation>頁尾標誌</translation>
+    </message>
+    <message>
+        <source>The report was made without its footer logo: %1</source>
+        <translation>報告已產生，但不含頁尾標誌：%1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported</source>
+        <translation>未匯入任何內容</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no test; nothing was imported.</source>
+        <translation>檔案 %1 不含任何測驗；未匯入任何內容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n place(s) of the file held no readable record</source>
+        <translation>
+            <numerusform>檔案中有 %n 處沒有可讀取的記錄</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Database File</source>
+        <translation>資料庫檔案</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be opened: no test can be read or stored, and the settings shown are not those of the file.</source>
+        <translation>無法開啟資料庫檔案 %1：無法讀取或儲存任何測驗，顯示的設定也不是該檔案中的設定。</translation>
+    </message>
+    <message>
+        <source>Retry when the other program has finished with the file, or open another database file.</source>
+        <translation>請在其他程式用完該檔案後重試，或開啟另一個資料庫檔案。</translation>
+    </message>
+    <message>
+        <source>Another program replaced or removed the database file %1 while it was open here, so nothing more can be stored in it.</source>
+        <translation>資料庫檔案 %1 在此處開啟期間被其他程式取代或刪除，因此無法再儲存任何內容。</translation>
+    </message>
+    <message>
+        <source>Open the file as it is now?</source>
+        <translation>依檔案目前的狀態開啟它嗎？</translation>
+    </message>
+    <message>
+        <source>The manual is missing: %1 was not found. Installing the program again puts it back.</source>
+        <translation>缺少手冊：找不到 %1。重新安裝程式即可恢復。</translation>
+    </message>
+    <message>
+        <source>The manual %1 could not be shown: no program to open it was found.</source>
+        <translation>無法顯示手冊 %1：找不到可開啟它的程式。</translation>
+    </message>
 </context>
 <context>
     <name>ScoreWidget</name>
@@ -1372,10 +1435,6 @@ Version %1</source>
     <message>
         <source>The database file could not be opened</source>
         <translation>無法開啟資料庫檔案</translation>
-    </message>
-    <message>
-        <source>The file is not a readable database</source>
-        <translation>此檔案不是可讀取的資料庫</translation>
     </message>
     <message>
         <source>The database tables could not be created</source>
@@ -1460,6 +1519,34 @@ Version %1</source>
     <message>
         <source>%1 could not be replaced</source>
         <translation>無法取代 %1</translation>
+    </message>
+    <message>
+        <source>another program replaced or removed %1 since it was opened</source>
+        <translation>%1 在開啟後被其他程式取代或刪除</translation>
+    </message>
+    <message>
+        <source>The database file could not be opened: %1</source>
+        <translation>無法開啟資料庫檔案：%1</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable database (%2)</source>
+        <translation>%1 不是可讀取的資料庫（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program (%2)</source>
+        <translation>%1 正被其他程式使用（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is damaged (%2)</source>
+        <translation>%1 已損毀（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is not a database of this program: its table %2 has other columns</source>
+        <translation>%1 不是本程式的資料庫：其資料表 %2 的欄位不同</translation>
+    </message>
+    <message>
+        <source>they could not be read from this file, and what is shown in their place must not replace them</source>
+        <translation>無法從此檔案讀取這些設定，不能用代替顯示的內容覆蓋它們</translation>
     </message>
 </context>
 <context>
