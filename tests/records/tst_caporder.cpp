@@ -94,6 +94,9 @@ private slots:
         QTest::newRow("zero, repeat, out of range in a full-length text")
             << CapOrder::write(QVector<int>{0, 5, 5, 86, -1} + ascending.mid(5, 80))
             << QVector<int>{5} + ascending.mid(5, 80) + QVector<int>{1, 2, 3, 4} << false;
+        QTest::newRow("one repeat in a full-length text")
+            << CapOrder::write(QVector<int>{85, 85} + ascending.mid(1, 83))
+            << QVector<int>{85} + ascending.mid(1, 83) + QVector<int>{1} << false;
         QTest::newRow("empty text") << QString() << ascending << false;
         QTest::newRow("values past 85 ignored")
             << CapOrder::write(ascending + QVector<int>{0, 0}) << ascending << true;
