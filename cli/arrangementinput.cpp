@@ -27,20 +27,6 @@ int nextLine(const QString &text, int pos, int *end)
     return i;
 }
 
-// Line ends between two positions (a quoted CSV field may run over several lines).
-int lineEnds(const QString &text, int from, int to)
-{
-    int count = 0;
-    for (int i = from; i < to; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\n') ||
-            (c == QLatin1Char('\r') &&
-             (i + 1 >= text.size() || text.at(i + 1) != QLatin1Char('\n'))))
-            ++count;
-    }
-    return count;
-}
-
 bool isBlank(QStringView text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); });
@@ -101,7 +87,7 @@ void ArrangementInput::readText(const QString &source, const QString &text,
             const int next = CsvFormat::readRecord(text, pos, item.entry, fields);
             item.line = line;
             item.problem.clear();
-            line += lineEnds(text, pos, next);
+            line += CsvFormat::lineEnds(text, pos, next);
             const bool blank = isBlank(QStringView(text).mid(pos, next - pos));
             pos = next;
             if (blank)

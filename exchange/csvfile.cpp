@@ -61,19 +61,6 @@ QTextCodec *utf16Codec(const QByteArray &bytes, int *bomLength)
     return nullptr;
 }
 
-// Line ends between from and to; CR LF counts once.
-int lineEnds(const QString &text, int from, int to)
-{
-    int count = 0;
-    for (int i = from; i < to; ++i) {
-        const QChar c = text.at(i);
-        if (c == QLatin1Char('\n') ||
-            (c == QLatin1Char('\r') && (i + 1 >= to || text.at(i + 1) != QLatin1Char('\n'))))
-            ++count;
-    }
-    return count;
-}
-
 // A line of nothing but commas and blanks (earlier imports stored the line end
 // inside the cap order, and their exports then wrote ",," on a line of its own).
 bool isBlank(const databaseEntry &e)
@@ -185,7 +172,7 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
     // The header line is not checked: earlier versions wrote other captions.
     int pos = CsvFormat::readLine(text, 0, header);
     const int size = text.size();
-    int line = 1 + lineEnds(text, 0, pos);
+    int line = 1 + CsvFormat::lineEnds(text, 0, pos);
     int firstUnreadable = 0;
     databaseEntry e;
     int fieldCount = 0;
@@ -193,7 +180,7 @@ CsvFile::ImportResult CsvFile::importText(const QString &text)
         const int start = pos;
         const int startLine = line;
         pos = CsvFormat::readRecord(text, pos, e, fieldCount);
-        line += lineEnds(text, start, pos);
+        line += CsvFormat::lineEnds(text, start, pos);
         if (fieldCount < CsvFormat::MinimumFields) {
             // A blank line holds no test; any other short line is reported.
             if (!isBlank(e)) {

@@ -327,4 +327,16 @@ databaseEntry recordFromFields(const QStringList &f)
     return e;
 }
 
+int lineEnds(const QString &text, int from, int to)
+{
+    int count = 0;
+    for (int i = from; i < to; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\n') ||
+            (c == QLatin1Char('\r') && (i + 1 >= to || text.at(i + 1) != QLatin1Char('\n'))))
+            ++count;
+    }
+    return count;
+}
+
 } // namespace CsvFormat

@@ -61,4 +61,8 @@ QStringList splitLine(const QString &line);
 // from a short line read as empty.
 databaseEntry recordFromFields(const QStringList &fields);
 
+// Line ends between from and to (LF, CR LF or a lone CR; CR LF counts once), so a
+// reader can name the line a record starts on.
+int lineEnds(const QString &text, int from, int to);
+
 } // namespace CsvFormat
