@@ -10,44 +10,33 @@
 
 using PositionMap = QMap<int, int>;
 
-namespace {
-
-// 2 everywhere except the listed entries (index: value).
-QVector<int> twosWith(const PositionMap &raised)
-{
-    QVector<int> s(85, 2);
-    for (auto it = raised.cbegin(); it != raised.cend(); ++it)
-        s[it.key()] = it.value();
-    return s;
-}
-
-// The untouched order with positions p and p + 1 exchanged: TES 4.
-QVector<int> swp(int p)
-{
-    return TestSupport::swapped(CapOrder::untouched(), p, p + 1);
-}
-
-// The ascending order with cap 85 moved in before position `at`.
-QVector<int> with85At(int at)
-{
-    QVector<int> caps = TestSupport::ascending();
-    caps.removeLast();
-    caps.insert(at, 85);
-    return caps;
-}
-
-QVector<int> withValue(int position, int value)
-{
-    QVector<int> caps = CapOrder::untouched();
-    caps[position] = value;
-    return caps;
-}
-
-} // namespace
-
 class TestScoring : public QObject
 {
     Q_OBJECT
+
+    // 2 everywhere except the listed entries (index: value).
+    static QVector<int> twosWith(const PositionMap &raised)
+    {
+        QVector<int> s(85, 2);
+        for (auto it = raised.cbegin(); it != raised.cend(); ++it)
+            s[it.key()] = it.value();
+        return s;
+    }
+    // The untouched order with positions p and p + 1 exchanged: TES 4.
+    static QVector<int> swp(int p) { return TestSupport::swapped(CapOrder::untouched(), p, p + 1); }
+    // The ascending order with cap 85 moved in before position `at`.
+    static QVector<int> with85At(int at)
+    {
+        QVector<int> caps = TestSupport::ascending();
+        caps.insert(at, caps.takeLast());
+        return caps;
+    }
+    static QVector<int> withValue(int position, int value)
+    {
+        QVector<int> caps = CapOrder::untouched();
+        caps[position] = value;
+        return caps;
+    }
 
 private slots:
     void positionScoresAndTes_data()
@@ -111,16 +100,24 @@ private slots:
         QCOMPARE(Scoring::capScores(withValue(40, 0)), twosWith({{38, 40}, {39, 0}, {40, 42}}));
     }
 
-    void classification()
+    void classesAndRoots()
     {
-        const std::pair<int, const char *> rows[] = {{-1, "Low"},      {0, "Superior"},
-                                                     {16, "Superior"}, {17, "Average"},
-                                                     {100, "Average"}, {101, "Low"}};
-        for (const auto &[tes, word] : rows) {
+        const std::tuple<int, const char *, const char *> rows[] = {{-1, "Low", ""},
+                                                                    {0, "Superior", "0"},
+                                                                    {16, "Superior", "4"},
+                                                                    {17, "Average", "4.12311"},
+                                                                    {100, "Average", "10"},
+                                                                    {101, "Low", "10.0499"},
+                                                                    {207, "Low", "14.3875"},
+                                                                    {1234567, "Low", "1111.11"},
+                                                                    {1000000000, "Low", "31622.8"}};
+        for (const auto &[tes, word, root] : rows) {
             QCOMPARE(Scoring::classificationWord(tes), QLatin1String(word));
             QCOMPARE(Scoring::classificationText(tes),
                      QString(QLatin1String(word) + QLatin1String(" Discrimination")));
+            QCOMPARE(Scoring::sqrtTesText(tes), QLatin1String(root)); // none for a negative TES
         }
+        QVERIFY(qIsNaN(Scoring::sqrtTes(-4)));
     }
 
     void percentiles()
@@ -134,13 +131,12 @@ private slots:
             {P::Experienced,
              {0, 90, 4, 70, 6, 60, 8, 50, 12, 40, 16, 30, 24, 20, 40, 10}}}; // no 80
         const auto pct = [](int n) -> QString { return QString::number(n) + QLatin1Char('%'); };
-        for (const auto &row : rows) {
-            const QVector<int> &b = row.second;
-            QCOMPARE(Scoring::percentileText(row.first, -7), pct(90));
-            QCOMPARE(Scoring::percentileText(row.first, INT_MAX), pct(0));
+        for (const auto &[population, b] : rows) {
+            QCOMPARE(Scoring::percentileText(population, -7), pct(90));
+            QCOMPARE(Scoring::percentileText(population, INT_MAX), pct(0));
             for (int i = 0; i < b.size(); i += 2) {
-                QCOMPARE(Scoring::percentileText(row.first, b[i]), pct(b[i + 1]));
-                QCOMPARE(Scoring::percentileText(row.first, b[i] + 1), pct(b.value(i + 3)));
+                QCOMPARE(Scoring::percentileText(population, b[i]), pct(b[i + 1]));
+                QCOMPARE(Scoring::percentileText(population, b[i] + 1), pct(b.value(i + 3)));
             }
         }
         QCOMPARE(QStringList({Scoring::unselectedPercentile(13), Scoring::inPlantPercentile(13),
@@ -148,38 +144,12 @@ private slots:
                  QStringList({pct(80), pct(70), pct(30)}));
     }
 
-    void sqrtTes()
+    void filteredAndAveraged()
     {
-        const std::pair<int, const char *> rows[] = {
-            {0, "0"}, {16, "4"}, {207, "14.3875"}, {1234567, "1111.11"}, {1000000000, "31622.8"}};
-        for (const auto &[tes, text] : rows)
-            QCOMPARE(Scoring::sqrtTesText(tes), QLatin1String(text));
-        // A negative TES has no root to show.
-        QCOMPARE(Scoring::sqrtTesText(-4), QString());
-        QVERIFY(qIsNaN(Scoring::sqrtTes(-4)));
-    }
-
-    // A moving mean over 21 entries of the ring: a spike at 84 reaches 74..84 and 0..9 only.
-    void filteredIsTheRingWindowMean()
-    {
+        // A moving mean over 21 entries of the ring: a spike at 84 reaches 74..84 and 0..9.
         const QVector<double> f = Scoring::filtered(twosWith({{84, 23}}));
         for (int k = 0; k < 85; ++k)
             QCOMPARE(f[k], k >= 74 || k <= 9 ? 3.0 : 2.0);
-    }
-
-    void shortSequencesGiveNothing()
-    {
-        const QVector<int> short84(84, 2);
-        QCOMPARE(Scoring::filtered(short84), QVector<double>());
-        QCOMPARE(Scoring::capScores(CapOrder::untouched(), short84), QVector<int>());
-        QVERIFY(!Scoring::partialErrorScores(short84));
-        QVERIFY(Scoring::trayErrorScores(short84).isEmpty());
-        QVERIFY(!Scoring::averagedTes({}));
-        QCOMPARE(Scoring::averagedCurve({QVector<double>(3, 1.0)}), QVector<double>());
-    }
-
-    void averages()
-    {
         QCOMPARE(Scoring::averagedTes({10, 15}), std::optional<int>(12));
         QCOMPARE(Scoring::averagedTes({0, 4, 207}), std::optional<int>(70));
         QCOMPARE(Scoring::averagedTes({-3, -4}), std::optional<int>(-3)); // toward zero
@@ -191,12 +161,23 @@ private slots:
         QCOMPARE(Scoring::averagedCurve({a}), a);
     }
 
+    void shortSequencesGiveNothing()
+    {
+        const QVector<int> short84(84, 2);
+        QCOMPARE(Scoring::filtered(short84), QVector<double>());
+        QCOMPARE(Scoring::capScores(CapOrder::untouched(), short84), QVector<int>());
+        QVERIFY(!Scoring::partialErrorScores(short84) &&
+                Scoring::trayErrorScores(short84).isEmpty());
+        QVERIFY(!Scoring::averagedTes({}));
+        QCOMPARE(Scoring::averagedCurve({QVector<double>(3, 1.0)}), QVector<double>());
+    }
+
     void plottedSequence()
     {
         // Cap 85 first in tray 2 scores 125 at position 22, which is cap 85's own entry.
+        // Positions 12..32 hold 21: 23, 22: 125, 23: 63; caps 75..85 and 1..10 hold
+        // 85: 125, 84: 3, 1: 3; the rest 2.
         const Scoring::TestScores t = *Scoring::score(TestSupport::cap85InTray2());
-        // Positions 12..32 hold 21: 23, 22: 125, 23: 63; caps 75..85 and 1..10 hold 85: 125,
-        // 84: 3, 1: 3; the rest 2.
         const std::tuple<bool, bool, int, double> rows[] = {
             {false, false, 84, 125.0},
             {true, false, 22, 125.0},
@@ -207,33 +188,24 @@ private slots:
             QCOMPARE(curve[peakIndex], peak);
             QCOMPARE(*std::max_element(curve.begin(), curve.end()), peak);
         }
-    }
-
-    void scoreModeText()
-    {
+        // Anything but "Standard" is Kinnear.
         QVERIFY(!Scoring::isKinnear(QStringLiteral("Standard")));
         for (const char *text : {"Kinnear", "standard", ""})
             QVERIFY(Scoring::isKinnear(QLatin1String(text)));
     }
 
-    // Short arrangements and numbers an importer may have stored.
-    void notScorable()
+    // Short arrangements and numbers an importer may have stored give no result;
+    // repeated caps are scored by the same arithmetic and may go below 0.
+    void notScorableAndRepeated()
     {
         for (const QVector<int> &caps :
              {QVector<int>(), CapOrder::untouched().mid(0, 84), withValue(40, 86), withValue(0, -1),
               withValue(84, INT_MAX), withValue(21, INT_MIN)}) {
-            QVERIFY(!Scoring::isScorable(caps));
-            QCOMPARE(Scoring::positionScores(caps), QVector<int>());
-            QCOMPARE(Scoring::capScores(caps), QVector<int>());
-            QCOMPARE(Scoring::capScores(caps, QVector<int>(85, 2)), QVector<int>());
-            QVERIFY(!Scoring::totalErrorScore(caps));
-            QVERIFY(!Scoring::score(caps));
+            QVERIFY(!Scoring::isScorable(caps) && !Scoring::totalErrorScore(caps));
+            QVERIFY(!Scoring::score(caps) && Scoring::positionScores(caps).isEmpty());
+            QVERIFY(Scoring::capScores(caps).isEmpty());
+            QVERIFY(Scoring::capScores(caps, QVector<int>(85, 2)).isEmpty());
         }
-    }
-
-    // Repeated caps are scored by the same arithmetic and may go below 0.
-    void repeatedCaps()
-    {
         QVector<int> oneOff(85, 85);
         oneOff[40] = 40; // 45 + 45 at positions 39 and 41, 90 at 40
         // Cap 85 counts as 0 at position 0 and as 85 at 84: across the seam both add 85.
@@ -253,18 +225,15 @@ private slots:
         QVector<int> caps = TestSupport::ascending();
         const auto sum = [](const auto &v) { return std::accumulate(v.begin(), v.end(), 0.0); };
         for (int round = 0; round < 2000; ++round) {
-            for (int i = caps.size() - 1; i > 0; --i)
-                std::swap(caps[i], caps[rng.bounded(i + 1)]);
+            std::shuffle(caps.begin(), caps.end(), rng);
             const Scoring::TestScores t = *Scoring::score(caps);
-            for (int i = 0; i < 85; ++i) {
-                QVERIFY(t.positionScores[i] >= 2); // distinct neighbours differ by 1 or more
-                QCOMPARE(t.capScores[caps[i] - 1], t.positionScores[i]);
-            }
+            for (int i = 0; i < 85; ++i) // distinct neighbours differ by 1 or more
+                QVERIFY(t.positionScores[i] >= 2 &&
+                        t.capScores[caps[i] - 1] == t.positionScores[i]);
             const double raw = sum(t.positionScores);
-            QCOMPARE(t.tes, int(raw) - 170);
-            QCOMPARE(Scoring::totalErrorScore(caps), std::optional<int>(t.tes));
             const Scoring::PartialErrorScores p = *Scoring::partialErrorScores(t.capScores);
-            QCOMPARE(p.redGreen + p.blueYellow, t.tes);
+            QVERIFY(t.tes == int(raw) - 170 && p.redGreen + p.blueYellow == t.tes);
+            QCOMPARE(Scoring::totalErrorScore(caps), std::optional<int>(t.tes));
             // A moving mean neither adds nor loses score, and stays within the raw range.
             QVERIFY(qAbs(sum(t.filteredPositionScores) - raw) < 1e-9 * raw);
             QVERIFY(qAbs(sum(t.filteredCapScores) - raw) < 1e-9 * raw);
