@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QPair>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -58,6 +59,30 @@ inline QByteArray file(const QList<QList<Field>> &dicts,
     lines.append(QStringLiteral("</dict>"));
     lines.append(QStringLiteral("</plist>"));
     return lines.join(lineEnd).toUtf8();
+}
+
+// A dictionary written as "Key=text|Key#code|Key@date": string, integer and date values.
+inline QList<Field> fields(const QString &spec)
+{
+    QList<Field> out;
+    for (const QString &pair : spec.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+        const int at = int(pair.indexOf(QRegularExpression(QStringLiteral("[=#@]"))));
+        const QChar kind = pair.at(at);
+        const QString tag = QLatin1String(kind == QLatin1Char('=')   ? "string"
+                                          : kind == QLatin1Char('#') ? "integer"
+                                                                     : "date");
+        out.append({pair.left(at), QStringLiteral("<%1>%2</%1>").arg(tag, pair.mid(at + 1))});
+    }
+    return out;
+}
+
+// A file of such dictionaries, separated by ';'.
+inline QByteArray vkt(const QString &dicts, const QString &lineEnd = QStringLiteral("\r"))
+{
+    QList<QList<Field>> list;
+    for (const QString &d : dicts.split(QLatin1Char(';')))
+        list.append(fields(d));
+    return file(list, lineEnd);
 }
 
 } // namespace VktFixture
