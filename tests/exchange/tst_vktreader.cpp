@@ -1,3 +1,4 @@
+#include "exchangefixture.h"
 #include "vktfixture.h"
 #include "vktreader.h"
 
@@ -8,42 +9,33 @@ using namespace VktFixture;
 
 namespace {
 
-QList<Field> test(const char *first, const char *last)
+// What a file yields: the non-empty fields of every test, then every cap set.
+QString summary(const VktReader::Content &c)
 {
-    return {str("FirstName", QLatin1String(first)),
-            str("MiddleName", QStringLiteral("Q")),
-            str("LastName", QLatin1String(last)),
-            str("Reference", QStringLiteral("R-") + QLatin1String(first)),
-            str("TimeTaken", QStringLiteral("14")),
-            str("Comments", QStringLiteral("calm")),
-            str("SerialNumber", QStringLiteral("SN-100")),
-            str("CapOrder", QStringLiteral("85, 1, 2, 3, ")),
-            integer("Gender", QStringLiteral("1")),
-            integer("Location", QStringLiteral("4")),
-            integer("Industry", QStringLiteral("9")),
-            integer("JobFunction", QStringLiteral("1")),
-            integer("Illumination", QStringLiteral("2")),
-            integer("Experience", QStringLiteral("3")),
-            date("DOB", QStringLiteral("1970-01-02T00:00:00Z")),
-            date("TestDate", QStringLiteral("2011-05-06T10:00:00Z"))};
+    QStringList parts;
+    for (const databaseEntry &e : c.tests)
+        parts << (QStringList{e.testID, e.first, e.middle, e.last, e.refNum, e.DOB, e.testDate,
+                              e.time, e.comments, e.gender, e.experience, e.illumination,
+                              e.industry, e.job, e.location, e.serialNum, e.scores, e.tes}
+                      .filter(QRegularExpression(QStringLiteral(".")))
+                      .join(QLatin1Char('/')));
+    for (const CapSet &s : c.capSets)
+        parts << s.serialNum + QLatin1Char('=') + s.purchaseDate;
+    return parts.join(QLatin1Char(';'));
 }
 
-QList<Field> capSet(const char *serial, const char *purchased)
+// Lines given with '|' between them, joined by the line end.
+QByteArray raw(QString lines, char end = '\r')
 {
-    return {str("SerialNumber", QLatin1String(serial)),
-            date("PurchaseDate", QLatin1String(purchased))};
+    return lines.replace(QLatin1Char('|'), QLatin1Char(end)).toUtf8();
 }
 
 // Marks every text looked up in the main window's context.
-class MarkingTranslator : public QTranslator
+struct MarkingTranslator : QTranslator
 {
-public:
-    QString translate(const char *context, const char *source, const char * = nullptr,
-                      int = -1) const override
+    QString translate(const char *context, const char *text, const char *, int) const override
     {
-        if (qstrcmp(context, "MainWindow") == 0)
-            return QStringLiteral("tr:") + QLatin1String(source);
-        return QString();
+        return qstrcmp(context, "MainWindow") ? QString() : QString("tr:"_q + QLatin1String(text));
     }
     bool isEmpty() const override { return false; }
 };
@@ -55,312 +47,112 @@ class TestVktReader : public QObject
     Q_OBJECT
 
 private slots:
-    void threeTestsAndACapSet()
+    void files_data()
     {
-        const VktReader::Content c =
-            VktReader::read(file({test("Ann", "Lee"), test("Bob", "Ray"), test("Cy", "Oz"),
-                                  capSet("SN-100", "2010-03-04T00:00:00Z")}));
-        QCOMPARE(c.tests.size(), 3);
-        QCOMPARE(c.tests.at(0).first, QStringLiteral("Ann"));
-        QCOMPARE(c.tests.at(1).first, QStringLiteral("Bob"));
-        QCOMPARE(c.tests.at(2).first, QStringLiteral("Cy"));
-        QCOMPARE(c.capSets.size(), 1);
-        QCOMPARE(c.capSets.first().serialNum, QStringLiteral("SN-100"));
-        QCOMPARE(c.capSets.first().purchaseDate, QStringLiteral("2010-03-04T00:00:00Z"));
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("read");
+        // The last dictionary of a file is a test too; a serial number without a
+        // purchase date registers no cap set.
+        QTest::newRow("every field")
+            << vkt("FirstName=Ann|MiddleName=Q|LastName=Lee|Reference=R-1|TimeTaken=14|Comments="
+                   "calm|"
+                   "SerialNumber=SN-100|CapOrder=85, 1, 2, 3, |Gender#1|Location#4|Industry#9|"
+                   "JobFunction#1|Illumination#2|Experience#3|DOB@1970-01-02|TestDate@2011-05-06"_q)
+            << "Ann/Q/Lee/R-1/1970-01-02/2011-05-06/14/calm/Female/6 - 10 "
+               "years/D50/Pigment/Colorant "
+               "Manufacturer/Quality Control/Europe/SN-100/85, 1, 2, 3, "_q;
+        const QString two =
+            "FirstName=Ann|LastName=Lee;FirstName=Bob|Comments=c;SerialNumber=S|PurchaseDate@1"_q;
+        QTest::newRow("CR") << vkt(two) << "Ann/Lee;Bob/c;S=1"_q;
+        QTest::newRow("LF") << vkt(two, "\n"_q) << "Ann/Lee;Bob/c;S=1"_q;
+        QTest::newRow("CR LF") << vkt(two, "\r\n"_q) << "Ann/Lee;Bob/c;S=1"_q;
+        QTest::newRow("cap sets ascending, later date wins")
+            << vkt("SerialNumber=b-2|PurchaseDate@2001;SerialNumber=A-9|PurchaseDate@2002;"
+                   "SerialNumber=b-2|PurchaseDate@2003;SerialNumber=a-1|PurchaseDate@2004"_q)
+            << "A-9=2002;a-1=2004;b-2=2003"_q;
+        QTest::newRow("serial alone") << vkt("SerialNumber=X"_q) << QString();
+        QTest::newRow("tabs go, blanks stay") << vkt("\tFirst\tName= A\tnn "_q) << " Ann "_q;
+        QTest::newRow("value without tags")
+            << file({{{"LastName"_q, "<str>Lee"_q}, {"Comments"_q, "<string>R1"_q}}})
+            << "<str>Lee/R1"_q;
+        QTest::newRow("unknown keys") << vkt("Nickname=Al|firstname=x|LastName=Lee"_q) << "Lee"_q;
+        QTest::newRow("LF inside a value of a CR file")
+            << vkt("Comments=one\ntwo"_q) << "one\ntwo"_q;
+        const QString dictOf = "<dict>|<key>LastName</key>|<string>%1</string>|</dict>"_q;
+        QTest::newRow("dictionary in the header lines")
+            << raw(QString(12, QLatin1Char('|')) + dictOf.arg("Hidden"_q) + "|next|"_q +
+                   dictOf.arg("Seen"_q))
+            << "Seen"_q;
+        const QString head = header().join(QLatin1Char('|')) + QLatin1Char('|');
+        const QString stray = "<key>LastName</key>|<string>Stray</string>|<key>SerialNumber</key>|"
+                              "<string>S</string>|<key>PurchaseDate</key>|<date>D</date>|"_q;
+        QTest::newRow("keys outside a dictionary")
+            << raw(head + stray + dictOf.arg("Ann"_q) + "|next|"_q + stray + "</dict>|</dict>"_q)
+            << "Ann"_q;
+        QTest::newRow("dictionary right after a closing tag")
+            << raw(head + dictOf.arg("One"_q) + "|\t"_q + dictOf.arg("Two"_q), '\n') << "One;Two"_q;
+        // Never closed: no test, and no read beyond the last line.
+        QTest::newRow("key on the last line")
+            << raw(head + dictOf.arg("One"_q).replace("</dict>"_q, "<key>FirstName</key>"_q))
+            << QString();
+        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("17 lines") << QByteArray(16, '\r') << QString();
+        QTest::newRow("closing only") << QByteArray(17, '\n') + "</dict>" << QString();
+        QTest::newRow("binary") << QByteArray("\xff\xfe\r\0\r<dict>\r\xc3", 12) << QString();
+        QTest::newRow("header only") << raw(head) << QString();
+        // The ends of the code tables; codes outside them and undecimal ones read as nothing.
+        const QString codes =
+            "Gender#0=Unspecified|Gender#1=Female|Gender#2=Male|Gender#01=Male|Gender#=Male|"
+            "Location#0=Unspecified|Location#1=North America|Location#7=Australia|Location#8=|"
+            "Location#-1=|Industry#0=Unspecified|Industry#4=Gov't|Industry#17=Other|"
+            "Industry#24=Design - Product|Industry#25=|JobFunction#0=|JobFunction#5=Other|"
+            "JobFunction#3=Color Specification|JobFunction#6=|Illumination#0=Unspecified|"
+            "Illumination#1=D65|Illumination#8=Other|Illumination#01=|Illumination# 1=|"
+            "Illumination#9=|Experience#0=Unspecified|Experience#1=0 - 2 years|"
+            "Experience#5=20 + years|Experience#6="_q;
+        for (const QString &pair : codes.split(QLatin1Char('|')))
+            QTest::newRow(qPrintable(pair))
+                << vkt(pair.section(QLatin1Char('='), 0, 0)) << pair.section(QLatin1Char('='), 1);
+        // A zero byte is a character like any other: the tests after it are still read.
+        for (int k : {-1, 0, 7, 9}) { // the dictionary that holds it; -1: the header
+            QStringList dicts, read;
+            for (int i = 0; i < 10; ++i) {
+                const QString comments = i == k ? "a\0b"_q : "calm"_q;
+                dicts << "LastName=Lee|Comments="_q + comments;
+                read << "Lee/"_q + comments;
+            }
+            QByteArray bytes =
+                vkt(dicts.join(QLatin1Char(';')) + ";SerialNumber=S|PurchaseDate@1"_q);
+            if (k < 0)
+                bytes.replace("Header5", QByteArray("Head\0er5", 8));
+            QTest::addRow("zero byte in dictionary %d", k)
+                << bytes << read.join(QLatin1Char(';')) + ";S=1"_q;
+        }
     }
-
-    void everyFieldOfATest()
+    void files()
     {
-        const VktReader::Content c = VktReader::read(file({test("Ann", "Lee")}));
-        // The last dictionary of a file is a test too.
-        QCOMPARE(c.tests.size(), 1);
-        databaseEntry expected;
-        expected.first = QStringLiteral("Ann");
-        expected.middle = QStringLiteral("Q");
-        expected.last = QStringLiteral("Lee");
-        expected.refNum = QStringLiteral("R-Ann");
-        expected.time = QStringLiteral("14");
-        expected.comments = QStringLiteral("calm");
-        expected.serialNum = QStringLiteral("SN-100");
-        expected.scores = QStringLiteral("85, 1, 2, 3, ");
-        expected.gender = QStringLiteral("Female");
-        expected.location = QStringLiteral("Europe");
-        expected.industry = QStringLiteral("Pigment/Colorant Manufacturer");
-        expected.job = QStringLiteral("Quality Control");
-        expected.illumination = QStringLiteral("D50");
-        expected.experience = QStringLiteral("6 - 10 years");
-        expected.DOB = QStringLiteral("1970-01-02T00:00:00Z");
-        expected.testDate = QStringLiteral("2011-05-06T10:00:00Z");
-        QCOMPARE(c.tests.first(), expected);
-        QVERIFY(c.capSets.isEmpty());
-    }
-
-    void serialWithoutPurchaseDate()
-    {
-        const VktReader::Content c = VktReader::read(file({test("Ann", "Lee")}));
-        QCOMPARE(c.tests.first().serialNum, QStringLiteral("SN-100"));
-        QVERIFY(c.capSets.isEmpty());
-        // Nor does a cap-set dictionary whose date is missing register anything.
-        const VktReader::Content d =
-            VktReader::read(file({{str("SerialNumber", QStringLiteral("X"))}}));
-        QVERIFY(d.capSets.isEmpty());
-        QVERIFY(d.tests.isEmpty());
-    }
-
-    void capSetsAscendingLaterDateWins()
-    {
-        const VktReader::Content c =
-            VktReader::read(file({capSet("b-2", "2001"), capSet("A-9", "2002"),
-                                  capSet("b-2", "2003"), capSet("a-1", "2004")}));
-        QVERIFY(c.tests.isEmpty());
-        const QList<CapSet> expected{{QStringLiteral("A-9"), QStringLiteral("2002")},
-                                     {QStringLiteral("a-1"), QStringLiteral("2004")},
-                                     {QStringLiteral("b-2"), QStringLiteral("2003")}};
-        QCOMPARE(c.capSets, expected);
-    }
-
-    void codes_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("text");
-        const auto row = [](const char *key, const char *code, const char *text) {
-            QTest::addRow("%s %s", key, code)
-                << QString::fromLatin1(key) << QString::fromLatin1(code)
-                << QString::fromLatin1(text);
-        };
-        row("Gender", "0", "Unspecified");
-        row("Gender", "1", "Female");
-        row("Gender", "2", "Male");
-        row("Gender", "01", "Male");
-        row("Gender", "", "Male");
-        row("Location", "0", "Unspecified");
-        row("Location", "1", "North America");
-        row("Location", "7", "Australia");
-        row("Location", "8", "");
-        row("Location", "-1", "");
-        row("Industry", "0", "Unspecified");
-        row("Industry", "4", "Gov't");
-        row("Industry", "9", "Pigment/Colorant Manufacturer");
-        row("Industry", "17", "Other");
-        row("Industry", "21", "Design - Architectural/Interior");
-        row("Industry", "24", "Design - Product");
-        row("Industry", "25", "");
-        row("JobFunction", "0", "");
-        row("JobFunction", "3", "Color Specification");
-        row("JobFunction", "5", "Other");
-        row("JobFunction", "6", "");
-        row("Illumination", "0", "Unspecified");
-        row("Illumination", "1", "D65");
-        row("Illumination", "2", "D50");
-        row("Illumination", "8", "Other");
-        row("Illumination", "01", "");
-        row("Illumination", " 1", "");
-        row("Illumination", "9", "");
-        row("Experience", "0", "Unspecified");
-        row("Experience", "1", "0 - 2 years");
-        row("Experience", "5", "20 + years");
-        row("Experience", "6", "");
-    }
-    void codes()
-    {
-        QFETCH(QString, key);
-        QFETCH(QString, code);
-        QFETCH(QString, text);
-        const QList<Field> fields{
-            str("LastName", QStringLiteral("Lee")),
-            {key, QStringLiteral("<integer>") + code + QStringLiteral("</integer>")}};
-        const databaseEntry e = VktReader::read(file({fields})).tests.value(0);
-        const QString stored = key == QLatin1String("Gender")         ? e.gender
-                               : key == QLatin1String("Location")     ? e.location
-                               : key == QLatin1String("Industry")     ? e.industry
-                               : key == QLatin1String("JobFunction")  ? e.job
-                               : key == QLatin1String("Illumination") ? e.illumination
-                                                                      : e.experience;
-        QCOMPARE(stored, text);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, read);
+        QCOMPARE(summary(VktReader::read(bytes)), read);
     }
 
     void codesGoThroughTheMainWindowContext()
     {
         MarkingTranslator translator;
         QCoreApplication::installTranslator(&translator);
-        const databaseEntry e = VktReader::read(file({{integer("Gender", QStringLiteral("2")),
-                                                       integer("Illumination", QStringLiteral("1")),
-                                                       integer("JobFunction", QStringLiteral("0")),
-                                                       integer("Industry", QStringLiteral("25"))}}))
-                                    .tests.value(0);
+        const QString read =
+            summary(VktReader::read(vkt("Gender#2|Illumination#1|JobFunction#0"_q)));
         QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(e.gender, QStringLiteral("tr:Male"));
-        QCOMPARE(e.illumination, QStringLiteral("tr:D65"));
-        QVERIFY(e.job.isEmpty());
-        QVERIFY(e.industry.isEmpty());
-    }
-
-    void lineEnds_data()
-    {
-        QTest::addColumn<QString>("lineEnd");
-        QTest::newRow("CR") << QStringLiteral("\r");
-        QTest::newRow("LF") << QStringLiteral("\n");
-        QTest::newRow("CR LF") << QStringLiteral("\r\n");
-    }
-    void lineEnds()
-    {
-        QFETCH(QString, lineEnd);
-        const QList<QList<Field>> dicts{test("Ann", "Lee"), test("Bob", "Ray"),
-                                        capSet("SN-100", "2010")};
-        const VktReader::Content expected = VktReader::read(file(dicts));
-        QCOMPARE(expected.tests.size(), 2);
-        const VktReader::Content c = VktReader::read(file(dicts, lineEnd));
-        QCOMPARE(c.tests, expected.tests);
-        QCOMPARE(c.capSets, expected.capSets);
-    }
-
-    void lineBreakInsideACrValue()
-    {
-        const VktReader::Content c =
-            VktReader::read(file({{str("Comments", QStringLiteral("one\ntwo"))}}));
-        QCOMPARE(c.tests.value(0).comments, QStringLiteral("one\ntwo"));
-    }
-
-    void tabsGoBlanksStay()
-    {
-        const VktReader::Content c = VktReader::read(
-            file({{{QStringLiteral("\tFirst\tName"), QStringLiteral("<string> A\tnn </string>\t")},
-                   integer("Gender", QStringLiteral("\t0"))}}));
-        QCOMPARE(c.tests.value(0).first, QStringLiteral(" Ann "));
-        QCOMPARE(c.tests.value(0).gender, QStringLiteral("Unspecified"));
-    }
-
-    void valueWithoutTagsKeptAsItIs()
-    {
-        const VktReader::Content c =
-            VktReader::read(file({{{QStringLiteral("LastName"), QStringLiteral("<str>Lee")},
-                                   {QStringLiteral("Reference"), QStringLiteral("<string>R1")}}}));
-        QCOMPARE(c.tests.value(0).last, QStringLiteral("<str>Lee"));
-        QCOMPARE(c.tests.value(0).refNum, QStringLiteral("R1"));
-    }
-
-    void unknownKeysIgnored()
-    {
-        const VktReader::Content c = VktReader::read(
-            file({{str("Nickname", QStringLiteral("Al")), str("firstname", QStringLiteral("x")),
-                   str("LastName", QStringLiteral("Lee"))}}));
-        QCOMPARE(c.tests.size(), 1);
-        databaseEntry expected;
-        expected.last = QStringLiteral("Lee");
-        QCOMPARE(c.tests.first(), expected);
-    }
-
-    void headerLinesNotRead()
-    {
-        // A whole dictionary inside the 17 header lines is passed over.
-        QStringList lines = dict({str("LastName", QStringLiteral("Hidden"))});
-        while (lines.size() < 17)
-            lines.prepend(QStringLiteral("<!-- -->"));
-        lines += dict({str("LastName", QStringLiteral("Seen"))});
-        const VktReader::Content c = VktReader::read(lines.join(QLatin1Char('\r')).toUtf8());
-        QCOMPARE(c.tests.size(), 1);
-        QCOMPARE(c.tests.first().last, QStringLiteral("Seen"));
-    }
-
-    void keysOutsideADictionaryIgnored()
-    {
-        QStringList lines = header();
-        lines << QStringLiteral("<key>LastName</key>") << QStringLiteral("<string>Stray</string>")
-              << QStringLiteral("<key>SerialNumber</key>") << QStringLiteral("<string>S</string>")
-              << QStringLiteral("<key>PurchaseDate</key>") << QStringLiteral("<date>D</date>");
-        lines += dict({str("FirstName", QStringLiteral("Ann"))});
-        lines << QStringLiteral("<key>LastName</key>") << QStringLiteral("<string>Late</string>");
-        lines << QStringLiteral("</dict>") << QStringLiteral("</dict>")
-              << QStringLiteral("</plist>");
-        const VktReader::Content c = VktReader::read(lines.join(QLatin1Char('\r')).toUtf8());
-        // Neither the stray fields nor the closing tags make or change a test.
-        QCOMPARE(c.tests.size(), 1);
-        QCOMPARE(c.tests.first().first, QStringLiteral("Ann"));
-        QVERIFY(c.tests.first().last.isEmpty());
-        QVERIFY(c.capSets.isEmpty());
-    }
-
-    void dictionaryRightAfterAClosingTag()
-    {
-        QStringList lines = header();
-        lines << QStringLiteral("<dict>") << QStringLiteral("<key>LastName</key>")
-              << QStringLiteral("<string>One</string>") << QStringLiteral("</dict>")
-              << QStringLiteral("\t<dict>") << QStringLiteral("<key>LastName</key>")
-              << QStringLiteral("<string>Two</string>") << QStringLiteral("</dict>");
-        const VktReader::Content c = VktReader::read(lines.join(QLatin1Char('\n')).toUtf8());
-        QCOMPARE(c.tests.size(), 2);
-        QCOMPARE(c.tests.at(0).last, QStringLiteral("One"));
-        QCOMPARE(c.tests.at(1).last, QStringLiteral("Two"));
-    }
-
-    void keyOnTheLastLine()
-    {
-        QStringList lines = header();
-        lines << QStringLiteral("<dict>") << QStringLiteral("<key>LastName</key>")
-              << QStringLiteral("<string>Lee</string>") << QStringLiteral("<key>FirstName</key>");
-        // Never closed: no test, and no read beyond the last line.
-        QVERIFY(VktReader::read(lines.join(QLatin1Char('\r')).toUtf8()).tests.isEmpty());
-    }
-
-    void shortAndOddInput_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("17 lines") << QByteArray(16, '\r');
-        QTest::newRow("closing only") << QByteArray(17, '\n') + "</dict>";
-        QTest::newRow("binary") << QByteArray("\xff\xfe\r\0\r<dict>\r\xc3", 12);
-        QTest::newRow("header only") << header().join(QLatin1Char('\r')).toUtf8();
-    }
-    void shortAndOddInput()
-    {
-        QFETCH(QByteArray, bytes);
-        const VktReader::Content c = VktReader::read(bytes);
-        QVERIFY(c.tests.isEmpty());
-        QVERIFY(c.capSets.isEmpty());
-    }
-
-    // A zero byte is a character like any other: the tests after it are still read.
-    void zeroBytesDoNotEndTheFile_data()
-    {
-        QTest::addColumn<int>("dictionary"); // where the zero byte goes; -1: the header
-        QTest::addColumn<QString>("comments");
-        const QString zero = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
-        QTest::newRow("in the header") << -1 << QStringLiteral("calm");
-        QTest::newRow("in the first test") << 0 << zero;
-        QTest::newRow("in the eighth test") << 7 << zero;
-        QTest::newRow("in the last test") << 9 << zero;
-    }
-    void zeroBytesDoNotEndTheFile()
-    {
-        QFETCH(int, dictionary);
-        QFETCH(QString, comments);
-        QList<QList<Field>> dicts;
-        for (int i = 0; i < 10; ++i)
-            dicts.append(test("Ann", "Lee"));
-        if (dictionary >= 0)
-            dicts[dictionary][5] = str("Comments", comments);
-        dicts.append(capSet("SN-9", "2012"));
-        QByteArray bytes = file(dicts);
-        if (dictionary < 0)
-            bytes.replace("Header5", QByteArray("Head\0er5", 8));
-        QVERIFY(bytes.contains('\0'));
-        const VktReader::Content c = VktReader::read(bytes);
-        QCOMPARE(c.tests.size(), 10);
-        QCOMPARE(c.tests.at(qMax(dictionary, 0)).comments, comments);
-        QCOMPARE(c.tests.at(9).last, QStringLiteral("Lee"));
-        QCOMPARE(c.capSets.size(), 1);
+        QCOMPARE(read, "tr:Male/tr:D65"_q);
     }
 
     // Every prefix of a good file must read without trouble.
     void truncatedFiles()
     {
         const QByteArray whole =
-            file({test("Ann", "Lee"), test("Bob", "Ray"), capSet("SN-1", "2010")});
-        for (int length = 0; length <= whole.size(); ++length) {
-            const QByteArray cut(whole.constData(), length);
-            QVERIFY(VktReader::read(cut).tests.size() <= 2);
-        }
+            vkt("LastName=A;LastName=B|Gender#1;SerialNumber=S|PurchaseDate@1"_q);
+        for (int length = 0; length <= whole.size(); ++length)
+            QVERIFY(VktReader::read(QByteArray(whole.constData(), length)).tests.size() <= 2);
         QCOMPARE(VktReader::read(whole).tests.size(), 2);
     }
 };
