@@ -7,60 +7,40 @@
 using namespace ChartGeometry;
 using V = QVector<double>;
 
-namespace {
-
-template <typename... T> V v(T... x)
-{
-    return {double(x)...};
-}
-V v(const QPointF &p)
-{
-    return {p.x(), p.y()};
-}
-V v(const QRect &r)
-{
-    return v(r.x(), r.y(), r.width(), r.height());
-}
-V ints(const QVector<int> &values)
-{
-    return V(values.begin(), values.end());
-}
-void row(const char *name, const V &actual, const V &expected)
-{
-    QTest::newRow(name) << actual << expected;
-}
-
-// Ring radii of a scale on the 600 scene; NaN for a ring not square or not centred.
-V rings(int scaleMax)
-{
-    V radii;
-    const int n = ringCount(scaleMax);
-    for (int k = 0; k < n; ++k) {
-        const QRect r = ringRect(polarLayout(600), k, n);
-        const bool round = r.width() == r.height() && r.left() == r.top();
-        radii.append(round && r.left() == 300 - r.width() / 2 ? r.width() / 2 : qQNaN());
-    }
-    return radii;
-}
-
-// Where the number of each spoke sits from its anchor, in text widths and heights (16 x 12).
-V capOffsets(std::initializer_list<int> spokes)
-{
-    V offsets;
-    const PolarLayout l = polarLayout(600);
-    for (int i : spokes) {
-        const QPointF anchor = polarPoint(l.c, spokeAngle(i), l.R + 10);
-        const QPointF at = capLabelTopLeft(l, i, 16, 12);
-        offsets << (at.x() - anchor.x()) / 16 << (at.y() - anchor.y()) / 12;
-    }
-    return offsets;
-}
-
-} // namespace
-
 class tst_ChartGeometry : public QObject
 {
     Q_OBJECT
+
+    template <typename... T> static V v(T... x) { return {double(x)...}; }
+    static V v(const QPointF &p) { return {p.x(), p.y()}; }
+    static V v(const QRect &r) { return v(r.x(), r.y(), r.width(), r.height()); }
+    static V ints(const QVector<int> &values) { return V(values.begin(), values.end()); }
+    static void row(const char *name, const V &actual, const V &expected)
+    {
+        QTest::newRow(name) << actual << expected;
+    }
+    // Ring radii of a scale on the 600 scene; NaN for a ring not square or not centred.
+    static V rings(int scaleMax)
+    {
+        V radii;
+        for (int k = 0, n = ringCount(scaleMax); k < n; ++k) {
+            const QRect r = ringRect(polarLayout(600), k, n);
+            const bool round = r.width() == r.height() && r.left() == r.top();
+            radii.append(round && r.left() == 300 - r.width() / 2 ? r.width() / 2 : qQNaN());
+        }
+        return radii;
+    }
+    // Where the number of each spoke sits from its anchor, in text widths and heights (16 x 12).
+    static V capOffsets(std::initializer_list<int> spokes)
+    {
+        V offsets;
+        for (int i : spokes) {
+            const QPointF anchor = polarPoint(300, spokeAngle(i), 252 + 10);
+            const QPointF at = capLabelTopLeft(polarLayout(600), i, 16, 12);
+            offsets << (at.x() - anchor.x()) / 16 << (at.y() - anchor.y()) / 12;
+        }
+        return offsets;
+    }
 
 private slots:
     void figures_data();
