@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+namespace StoreFixture {
+
+// UTF-8 text for expected values: the build forbids casts from plain literals.
+inline QString operator""_q(const char *text, size_t size)
+{
+    return QString::fromUtf8(text, int(size));
+}
+
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Another program's connection to a file, so the file itself is seen and changed,
+// not what the store believes it holds.
+struct Other
+{
+    explicit Other(const QString &path, const QString &options = QString(),
+                   const QString &connection = QStringLiteral("other"))
+        : name(connection)
+    {
+        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(options);
+        db.open();
+    }
+    ~Other()
+    {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+    bool exec(const QString &sql)
+    {
+        QSqlQuery q(db);
+        const bool ok = q.exec(sql);
+        error = q.lastError().text();
+        return ok;
+    }
+    // The first value of a statement's first row; -1 when it fails.
+    int value(const QString &sql)
+    {
+        QSqlQuery q(db);
+        return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
+    }
+    // Every row of the subject, test and cap-set tables, one text each.
+    QStringList snapshot()
+    {
+        QStringList rows;
+        for (const char *table : {"users", "tests", "serialNums"}) {
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table))))
+                rows << QStringLiteral("unreadable ") + QLatin1String(table);
+            while (q.next()) {
+                QStringList values{QLatin1String(table)};
+                for (int c = 0; c < q.record().count(); ++c)
+                    values << q.value(c).toString();
+                rows << values.join(QLatin1Char('|'));
+            }
+        }
+        return rows;
+    }
+    QString name;
+    QSqlDatabase db;
+    QString error;
+};
+
+inline QStringList snapshot(const QString &path)
+{
+    return Other(path, QStringLiteral("QSQLITE_OPEN_READONLY"), QStringLiteral("snapshot"))
+        .snapshot();
+}
+
+} // namespace StoreFixture
