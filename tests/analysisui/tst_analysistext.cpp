@@ -50,12 +50,7 @@ class tst_AnalysisText : public QObject
 
     static QVector<int> twoSwapped() { return TestSupport::swapped(CapOrder::untouched(), 30, 31); }
     static QList<bool> all(bool on) { return QVector<bool>(S::SwitchCount, on).toList(); }
-    static QList<bool> only(int index)
-    {
-        QList<bool> switches = all(false);
-        switches[index] = true;
-        return switches;
-    }
+    static QList<bool> only(int i) { return all(false).mid(0, i) << true << all(false).mid(i + 1); }
     static AnalysisText loaded(const QList<bool> &switches,
                                const QString &scores = CapOrder::write(twoSwapped()))
     {
