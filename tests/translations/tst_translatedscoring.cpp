@@ -5,9 +5,7 @@
 #include "vkresources.h"
 #include "vocabulary.h"
 
-#include <QCoreApplication>
-#include <QTest>
-#include <QTranslator>
+#include <QtTest>
 
 class TranslatedScoringTest : public QObject
 {
@@ -15,74 +13,55 @@ class TranslatedScoringTest : public QObject
 
 private slots:
     void initTestCase() { vkInitResources(); }
-    void textsFollowTheLanguage_data();
-    void textsFollowTheLanguage();
+
+    void textsFollowTheLanguage_data()
+    {
+        QTest::addColumn<int>("tes");
+        QTest::addColumn<int>("diagnosis");
+        QTest::addColumn<QString>("texts"); // class, class word, percentile, diagnosis
+        const auto row = [](const char *code, int tes, Vingrys::Diagnosis d, const char *texts) {
+            QTest::newRow(code) << tes << int(d) << QString::fromUtf8(texts);
+        };
+        using D = Vingrys::Diagnosis;
+        // " %": French, German and Spanish set a no-break space before the sign.
+        row("de", 0, D::Protan, "Hohes Farbunterscheidungsvermögen|Hoch|90 %|Protan-Defekt");
+        row("fr", 17, D::Ambiguous,
+            "Discrimination chromatique moyenne|Moyenne|60 %|Déficit ambigu");
+        row("es", 101, D::Duetan, "Discriminación cromática baja|Baja|0 %|Deután");
+        row("it", 0, D::Tritan, "Discriminazione cromatica superiore|Superiore|90%|Tritan");
+        row("ja", 17, D::Protan, "平均的な色彩識別能力|平均|60%|1型色覚");
+        row("pt", 101, D::Ambiguous,
+            "Discriminação cromática baixa|Baixa|0%|Deficiência de tipo indefinido");
+        row("zh_Hans", 0, D::Duetan, "辨色能力优秀|优秀|90%|绿色觉异常（第二型）");
+        row("zh_Hant", 17, D::Tritan, "辨色能力中等|平均|60%|藍黃色覺異常（第三型）");
+    }
+    void textsFollowTheLanguage()
+    {
+        QFETCH(int, tes);
+        QFETCH(int, diagnosis);
+        QFETCH(QString, texts);
+        const auto shown = [&] {
+            return QStringList{Scoring::classificationText(tes), Scoring::classificationWord(tes),
+                               Scoring::inPlantPercentile(tes),
+                               Vingrys::diagnosisText(Vingrys::Diagnosis(diagnosis))}
+                .join(QLatin1Char('|'));
+        };
+        const QString english = shown();
+        QTranslator translator;
+        QVERIFY(translator.load(QLatin1String("qt_") + QLatin1String(QTest::currentDataTag()),
+                                QStringLiteral(":/translations")));
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        QCOMPARE(shown(), texts.replace(QStringLiteral(" %"), QStringLiteral("\u00a0%")));
+        // The preferences offer the entry form's choice lists, under their own context.
+        for (const auto kind : {Vocabulary::Illumination, Vocabulary::Location,
+                                Vocabulary::Industry, Vocabulary::Job, Vocabulary::Experience})
+            QCOMPARE(Vocabulary::translated(kind, "preferences"), Vocabulary::translated(kind));
+        QVERIFY(Vocabulary::translated(Vocabulary::Location) !=
+                Vocabulary::sources(Vocabulary::Location));
+        QVERIFY(QCoreApplication::removeTranslator(&translator));
+        QCOMPARE(shown(), english);
+    }
 };
-
-void TranslatedScoringTest::textsFollowTheLanguage_data()
-{
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("tes");
-    QTest::addColumn<int>("diagnosis");
-    // Class, class word, unselected, in-plant and experienced percentiles, diagnosis.
-    QTest::addColumn<QString>("texts");
-    using D = Vingrys::Diagnosis;
-    // " %" stands for the no-break space French, German and Spanish set before the sign.
-    QTest::newRow("de 0") << "de" << 0 << int(D::Protan)
-                          << "Hohes Farbunterscheidungsvermögen|Hoch|90 %|90 %|90 %|Protan-Defekt";
-    QTest::newRow("de 17") << "de" << 17 << int(D::Duetan)
-                           << "Mittleres Farbunterscheidungsvermögen|Mittel|80 %|60 %|20 %|"
-                              "Deutan-Defekt";
-    QTest::newRow("de 101") << "de" << 101 << int(D::Tritan)
-                            << "Geringes Farbunterscheidungsvermögen|Gering|10 %|0 %|0 %|"
-                               "Tritan-Defekt";
-    QTest::newRow("fr") << "fr" << 0 << int(D::Ambiguous)
-                        << "Discrimination chromatique supérieure|Supérieure|90 %|90 %|90 %|"
-                           "Déficit ambigu";
-    QTest::newRow("es") << "es" << 17 << int(D::Protan)
-                        << "Discriminación cromática media|Media|80 %|60 %|20 %|Protán";
-    QTest::newRow("it") << "it" << 101 << int(D::Duetan)
-                        << "Discriminazione cromatica bassa|Bassa|10%|0%|0%|Deutan";
-    QTest::newRow("ja") << "ja" << 0 << int(D::Tritan)
-                        << "優れた色彩識別能力|優秀|90%|90%|90%|3型色覚";
-    QTest::newRow("pt") << "pt" << 17 << int(D::Ambiguous)
-                        << "Discriminação cromática média|Média|80%|60%|20%|"
-                           "Deficiência de tipo indefinido";
-    QTest::newRow("zh_Hans") << "zh_Hans" << 101 << int(D::Protan)
-                             << "辨色能力较低|较低|10%|0%|0%|红色觉异常（第一型）";
-    QTest::newRow("zh_Hant") << "zh_Hant" << 0 << int(D::Duetan)
-                             << "辨色能力優異|優異|90%|90%|90%|綠色覺異常（第二型）";
-}
-
-void TranslatedScoringTest::textsFollowTheLanguage()
-{
-    QFETCH(QString, code);
-    QFETCH(int, tes);
-    QFETCH(int, diagnosis);
-    QFETCH(QString, texts);
-    const auto shown = [&] {
-        return QStringList{Scoring::classificationText(tes),
-                           Scoring::classificationWord(tes),
-                           Scoring::unselectedPercentile(tes),
-                           Scoring::inPlantPercentile(tes),
-                           Scoring::experiencedPercentile(tes),
-                           Vingrys::diagnosisText(Vingrys::Diagnosis(diagnosis))}
-            .join(QLatin1Char('|'));
-    };
-    const QString english = shown();
-    QTranslator translator;
-    QVERIFY(translator.load(QLatin1String("qt_") + code, QStringLiteral(":/translations")));
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    QCOMPARE(shown(), texts.replace(QStringLiteral(" %"), QStringLiteral("\u00a0%")));
-    // The preferences offer the entry form's choice lists, under their own context.
-    for (const auto kind : {Vocabulary::Illumination, Vocabulary::Location, Vocabulary::Industry,
-                            Vocabulary::Job, Vocabulary::Experience})
-        QCOMPARE(Vocabulary::translated(kind, "preferences"), Vocabulary::translated(kind));
-    QVERIFY(Vocabulary::translated(Vocabulary::Location) !=
-            Vocabulary::sources(Vocabulary::Location));
-    QVERIFY(QCoreApplication::removeTranslator(&translator));
-    QCOMPARE(shown(), english);
-}
 
 QTEST_GUILESS_MAIN(TranslatedScoringTest)
 #include "tst_translatedscoring.moc"

@@ -3,11 +3,7 @@
 // linger, and the translations must keep what the code glues them together with.
 #include "testsupport.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 namespace {
 
@@ -16,22 +12,18 @@ QString tsPath(const QString &dir, const QString &code)
     return dir + QLatin1String("/qt_") + code + QLatin1String(".ts");
 }
 
-// What the code glues a text together by: placeholders, blanks at either end, line count.
+// What the code glues a text together by: placeholders (a plural form may leave out
+// %n: "one line" instead of "1 line"), blanks at either end and line breaks.
 QString shape(const QString &text, bool numerus)
 {
-    static const QRegularExpression marker(QStringLiteral("%(?:n|[1-9])")),
-        lead(QStringLiteral("^\\s*")), trail(QStringLiteral("\\s*$"));
+    static const QRegularExpression glue(QStringLiteral("%[1-9n]|^\\s+|\\s+$|\n"));
     QStringList parts;
-    for (auto it = marker.globalMatch(text); it.hasNext();)
+    for (auto it = glue.globalMatch(text); it.hasNext();)
         parts.append(it.next().captured());
-    // A plural form may leave out %n ("one line" instead of "1 line").
-    if (numerus && !parts.contains(QLatin1String("%n")))
-        parts.append(QStringLiteral("%n"));
+    if (numerus)
+        parts.removeAll(QStringLiteral("%n"));
     parts.sort();
-    for (int n : {lead.match(text).capturedLength(), trail.match(text).capturedLength(),
-                  int(text.count(QLatin1Char('\n')))})
-        parts.append(QString::number(n));
-    return parts.join(QLatin1Char(' '));
+    return parts.join(QLatin1Char('|'));
 }
 
 // Codes, units and separators every language shows as they are.
