@@ -48,31 +48,24 @@ private slots:
         QCOMPARE(all.at(0).tes, "0"_q); // the untouched order scores as a perfect arrangement
     }
 
-    // A file that holds nothing to import is refused, naming it.
-    void filesRefused_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("skipped");
-        QTest::newRow("HDB empty") << "empty.hdb"_q
-                                   << ""_ba << 0;
-        QTest::newRow("HDB of a damaged record")
-            << "bad.hdb"_q << patched(hdbRecord("Bad"), HdbReader::CapsOffset, "\x55"_ba) << 1;
-        QTest::newRow("VKT of no dictionary") << "none.vkt"_q << VktFixture::vkt({}) << 0;
-    }
+    // A file that holds nothing to import is refused, naming it; nothing is stored.
     void filesRefused()
     {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, skipped);
-        const QString path = writeFile(name, bytes);
-        const LegacyImport::Result r = name.endsWith(QLatin1String(".hdb"))
-                                           ? LegacyImport::importHDB(path)
-                                           : LegacyImport::importVKT(path);
-        QVERIFY(!r.ok);
-        QCOMPARE(QList<int>({r.tests, r.capSets, r.skipped}), QList<int>({0, 0, skipped}));
-        QVERIFY2(r.error.contains(QDir::toNativeSeparators(path)), qPrintable(r.error));
-        QCOMPARE(rowCounts(), QList<int>({0, 0, 0}));
+        const QList<QPair<QString, QByteArray>> files{
+            {"empty.hdb"_q, ""_ba},
+            {"bad.hdb"_q, patched(hdbRecord("Bad"), HdbReader::CapsOffset, "\x55"_ba)},
+            {"none.vkt"_q, VktFixture::vkt({})}};
+        for (const auto &f : files) {
+            const QString path = writeFile(f.first, f.second);
+            const LegacyImport::Result r = f.first.endsWith(QLatin1String(".hdb"))
+                                               ? LegacyImport::importHDB(path)
+                                               : LegacyImport::importVKT(path);
+            QVERIFY(!r.ok);
+            QCOMPARE(QList<int>({r.tests, r.capSets, r.skipped}),
+                     QList<int>({0, 0, f.first == "bad.hdb"_q ? 1 : 0}));
+            QVERIFY2(r.error.contains(QDir::toNativeSeparators(path)), qPrintable(r.error));
+            QCOMPARE(rowCounts(), QList<int>({0, 0, 0}));
+        }
     }
 
     // A serial number already registered keeps its date.
