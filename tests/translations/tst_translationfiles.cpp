@@ -40,84 +40,76 @@ class TranslationFilesTest : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void filesAreComplete_data();
-    void filesAreComplete();
-
-private:
     QTemporaryDir refreshed;
+
+private slots:
+    // Copies of the files, refreshed from the code as the lupdate target does.
+    void initTestCase()
+    {
+        QStringList args =
+            QStringLiteral("-no-obsolete -locations none -silent").split(QLatin1Char(' '));
+        for (const QString &d : QStringLiteral(VK_CODE_DIRS).split(QLatin1Char(',')))
+            args.append(QLatin1String(VK_SOURCE_DIR "/") + d);
+        args.append(QStringLiteral("-ts"));
+        for (const QString &code : Codes) {
+            QVERIFY(QFile::copy(tsPath(Sources, code), tsPath(refreshed.path(), code)));
+            args.append(tsPath(refreshed.path(), code));
+        }
+        QProcess lupdate;
+        lupdate.setProcessChannelMode(QProcess::MergedChannels);
+        lupdate.start(QStringLiteral(VK_LUPDATE), args);
+        QVERIFY2(lupdate.waitForFinished(120000) && lupdate.exitStatus() == QProcess::NormalExit &&
+                     lupdate.exitCode() == 0,
+                 lupdate.readAll().constData());
+    }
+
+    void filesAreComplete_data()
+    {
+        QTest::addColumn<QString>("code");
+        for (const QString &code : Codes)
+            QTest::newRow(qPrintable(code)) << code;
+    }
+    void filesAreComplete()
+    {
+        QFETCH(QString, code);
+        QFile file(tsPath(Sources, code)), refresh(tsPath(refreshed.path(), code));
+        QVERIFY(file.open(QIODevice::ReadOnly) && refresh.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        // A text the code gained, lost or made plural changes the file.
+        QVERIFY2(refresh.readAll() == text, "not up to date with the code: run the lupdate target");
+
+        // The file is as lupdate writes it, so its layout can be read by pattern.
+        static const QRegularExpression message(
+            QStringLiteral("<message( numerus=\"yes\")?>.*?<source>(.*?)</source>.*?"
+                           "<translation([^>]*)>(.*?)</translation>"),
+            QRegularExpression::DotMatchesEverythingOption),
+            form(QStringLiteral("\\s*</?numerusform>\\s*"));
+        QStringList failures;
+        for (auto it = message.globalMatch(QString::fromUtf8(text)); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const bool numerus = !m.captured(1).isEmpty();
+            const QString source = m.captured(2);
+            // Plural forms: every second piece between the form tags.
+            QStringList translations = m.captured(4).split(form);
+            for (int i = 0; numerus && i < translations.size(); ++i)
+                translations.removeAt(i);
+            QString wrong = m.captured(3); // type="unfinished"
+            for (const QString &t : (numerus ? translations : QStringList{m.captured(4)})) {
+                if (t.isEmpty())
+                    wrong += QLatin1String(" untranslated");
+                else if (shape(t, numerus) != shape(source, numerus))
+                    wrong +=
+                        QLatin1String(" placeholders, end blanks or lines: ") + shape(t, numerus);
+                if (Fixed.contains(source) && t != source)
+                    wrong += QLatin1String(" must stay as it is");
+            }
+            if (!wrong.isEmpty())
+                failures.append(wrong + QLatin1String(" | ") + source);
+        }
+        failures.replaceInStrings(QStringLiteral("\n"), QStringLiteral("\\n"));
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 12).join(QLatin1Char('\n'))));
+    }
 };
-
-// Copies of the files, refreshed from the code as the lupdate target does.
-void TranslationFilesTest::initTestCase()
-{
-    QStringList args{QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
-                     QStringLiteral("none"), QStringLiteral("-silent")};
-    for (const QString &d : QStringLiteral(VK_CODE_DIRS).split(QLatin1Char(',')))
-        args.append(QLatin1String(VK_SOURCE_DIR "/") + d);
-    args.append(QStringLiteral("-ts"));
-    for (const QString &code : Codes) {
-        QVERIFY(QFile::copy(tsPath(Sources, code), tsPath(refreshed.path(), code)));
-        args.append(tsPath(refreshed.path(), code));
-    }
-    QProcess lupdate;
-    lupdate.setProcessChannelMode(QProcess::MergedChannels);
-    lupdate.start(QStringLiteral(VK_LUPDATE), args);
-    QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
-    QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
-             lupdate.readAll().constData());
-}
-
-void TranslationFilesTest::filesAreComplete_data()
-{
-    QTest::addColumn<QString>("code");
-    for (const QString &code : Codes)
-        QTest::newRow(qPrintable(code)) << code;
-}
-
-void TranslationFilesTest::filesAreComplete()
-{
-    QFETCH(QString, code);
-    QFile file(tsPath(Sources, code)), refresh(tsPath(refreshed.path(), code));
-    QVERIFY(file.open(QIODevice::ReadOnly) && refresh.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    // A text the code gained, lost or made plural changes the file.
-    QVERIFY2(refresh.readAll() == text, "not up to date with the code: run the lupdate target");
-
-    // The file is as lupdate writes it, so its layout can be read by pattern.
-    static const QRegularExpression message(
-        QStringLiteral("<message( numerus=\"yes\")?>.*?<source>(.*?)</source>.*?"
-                       "<translation([^>]*)>(.*?)</translation>"),
-        QRegularExpression::DotMatchesEverythingOption),
-        form(QStringLiteral("<numerusform>(.*?)</numerusform>"),
-             QRegularExpression::DotMatchesEverythingOption);
-    QStringList failures;
-    for (auto it = message.globalMatch(QString::fromUtf8(text)); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const bool numerus = !m.captured(1).isEmpty();
-        const QString source = m.captured(2);
-        QStringList translations{m.captured(4)};
-        if (numerus) {
-            translations.clear();
-            for (auto f = form.globalMatch(m.captured(4)); f.hasNext();)
-                translations.append(f.next().captured(1));
-        }
-        QString wrong = m.captured(3); // type="unfinished"
-        if (translations.isEmpty() || translations.contains(QString()))
-            wrong += QLatin1String(" untranslated");
-        for (const QString &t : translations) {
-            if (!t.isEmpty() && shape(t, numerus) != shape(source, numerus))
-                wrong += QLatin1String(" placeholders, end blanks or lines: ") + shape(t, numerus);
-            if (Fixed.contains(source) && t != source)
-                wrong += QLatin1String(" must stay as it is");
-        }
-        if (!wrong.isEmpty())
-            failures.append(wrong + QLatin1String(" | ") + source);
-    }
-    failures.replaceInStrings(QStringLiteral("\n"), QStringLiteral("\\n"));
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.mid(0, 12).join(QLatin1Char('\n'))));
-}
 
 QTEST_GUILESS_MAIN(TranslationFilesTest)
 #include "tst_translationfiles.moc"
