@@ -1,40 +1,17 @@
 #include "capentrycheck.h"
 #include "caporder.h"
+#include "entryfixture.h"
+#include "storefixture.h"
 #include "traycheck.h"
 
 #include <QtTest>
 
-namespace {
-
+using namespace StoreFixture;
 using V = QVector<int>;
 using L = QStringList;
+const V Tray1 = EntryFixture::tray1();
 
-QString operator""_q(const char *text, size_t size)
-{
-    return QString::fromUtf8(text, int(size));
-}
-
-QString joined(const V &caps, const QString &separator = QStringLiteral(" "))
-{
-    QStringList parts;
-    for (int cap : caps)
-        parts << QString::number(cap);
-    return parts.join(separator);
-}
-
-V range(int first, int last)
-{
-    V caps;
-    for (int cap = first; cap <= last; ++cap)
-        caps << cap;
-    return caps;
-}
-
-const V Tray1 = V{85} + range(1, 21);
-
-} // namespace
-
-class TestCapEntryCheck : public QObject
+class TestCapEntryCheck : public QObject, EntryFixture
 {
     Q_OBJECT
 

@@ -1,25 +1,9 @@
 #include "caporder.h"
+#include "entryfixture.h"
 
 #include <QtTest>
 
-namespace {
-QVector<int> range(int first, int last)
-{
-    QVector<int> caps;
-    for (int cap = first; cap <= last; ++cap)
-        caps << cap;
-    return caps;
-}
-QString bare(const QVector<int> &caps)
-{
-    QStringList numbers;
-    for (int cap : caps)
-        numbers << QString::number(cap);
-    return numbers.join(QLatin1Char(','));
-}
-} // namespace
-
-class TestCapOrder : public QObject
+class TestCapOrder : public QObject, EntryFixture
 {
     Q_OBJECT
 
@@ -51,14 +35,15 @@ private slots:
         QTest::newRow("empty pieces kept") << QStringLiteral("1,,2,") << V{1, 0, 2, 0};
         QTest::newRow("empty text") << QString() << V{0};
         QTest::newRow("one piece") << QStringLiteral("1") << V{1};
-        QTest::newRow("84 pieces") << bare(range(1, 84)) << range(1, 84);
+        QTest::newRow("84 pieces") << joined(range(1, 84), QStringLiteral(",")) << range(1, 84);
         QTest::newRow("signs") << QStringLiteral("-3,+4") << V{-3, 4};
         QTest::newRow("lone sign") << QStringLiteral("-,+") << V{0, 0};
         QTest::newRow("overflow reads 0") << QStringLiteral("99999999999,2147483647,-2147483648")
                                           << V{0, 2147483647, -2147483647 - 1};
         QTest::newRow("quote is not a digit") << QStringLiteral("\"85,1") << V{0, 1};
         QTest::newRow("inner blank") << QStringLiteral("1 2,3") << V{0, 3};
-        QTest::newRow("bare commas") << bare(CapOrder::untouched()) << CapOrder::untouched();
+        QTest::newRow("bare commas")
+            << joined(CapOrder::untouched(), QStringLiteral(",")) << CapOrder::untouched();
         QTest::newRow("only the first 85")
             << CapOrder::write(CapOrder::untouched()) + QLatin1String("7, 8, 9, ")
             << CapOrder::untouched();
