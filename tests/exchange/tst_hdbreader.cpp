@@ -60,7 +60,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("records");
-        QTest::addColumn<int>("skipped"); // -1: some, at most one per record length
+        QTest::addColumn<int>("skipped");
         const QByteArray smith = hdbRecord("Smith");
         const auto around = [&smith](int offset, const QByteArray &patch) -> QByteArray {
             return smith + patched(hdbRecord("Jones"), offset, patch) + hdbRecord("Brown");
@@ -69,7 +69,6 @@ private slots:
         QTest::newRow("zero bytes") << QByteArray(700, '\0') << 0 << 0;
         QTest::newRow("digits") << QByteArray(700, '7') << 0 << 0;
         QTest::newRow("one letter") << QByteArray(100000, 'A') << 0 << 307;
-        QTest::newRow("text") << QByteArray("The quick brown fox. ").repeated(50000) << 0 << -1;
         QTest::newRow("letter first") << QByteArray(1, 'z') + smith << 1 << 1;
         QTest::newRow("other byte first") << QByteArray(1, '{') + smith << 1 << 0;
         QTest::newRow("garbage first") << QByteArray(333, 'g') + smith + smith << 2 << 2;
@@ -98,10 +97,7 @@ private slots:
         QFETCH(int, skipped);
         int passedOver = -2;
         QCOMPARE(HdbReader::read(bytes, &passedOver).size(), records);
-        if (skipped >= 0)
-            QCOMPARE(passedOver, skipped);
-        else
-            QVERIFY(passedOver > 0 && passedOver <= bytes.size() / HdbReader::RecordStride + 1);
+        QCOMPARE(passedOver, skipped);
     }
 
     // Every length of a two-record file, under the sanitizers: a record needs its 324

@@ -99,9 +99,6 @@ private slots:
             << raw(head + dictOf.arg("One"_q).replace("</dict>"_q, "<key>FirstName</key>"_q))
             << QString();
         QTest::newRow("empty") << QByteArray() << QString();
-        QTest::newRow("17 lines") << QByteArray(16, '\r') << QString();
-        QTest::newRow("closing only") << QByteArray(17, '\n') + "</dict>" << QString();
-        QTest::newRow("binary") << QByteArray("\xff\xfe\r\0\r<dict>\r\xc3", 12) << QString();
         QTest::newRow("header only") << raw(head) << QString();
         // The ends of the code tables; codes outside them and undecimal ones read as nothing.
         const QString codes =

@@ -49,11 +49,9 @@ inline QByteArray patched(QByteArray bytes, int offset, const QByteArray &patch)
 // The file in the test's temporary folder, written with these bytes.
 inline QString writeFile(const QString &name, const QByteArray &bytes)
 {
-    const QString path = TestSupport::tempDir() + QLatin1Char('/') + name;
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
-        return QString();
-    return path;
+    QFile f(TestSupport::tempDir() + QLatin1Char('/') + name);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() ? f.fileName()
+                                                                          : QString();
 }
 
 // Rows of the tests, users and serialNums tables of the open store.
@@ -61,10 +59,10 @@ inline QList<int> rowCounts()
 {
     QList<int> counts;
     QSqlQuery q(database::instance()->currentConnection());
-    for (const char *table : {"tests", "users", "serialNums"})
-        counts << (q.exec("SELECT count(*) FROM "_q + QLatin1String(table)) && q.next()
-                       ? q.value(0).toInt()
-                       : -1);
+    for (const char *table : {"tests", "users", "serialNums"}) {
+        const bool read = q.exec("SELECT count(*) FROM "_q + QLatin1String(table)) && q.next();
+        counts << (read ? q.value(0).toInt() : -1);
+    }
     return counts;
 }
 

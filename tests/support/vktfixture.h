@@ -61,27 +61,22 @@ inline QByteArray file(const QList<QList<Field>> &dicts,
     return lines.join(lineEnd).toUtf8();
 }
 
-// A dictionary written as "Key=text|Key#code|Key@date": string, integer and date values.
-inline QList<Field> fields(const QString &spec)
-{
-    QList<Field> out;
-    for (const QString &pair : spec.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
-        const int at = int(pair.indexOf(QRegularExpression(QStringLiteral("[=#@]"))));
-        const QChar kind = pair.at(at);
-        const QString tag = QLatin1String(kind == QLatin1Char('=')   ? "string"
-                                          : kind == QLatin1Char('#') ? "integer"
-                                                                     : "date");
-        out.append({pair.left(at), QStringLiteral("<%1>%2</%1>").arg(tag, pair.mid(at + 1))});
-    }
-    return out;
-}
-
-// A file of such dictionaries, separated by ';'.
+// A file of dictionaries separated by ';', each written as "Key=text|Key#code|Key@date":
+// string, integer and date values.
 inline QByteArray vkt(const QString &dicts, const QString &lineEnd = QStringLiteral("\r"))
 {
     QList<QList<Field>> list;
-    for (const QString &d : dicts.split(QLatin1Char(';')))
-        list.append(fields(d));
+    for (const QString &dict : dicts.split(QLatin1Char(';'))) {
+        list.append(QList<Field>());
+        for (const QString &pair : dict.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+            const int at = int(pair.indexOf(QRegularExpression(QStringLiteral("[=#@]"))));
+            const QString tag = QLatin1String(pair.at(at) == QLatin1Char('=')   ? "string"
+                                              : pair.at(at) == QLatin1Char('#') ? "integer"
+                                                                                : "date");
+            list.last().append(
+                {pair.left(at), QStringLiteral("<%1>%2</%1>").arg(tag, pair.mid(at + 1))});
+        }
+    }
     return file(list, lineEnd);
 }
 
