@@ -25,14 +25,12 @@ private slots:
         using D = Vingrys::Diagnosis;
         // " %": French, German and Spanish set a no-break space before the sign.
         row("de", 0, D::Protan, "Hohes Farbunterscheidungsvermögen|Hoch|90 %|Protan-Defekt");
-        row("fr", 17, D::Ambiguous,
-            "Discrimination chromatique moyenne|Moyenne|60 %|Déficit ambigu");
+        row("fr", 17, D::Tritan, "Discrimination chromatique moyenne|Moyenne|60 %|Tritan");
         row("es", 101, D::Duetan, "Discriminación cromática baja|Baja|0 %|Deután");
-        row("it", 0, D::Tritan, "Discriminazione cromatica superiore|Superiore|90%|Tritan");
+        row("it", 0, D::Protan, "Discriminazione cromatica superiore|Superiore|90%|Protan");
         row("ja", 17, D::Protan, "平均的な色彩識別能力|平均|60%|1型色覚");
-        row("pt", 101, D::Ambiguous,
-            "Discriminação cromática baixa|Baixa|0%|Deficiência de tipo indefinido");
-        row("zh_Hans", 0, D::Duetan, "辨色能力优秀|优秀|90%|绿色觉异常（第二型）");
+        row("pt", 101, D::Duetan, "Discriminação cromática baixa|Baixa|0%|Deutan");
+        row("zh_Hans", 0, D::Ambiguous, "辨色能力优秀|优秀|90%|类型不明确的色觉异常");
         row("zh_Hant", 17, D::Tritan, "辨色能力中等|平均|60%|藍黃色覺異常（第三型）");
     }
     void textsFollowTheLanguage()
