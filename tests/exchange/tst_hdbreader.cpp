@@ -1,4 +1,6 @@
+#include "caporder.h"
 #include "exchangefixture.h"
+#include "legacyimport.h"
 
 #include <QtTest>
 
@@ -114,6 +116,33 @@ private slots:
             QCOMPARE(list.size(), (length >= 324 ? 1 : 0) + (length >= 649 ? 1 : 0));
             for (int k = 0; k < list.size(); ++k)
                 QCOMPARE(list.at(k), whole.at(k));
+        }
+    }
+
+    // Into the store: a damaged record between two good ones is passed over and counted;
+    // a file without a readable record is refused, naming it, and changes nothing.
+    void importedIntoTheStore()
+    {
+        TestSupport::useFreshDatabase();
+        const QByteArray bad = patched(hdbRecord("Bad"), HdbReader::CapsOffset, "\x02"_ba);
+        LegacyImport::Result r = LegacyImport::importHDB(
+            writeFile("two.hdb"_q, hdbRecord("Smith") + bad + hdbRecord("Jones", '\0')));
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(QList<int>({r.tests, r.capSets, r.skipped}), QList<int>({2, 0, 1}));
+        const QList<databaseEntry> all = database::instance()->getAllTests();
+        QCOMPARE(all.size(), 2);
+        QCOMPARE(all.at(1).last, "Jones"_q + QString(15, QChar(0))); // zero filler kept
+        QCOMPARE(CapOrder::read(database::instance()->getScores(all.at(0).testID)),
+                 CapOrder::untouched());
+        QCOMPARE(all.at(0).tes, "0"_q); // the untouched order scores as a perfect arrangement
+        for (const QByteArray &bytes : {QByteArray(), bad}) {
+            const QString path = writeFile("none.hdb"_q, bytes);
+            r = LegacyImport::importHDB(path);
+            QVERIFY(!r.ok);
+            QCOMPARE(QList<int>({r.tests, r.capSets, r.skipped}),
+                     QList<int>({0, 0, bytes.isEmpty() ? 0 : 1}));
+            QVERIFY2(r.error.contains(QDir::toNativeSeparators(path)), qPrintable(r.error));
+            QCOMPARE(rowCounts(), QList<int>({2, 2, 0}));
         }
     }
 };

@@ -1,10 +1,13 @@
+#include "caporder.h"
 #include "exchangefixture.h"
+#include "legacyimport.h"
 #include "vktfixture.h"
 #include "vktreader.h"
 
 #include <QTranslator>
 #include <QtTest>
 
+using namespace ExchangeFixture;
 using namespace VktFixture;
 
 namespace {
@@ -37,6 +40,15 @@ struct MarkingTranslator : QTranslator
     }
     bool isEmpty() const override { return false; }
 };
+
+// Three tests (the third with the comment) and two cap sets.
+QByteArray threeTestsAndTwoCapSets(const QString &comment = QString())
+{
+    const QString test = "LastName=Lee|SerialNumber=SN-7|Gender#2|Illumination#1|CapOrder="_q +
+                         CapOrder::write(CapOrder::untouched()) + "|FirstName="_q;
+    return vkt(test + "Ann;"_q + test + "Bob;"_q + test + "Cy|Comments="_q + comment +
+               ";SerialNumber=SN-7|PurchaseDate@2010;SerialNumber=SN-0|PurchaseDate@2009"_q);
+}
 
 } // namespace
 
@@ -137,6 +149,38 @@ private slots:
         for (int length = 0; length <= whole.size(); ++length)
             QVERIFY(VktReader::read(QByteArray(whole.constData(), length)).tests.size() <= 2);
         QCOMPARE(VktReader::read(whole).tests.size(), 2);
+    }
+
+    // Into the store, whole or not at all: when the store refuses the third test nothing
+    // of the file remains, not the first two tests nor the cap sets, and the connection
+    // works afterwards. A serial number registered before keeps its date; a file of
+    // nothing is refused, naming it.
+    void importedIntoTheStore()
+    {
+        TestSupport::useFreshDatabase();
+        QVERIFY(database::instance()->insertSerialNum("SN-0"_q, "old"_q));
+        QVERIFY(refuseComment());
+        LegacyImport::Result r = LegacyImport::importVKT(
+            writeFile("refused.vkt"_q, threeTestsAndTwoCapSets("refuse"_q)));
+        QVERIFY(!r.ok);
+        QCOMPARE(r.tests + r.capSets, 0);
+        QVERIFY2(r.error.contains(QLatin1String("refused by trigger")), qPrintable(r.error));
+        QCOMPARE(rowCounts(), QList<int>({0, 0, 1}));
+        r = LegacyImport::importVKT(writeFile("three.vkt"_q, threeTestsAndTwoCapSets()));
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(QList<int>({r.tests, r.capSets}), QList<int>({3, 1}));
+        const QList<databaseEntry> all = database::instance()->getAllTests();
+        QCOMPARE(all.size(), 3);
+        QCOMPARE(all.at(2).first, "Cy"_q);
+        QCOMPARE(all.at(0).gender + all.at(0).illumination + all.at(0).serialNum + all.at(0).tes,
+                 "tr:Maletr:D65SN-70"_q);
+        const QList<CapSet> expected{{"SN-0"_q, "old"_q}, {"SN-7"_q, "2010"_q}};
+        QCOMPARE(database::instance()->getSerialNums(), expected);
+        const QString none = writeFile("none.vkt"_q, vkt({}));
+        r = LegacyImport::importVKT(none);
+        QVERIFY(!r.ok);
+        QVERIFY2(r.error.contains(QDir::toNativeSeparators(none)), qPrintable(r.error));
+        QCOMPARE(rowCounts(), QList<int>({3, 3, 2}));
     }
 };
 
