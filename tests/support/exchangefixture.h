@@ -1,7 +1,6 @@
 #pragma once
 
 #include "database.h"
-#include "hdbreader.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -20,31 +19,8 @@ inline QByteArray operator""_ba(const char *bytes, size_t size)
     return QByteArray(bytes, int(size));
 }
 
-// Record files of the older versions and the files and rows of an import.
+// Files to import and the rows they leave in the store.
 namespace ExchangeFixture {
-
-// One record as the first database version wrote it: last, first, middle name and
-// reference (20 bytes each), two dates (10 each), minutes, an unused byte, comments
-// (50), four unused bytes, 84 cap slots of two bytes, one last byte. The unused bytes
-// hold letters and the second byte of every slot is set, so a field read at a wrong
-// offset shows.
-inline QByteArray hdbRecord(const QByteArray &last, char filler = ' ')
-{
-    const auto field = [filler](const QByteArray &text, int width) -> QByteArray {
-        return text + QByteArray(width - text.size(), filler);
-    };
-    QByteArray r = field(last, 20) + field("Anna", 20) + field("B", 20) + field("REF-7", 20) +
-                   "01/02/1970" + "03/04/1999" + char(12) + 'Z' + field("steady hands", 50) +
-                   "ZZZZ";
-    for (int cap = 1; cap <= 84; ++cap)
-        r += QByteArray(1, char(cap)) + 'c';
-    return r + 'Q';
-}
-
-inline QByteArray patched(QByteArray bytes, int offset, const QByteArray &patch)
-{
-    return bytes.replace(offset, patch.size(), patch);
-}
 
 // The file in the test's temporary folder, written with these bytes.
 inline QString writeFile(const QString &name, const QByteArray &bytes)
@@ -59,10 +35,8 @@ inline QList<int> rowCounts()
 {
     QList<int> counts;
     QSqlQuery q(database::instance()->currentConnection());
-    for (const char *table : {"tests", "users", "serialNums"}) {
-        const bool read = q.exec("SELECT count(*) FROM "_q + QLatin1String(table)) && q.next();
-        counts << (read ? q.value(0).toInt() : -1);
-    }
+    for (const QString &table : {"tests"_q, "users"_q, "serialNums"_q})
+        counts << (q.exec("SELECT count(*) FROM "_q + table) && q.next() ? q.value(0).toInt() : -1);
     return counts;
 }
 

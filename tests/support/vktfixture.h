@@ -70,9 +70,9 @@ inline QByteArray vkt(const QString &dicts, const QString &lineEnd = QStringLite
         list.append(QList<Field>());
         for (const QString &pair : dict.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
             const int at = int(pair.indexOf(QRegularExpression(QStringLiteral("[=#@]"))));
-            const QString tag = QLatin1String(pair.at(at) == QLatin1Char('=')   ? "string"
-                                              : pair.at(at) == QLatin1Char('#') ? "integer"
-                                                                                : "date");
+            const int kind = int(QStringLiteral("=#@").indexOf(pair.at(at)));
+            const QString tag =
+                QStringLiteral("string integer date").section(QLatin1Char(' '), kind, kind);
             list.last().append(
                 {pair.left(at), QStringLiteral("<%1>%2</%1>").arg(tag, pair.mid(at + 1))});
         }
