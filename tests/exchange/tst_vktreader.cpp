@@ -130,6 +130,7 @@ private slots:
         // A zero byte is a character like any other: the tests after it are still read.
         const QString lee =
             "LastName=Lee;"_q.repeated(7) + "LastName=L\0e"_q + ";LastName=Lee"_q.repeated(2);
+        // "Header5" is one of the fixture's seventeen header lines.
         QTest::newRow("zero bytes in the header and the eighth test")
             << vkt(lee).replace("Header5", "Head\0er5"_ba)
             << "Lee;"_q.repeated(7) + "L\0e"_q + ";Lee"_q.repeated(2);
