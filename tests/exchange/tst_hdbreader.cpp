@@ -14,7 +14,7 @@ namespace {
 // (50), four unused bytes, 84 cap slots of two bytes, one last byte. The unused bytes
 // hold letters and the second byte of every slot is set, so a field read at a wrong
 // offset shows.
-inline QByteArray hdbRecord(const QByteArray &last, char filler = ' ')
+QByteArray hdbRecord(const QByteArray &last, char filler = ' ')
 {
     const auto field = [filler](const QByteArray &text, int width) -> QByteArray {
         return text + QByteArray(width - text.size(), filler);
@@ -27,7 +27,7 @@ inline QByteArray hdbRecord(const QByteArray &last, char filler = ' ')
     return r + 'Q';
 }
 
-inline QByteArray patched(QByteArray bytes, int offset, const QByteArray &patch)
+QByteArray patched(QByteArray bytes, int offset, const QByteArray &patch)
 {
     return bytes.replace(offset, patch.size(), patch);
 }
