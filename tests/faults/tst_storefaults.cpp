@@ -1,11 +1,13 @@
 #include "caporder.h"
 #include "csvfile.h"
+#include "csvformat.h"
 #include "database.h"
 #include "hdbreader.h"
 #include "legacyimport.h"
 #include "storefixture.h"
 #include "testsupport.h"
 
+#include <QElapsedTimer>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QThread>
@@ -147,6 +149,46 @@ private slots:
         const QStringList after = snapshot(path);
         QVERIFY(after.size() == before.size() + 2 * imported && (imported || after == before));
         QVERIFY(stillWorks(path, 3 + imported));
+    }
+
+    // Megabytes of hostile input are read in time proportional to their size: a
+    // reader that copies its growing result on every piece, or walks everything
+    // read before for each new piece, hangs the program. The limits are generous.
+    void csvLineOfManyFields()
+    {
+        const QString line(1000000, QLatin1Char(','));
+        QElapsedTimer timer;
+        timer.start();
+        databaseEntry e;
+        int fields = 0;
+        QCOMPARE(CsvFormat::readRecord(line, 0, e, fields), line.size());
+        QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+        // One comma behind each of the pieces from the cap-order field on, and one more.
+        QVERIFY(fields == line.size() + 1 &&
+                e.scores.size() == fields - CsvFormat::CapOrderField + 1);
+    }
+
+    // Each cap set of the file is checked against those already registered: with a
+    // look-up per check, not a walk through every earlier one (many minutes here).
+    void vktManyCapSets()
+    {
+        TestSupport::useFreshDatabase(QStringLiteral("capsets.sqlite"));
+        QByteArray file = QByteArray("header\r").repeated(17);
+        // append() grows geometrically; += of a concatenation reserves exactly, every time.
+        for (int i = 0; i < 200000; ++i)
+            file.append("<dict>\r<key>SerialNumber</key>\r<string>")
+                .append(QByteArray::number(i))
+                .append("</string>\r<key>PurchaseDate</key>\r<date>2010</date>\r</dict>\r");
+        const QString path = TestSupport::tempDir() + "/capsets.vkt"_q;
+        QVERIFY(writeFile(path, file));
+        QElapsedTimer timer;
+        timer.start();
+        const LegacyImport::Result r = LegacyImport::importVKT(path);
+        QVERIFY2(timer.elapsed() < 120000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(r.ok && r.capSets == 200000, qPrintable(r.error));
+        QCOMPARE(Other(database::instance()->path())
+                     .value("SELECT count(DISTINCT serialNum) FROM serialNums"_q),
+                 200000);
     }
 };
 

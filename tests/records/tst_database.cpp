@@ -1,6 +1,7 @@
 #include "caporder.h"
 #include "database.h"
 #include "recordinserter.h"
+#include "recordsearch.h"
 #include "storefixture.h"
 #include "testsupport.h"
 #include "transactionguard.h"
@@ -413,6 +414,72 @@ private slots:
         QVERIFY(db->path() == path && db->currentConnectionName() == "0"_q);
         QVERIFY(storeEntry(sampleEntry("Bob"_q, "Ray"_q)) > 0);
         QCOMPARE(db->getAllTests().size(), 2);
+    }
+
+    // Text that would break a statement built by pasting (quotes, semicolons, SQL
+    // keywords), that LIKE or GLOB treat as wildcards, and names beyond ASCII: each
+    // is stored and found exactly as typed. Percent and underscore are plain
+    // characters; GLOB characters typed by the examiner act as wildcards, and
+    // bracket classes find a literal star or bracket.
+    void awkwardTextStoredAndFound_data()
+    {
+        QTest::addColumn<int>("criterion");
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<L>("found"); // first names, sorted
+        using R = RecordSearch;
+        const QString robert = "Robert'); DROP TABLE users;--"_q;
+        QTest::newRow("quotes") << +R::Last << +R::IsExactly << "D'Arcy \"the 2nd\""_q
+                                << L{"O'Brien"_q};
+        QTest::newRow("statement in a name") << +R::First << +R::IsExactly << robert << L{robert};
+        QTest::newRow("always-true condition")
+            << +R::ReferenceNumber << +R::Contains << "' OR '"_q << L{robert};
+        QTest::newRow("percent and underscore")
+            << +R::Last << +R::Contains << "0%_d"_q << L{"Per"_q};
+        QTest::newRow("underscore is no wildcard")
+            << +R::Last << +R::IsExactly << "100%_don_"_q << L{};
+        QTest::newRow("question mark")
+            << +R::First << +R::BeginsWith << "?o"_q << L{robert, "Zoë"_q};
+        QTest::newRow("literal star") << +R::First << +R::Contains << "[*]"_q << L{"St*r"_q};
+        QTest::newRow("literal bracket") << +R::Last << +R::BeginsWith << "[[]Br"_q << L{"St*r"_q};
+        QTest::newRow("unclosed bracket") << +R::Last << +R::Contains << "["_q << L{};
+        QTest::newRow("non-ASCII end") << +R::Last << +R::EndsWith << "Łukasiewicz"_q << L{"Zoë"_q};
+        QTest::newRow("emoji") << +R::Comments << +R::Contains << "😀"_q << L{"Zoë"_q};
+    }
+    void awkwardTextStoredAndFound()
+    {
+        QFETCH(int, criterion);
+        QFETCH(int, method);
+        QFETCH(QString, text);
+        QFETCH(L, found);
+        // First, middle and last name, reference number, comments.
+        const char *const texts[][5] = {
+            {"O'Brien", "\"Bo\"", "D'Arcy \"the 2nd\"", "R-'1'", "She said \"it's fine\" ''"},
+            {"Robert'); DROP TABLE users;--", "", "Tables", "1' OR '1'='1", "; DELETE FROM tests;"},
+            {"Per", "Cent", "100%_done", "%", "50% of 10_000"},
+            {"St*r", "Qu?", "[Brackets]", "[!x]", "a*b?c[d-f]^"},
+            {"Zoë", "Øre", "Ångström-Łukasiewicz", "№ 5", "山田 太郎 😀 ß\nline, two\r\n"}};
+        QList<databaseEntry> stored;
+        for (const auto &t : texts) {
+            databaseEntry e = sampleEntry(QString::fromUtf8(t[0]), QString::fromUtf8(t[2]));
+            e.middle = QString::fromUtf8(t[1]);
+            e.refNum = QString::fromUtf8(t[3]);
+            e.comments = QString::fromUtf8(t[4]);
+            e.testID = QString::number(storeEntry(e));
+            e.scores.clear();
+            e.tes = "0"_q;
+            stored << e;
+        }
+        QCOMPARE(db->getAllTests(), stored);
+        QString error;
+        L names;
+        for (const databaseEntry &e : RecordSearch::run(db, criterion, method, text, &error))
+            names << e.first;
+        names.sort();
+        QVERIFY2(names == found && error.isEmpty(),
+                 qPrintable(names.join(QLatin1Char('|')) + error));
+        // The search ran no text as a statement: every table and row is still there.
+        QCOMPARE(db->getAllTests(), stored);
     }
 
     // Settings that could not be read are kept from the last read, and what was
