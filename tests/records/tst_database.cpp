@@ -151,38 +151,34 @@ private slots:
 
     // A stored test is listed with its TES, the cap-order text handed out without
     // the quotes older files wrap it in; a test without its subject is not listed.
-    void storedTestAndItsScores_data()
+    void storedTestsAndTheirScores()
     {
-        QTest::addColumn<QString>("scores");
-        QTest::addColumn<QString>("tes");
         const QString swapped =
             CapOrder::write(TestSupport::swapped(CapOrder::untouched(), 30, 31));
         const QString written = CapOrder::write(CapOrder::untouched());
-        QTest::newRow("neighbours swapped") << swapped << "4"_q;
-        QTest::newRow("quoted") << "\""_q + written + "\""_q
-                                << "0"_q;
-        QTest::newRow("bare commas") << QString(written).remove(QLatin1Char(' ')) << "0"_q;
-        QTest::newRow("short text has no score") << "1, 2, 3, "_q << QString();
-        QTest::newRow("empty text has no score") << QString() << QString();
-        QTest::newRow("beyond ASCII has no score") << "1, 2, é, "_q << QString();
-    }
-    void storedTestAndItsScores()
-    {
-        QFETCH(QString, scores);
-        QFETCH(QString, tes);
-        storeEntry(sampleEntry("Bob"_q, "Ray"_q));
-        databaseEntry e = ann();
-        e.scores = scores;
-        e.testID = QString::number(storeEntry(e));
+        const QString rows[][2] = {
+            {swapped, "4"_q},
+            {"\""_q + written + "\""_q, "0"_q},
+            {QString(written).remove(QLatin1Char(' ')), "0"_q}, // bare commas
+            {"1, 2, 3, "_q, QString()},                         // short texts have no score
+            {QString(), QString()},
+            {"1, 2, é, "_q, QString()}};
+        QList<databaseEntry> listed;
+        for (const auto &row : rows) {
+            databaseEntry e = ann();
+            e.scores = row[0];
+            e.testID = QString::number(storeEntry(e));
+            const QString handedOut = e.scores.remove(QLatin1Char('"'));
+            QCOMPARE(db->getScores(e.testID), handedOut);
+            QCOMPARE(db->scoresOf({e.testID, "x"_q}),
+                     (QHash<QString, QString>{{e.testID, handedOut}}));
+            e.scores.clear();
+            e.tes = row[1];
+            listed << e;
+        }
         QVERIFY(db->insertTest(4242, "D65"_q, {}, {}, {}, {}, {}));
-        const QString handedOut = scores.remove(QLatin1Char('"'));
-        e.scores.clear();
-        e.tes = tes;
-        QCOMPARE(db->getAllTests(), (QList<databaseEntry>{db->getAllTests().first(), e}));
-        QCOMPARE(db->getAllTests().first().tes, "0"_q);
-        QCOMPARE(db->heldTests().rows().toList(), db->getAllTests());
-        QCOMPARE(db->getScores(e.testID), handedOut);
-        QCOMPARE(db->scoresOf({e.testID, "x"_q}), (QHash<QString, QString>{{e.testID, handedOut}}));
+        QCOMPARE(db->getAllTests(), listed);
+        QCOMPARE(db->heldTests().rows().toList(), listed);
         QVERIFY(db->getScores("999999"_q).isNull() && db->getScores("not a number"_q).isNull());
     }
 
@@ -350,75 +346,40 @@ private slots:
     }
 
     // A refused New, Open or Save As leaves the store on its file, writing on.
-    void fileOperationRefused_data()
-    {
-        QTest::addColumn<int>("operation");  // New, Open, Save As
-        QTest::addColumn<QString>("target"); // "@" stands for the open file's own path
-        QTest::newRow("new, empty path") << 0 << QString();
-        QTest::newRow("open, empty path") << 1 << QString();
-        QTest::newRow("save, empty path") << 2 << QString();
-        QTest::newRow("save, missing folder") << 2 << "/no/such/dir/x.sqlite"_q;
-        QTest::newRow("save, link to itself") << 2 << "/link.sqlite"_q;
-        QTest::newRow("save, itself") << 2 << "@"_q;
-        QTest::newRow("save, a folder") << 2 << "/folder"_q;
-        QTest::newRow("new, missing folder") << 0 << "/no/such/dir/x.sqlite"_q;
-    }
     void fileOperationRefused()
     {
-        QFETCH(int, operation);
-        QFETCH(QString, target);
-        storeEntry(ann());
         const QString path = db->path();
         const QString folder = TestSupport::tempDir();
-        target = target == "@"_q ? path : target.isEmpty() ? target : folder + target;
         QFile::remove(folder + "/link.sqlite"_q);
         QVERIFY(QFile::link(path, folder + "/link.sqlite"_q) &&
                 QDir().mkpath(folder + "/folder"_q));
-        QVERIFY(!(operation == 0   ? db->newDatabase(target)
-                  : operation == 1 ? db->openDatabase(target)
-                                   : db->saveDatabaseAs(target)));
-        QVERIFY(target.isEmpty() || !db->lastError().isEmpty());
-        QVERIFY(db->path() == path && db->currentConnectionName() == "0"_q);
-        QVERIFY(storeEntry(sampleEntry("Bob"_q, "Ray"_q)) > 0);
-        QCOMPARE(db->getAllTests().size(), 2);
+        const QString missing = folder + "/no/such/dir/x.sqlite"_q;
+        // What each refusal says, after the empty paths that say nothing.
+        const std::pair<std::function<bool()>, const char *> rows[] = {
+            {[this] {
+                 return db->newDatabase({}) || db->openDatabase({}) || db->saveDatabaseAs({});
+             },
+             ""},
+            {[&] { return db->saveDatabaseAs(folder + "/link.sqlite"_q); }, "onto itself"},
+            {[&] { return db->saveDatabaseAs(missing); }, "could not be written"},
+            {[&] { return db->saveDatabaseAs(path); }, "onto itself"},
+            {[&] { return db->newDatabase(missing); }, "could not be opened"},
+            {[&] { return db->saveDatabaseAs(folder + "/folder"_q); }, "is a folder"}};
+        int stored = 0;
+        for (const auto &row : rows) {
+            QVERIFY(!row.first());
+            QVERIFY2(db->lastError().contains(QLatin1String(row.second)),
+                     qPrintable(db->lastError()));
+            QVERIFY(db->path() == path && db->currentConnectionName() == "0"_q);
+            QVERIFY(storeEntry(ann()) > 0 && db->getAllTests().size() == ++stored);
+        }
     }
 
     // Text that would break a statement built by pasting (quotes, semicolons, SQL
     // keywords), that LIKE or GLOB treat as wildcards, and names beyond ASCII: each
-    // is stored and found exactly as typed. Percent and underscore are plain
-    // characters; GLOB characters typed by the examiner act as wildcards, and
-    // bracket classes find a literal star or bracket.
-    void awkwardTextStoredAndFound_data()
-    {
-        QTest::addColumn<int>("criterion");
-        QTest::addColumn<int>("method");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<L>("found"); // first names, sorted
-        using R = RecordSearch;
-        const QString robert = "Robert'); DROP TABLE users;--"_q;
-        QTest::newRow("quotes") << +R::Last << +R::IsExactly << "D'Arcy \"the 2nd\""_q
-                                << L{"O'Brien"_q};
-        QTest::newRow("statement in a name") << +R::First << +R::IsExactly << robert << L{robert};
-        QTest::newRow("always-true condition")
-            << +R::ReferenceNumber << +R::Contains << "' OR '"_q << L{robert};
-        QTest::newRow("percent and underscore")
-            << +R::Last << +R::Contains << "0%_d"_q << L{"Per"_q};
-        QTest::newRow("underscore is no wildcard")
-            << +R::Last << +R::IsExactly << "100%_don_"_q << L{};
-        QTest::newRow("question mark")
-            << +R::First << +R::BeginsWith << "?o"_q << L{robert, "Zoë"_q};
-        QTest::newRow("literal star") << +R::First << +R::Contains << "[*]"_q << L{"St*r"_q};
-        QTest::newRow("literal bracket") << +R::Last << +R::BeginsWith << "[[]Br"_q << L{"St*r"_q};
-        QTest::newRow("unclosed bracket") << +R::Last << +R::Contains << "["_q << L{};
-        QTest::newRow("non-ASCII end") << +R::Last << +R::EndsWith << "Łukasiewicz"_q << L{"Zoë"_q};
-        QTest::newRow("emoji") << +R::Comments << +R::Contains << "😀"_q << L{"Zoë"_q};
-    }
+    // is stored and found exactly as typed.
     void awkwardTextStoredAndFound()
     {
-        QFETCH(int, criterion);
-        QFETCH(int, method);
-        QFETCH(QString, text);
-        QFETCH(L, found);
         // First, middle and last name, reference number, comments.
         const char *const texts[][5] = {
             {"O'Brien", "\"Bo\"", "D'Arcy \"the 2nd\"", "R-'1'", "She said \"it's fine\" ''"},
@@ -438,14 +399,35 @@ private slots:
             stored << e;
         }
         QCOMPARE(db->getAllTests(), stored);
-        QString error;
-        L names;
-        for (const databaseEntry &e : RecordSearch::run(db, criterion, method, text, &error))
-            names << e.first;
-        names.sort();
-        QVERIFY2(names == found && error.isEmpty(),
-                 qPrintable(names.join(QLatin1Char('|')) + error));
-        // The search ran no text as a statement: every table and row is still there.
+        // Percent and underscore are plain characters; GLOB characters typed by the
+        // examiner act as wildcards, and bracket classes find a literal star or bracket.
+        using R = RecordSearch;
+        const struct
+        {
+            int criterion, method;
+            const char *text, *found; // first names, sorted, joined by "|"
+        } rows[] = {{R::Last, R::IsExactly, "D'Arcy \"the 2nd\"", "O'Brien"},
+                    {R::First, R::IsExactly, texts[1][0], texts[1][0]},
+                    {R::ReferenceNumber, R::Contains, "' OR '", texts[1][0]},
+                    {R::Last, R::Contains, "0%_d", "Per"},
+                    {R::Last, R::IsExactly, "100%_don_", ""},
+                    {R::First, R::BeginsWith, "?o", "Robert'); DROP TABLE users;--|Zoë"},
+                    {R::First, R::Contains, "[*]", "St*r"},
+                    {R::Last, R::BeginsWith, "[[]Br", "St*r"},
+                    {R::Last, R::Contains, "[", ""},
+                    {R::Last, R::EndsWith, "Łukasiewicz", "Zoë"},
+                    {R::Comments, R::Contains, "😀", "Zoë"}};
+        for (const auto &row : rows) {
+            QString error;
+            QStringList names;
+            for (const databaseEntry &e : RecordSearch::run(db, row.criterion, row.method,
+                                                            QString::fromUtf8(row.text), &error))
+                names << e.first;
+            names.sort();
+            QCOMPARE(names.join(QLatin1Char('|')), QString::fromUtf8(row.found));
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+        }
+        // No text ran as a statement: every table and row is still there.
         QCOMPARE(db->getAllTests(), stored);
     }
 
