@@ -18,12 +18,10 @@ void write(const char *name, const QByteArray &bytes)
         qFatal("cannot write %s", name);
 }
 
+// The arrangement as numbers between the separator.
 QByteArray joined(const QVector<int> &caps, const char *separator)
 {
-    QStringList numbers;
-    for (int c : caps)
-        numbers.append(QString::number(c));
-    return numbers.join(QLatin1String(separator)).toUtf8();
+    return CapOrder::write(caps).replace(QLatin1String(", "), QLatin1String(separator)).toUtf8();
 }
 
 QByteArray csvLine(const char *first, const char *last, const QVector<int> &caps, const char *tes)
@@ -111,19 +109,10 @@ private slots:
             R"("line":2,[^\n]*"first":"Ann \\"Jo\\"\\(n|u000a)B")");
         row("German texts", "--lang de score perfect.txt", 0,
             ",0,0,Hohes Farbunterscheidungsvermögen,90[^,]%,");
-        row("each problem kind", "check problems.txt", 1,
-            "^problems\\.txt:1: tray 4: missing 84\nproblems\\.txt:2: tray 4: missing 84 · 83 "
-            "typed "
-            "twice\nproblems\\.txt:3: tray 1: missing 5 · 30 belongs to tray 2; tray 2: missing 30 "
-            "· 5 belongs to tray 1\nproblems\\.txt:4: tray 1: missing 9 · x is not a cap "
-            "number\n$");
         row("check of a CSV file", "check fixture.csv", 0,
             "^fixture\\.csv:2: ok\nfixture\\.csv:3: ok\n$");
         row("check of stored tests", "check --db tests.sqlite --ids 2,99", 1,
             "^tests\\.sqlite: test 2: ok\n$", "tests.sqlite: no test with id 99");
-        row("help", "--help", 0, "score");
-        row("command help", "report --help", 0, "--split <DIR>");
-        row("version", "--version", 0, "veskora-cli 4\\.");
         row("no command", "", 2, "", "no command given");
         row("unknown command", "grade x", 2, "", "'grade' is not a command");
         row("unknown option", "score --fast x", 2, "", "Unknown option 'fast'");
