@@ -11,14 +11,13 @@ private slots:
     void writtenFormAndTrays()
     {
         const QString text = CapOrder::write(CapOrder::untouched());
-        QVERIFY(text.startsWith(QLatin1String("85, 1, 2, 3, ")));
-        QVERIFY(text.endsWith(QLatin1String("83, 84, ")));
+        QVERIFY(text.startsWith(QLatin1String("85, 1, 2, 3, ")) &&
+                text.endsWith(QLatin1String("83, 84, ")));
         QCOMPARE(text.split(QLatin1Char(',')).size(), 86); // empty after the final comma
         QCOMPARE(CapOrder::read(text), CapOrder::untouched());
-        const int starts[] = {CapOrder::trayStart(0), CapOrder::trayStart(1),
-                              CapOrder::trayStart(2), CapOrder::trayStart(3)};
-        QCOMPARE(QVector<int>(std::begin(starts), std::end(starts)), (QVector<int>{0, 22, 43, 64}));
-        QCOMPARE(CapOrder::trayStart(3) + CapOrder::traySize(3), CapOrder::Positions);
+        QVERIFY(CapOrder::trayStart(0) == 0 && CapOrder::trayStart(1) == 22);
+        QVERIFY(CapOrder::trayStart(3) == 64 &&
+                CapOrder::trayStart(3) + CapOrder::traySize(3) == 85);
     }
 
     // Short texts are returned short, never padded, and are not complete.

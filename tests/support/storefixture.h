@@ -61,32 +61,24 @@ struct Other
         QSqlQuery q(db);
         return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
     }
-    // Every row of the subject, test and cap-set tables, one text each.
-    QStringList snapshot()
-    {
-        QStringList rows;
-        for (const char *table : {"users", "tests", "serialNums"}) {
-            QSqlQuery q(db);
-            if (!q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table))))
-                rows << QStringLiteral("unreadable ") + QLatin1String(table);
-            while (q.next()) {
-                QStringList values{QLatin1String(table)};
-                for (int c = 0; c < q.record().count(); ++c)
-                    values << q.value(c).toString();
-                rows << values.join(QLatin1Char('|'));
-            }
-        }
-        return rows;
-    }
     QString name;
     QSqlDatabase db;
     QString error;
 };
 
+// Every row of the subject, test and cap-set tables, one text each.
 inline QStringList snapshot(const QString &path)
 {
-    return Other(path, QStringLiteral("QSQLITE_OPEN_READONLY"), QStringLiteral("snapshot"))
-        .snapshot();
+    Other file(path, QString(), QStringLiteral("snapshot"));
+    QStringList rows;
+    for (const char *table : {"users", "tests", "serialNums"}) {
+        QSqlQuery q(file.db);
+        q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY id").arg(QLatin1String(table)));
+        for (QStringList row; q.next(); rows << row.join(QLatin1Char('|')), row.clear())
+            for (int c = 0; c < q.record().count(); ++c)
+                row << q.value(c).toString();
+    }
+    return rows;
 }
 
 } // namespace StoreFixture
