@@ -65,15 +65,9 @@ struct Window : MainWindow
     // Statements through a connection of another program.
     static bool sql(const QString &path, const char *first, const char *second)
     {
-        bool done = false;
-        {
-            QSqlDatabase other = QSqlDatabase::addDatabase(t("QSQLITE"), t("other"));
-            other.setDatabaseName(path);
-            done =
-                other.open() && QSqlQuery(other).exec(t(first)) && QSqlQuery(other).exec(t(second));
-        }
-        QSqlDatabase::removeDatabase(t("other"));
-        return done;
+        QSqlDatabase other = QSqlDatabase::addDatabase(t("QSQLITE"), path);
+        other.setDatabaseName(path);
+        return other.open() && QSqlQuery(other).exec(t(first)) && QSqlQuery(other).exec(t(second));
     }
     static preferences *prefs() // the window's dialog: without a parent
     {
@@ -156,7 +150,6 @@ private slots:
         // The page's own button is checked, whatever the save showed meanwhile.
         row("save, then analysis", "named", "AnalysisButton", M::Save, 2);
         row("save, then database", "named", "DatabaseButton", M::Save, 3);
-        row("view page to analysis", "view move", "AnalysisButton", M::Cancel, 1);
         row("view page to new", "view move", "NewButton", M::Cancel, 1);
         row("typed comment counts", "view comment", "NewButton", M::Cancel, 1);
     }
