@@ -78,6 +78,8 @@ private slots:
         QTest::newRow("lock released within the wait, CSV") << "50|"_q;
         QTest::newRow("disk full, HDB") << "full|full"_q;
         QTest::newRow("disk full, CSV") << "full|full"_q;
+        QTest::newRow("missing file, HDB") << "missing|no-such"_q;
+        QTest::newRow("missing file, CSV") << "missing|no-such"_q;
     }
     void faultDuringWrites()
     {
@@ -85,8 +87,10 @@ private slots:
         const QString fault = row.section(QLatin1Char('|'), 0, 0);
         const QString reason = row.section(QLatin1Char('|'), 1);
         const bool hdb = QByteArray(QTest::currentDataTag()).endsWith("HDB");
-        const QString file = TestSupport::tempDir() + (hdb ? "/many.hdb"_q : "/many.csv"_q);
-        QVERIFY(writeFile(file, hdb ? hdbFile(300) : csvFile(300)));
+        const QString file = TestSupport::tempDir() +
+                             (fault == "missing"_q ? "/no-such/"_q : "/"_q) +
+                             (hdb ? "many.hdb"_q : "many.csv"_q);
+        QVERIFY(fault == "missing"_q || writeFile(file, hdb ? hdbFile(300) : csvFile(300)));
         const QString path = freshStore();
         const QStringList before = snapshot(path);
         database *store = database::instance();
@@ -149,20 +153,6 @@ private slots:
         QCOMPARE(imported, reason.isEmpty() ? 300 : 0);
         QVERIFY(imported || snapshot(path) == before);
         QVERIFY(stillWorks(path, 3 + imported));
-    }
-
-    // A file that is not there is reported by each importer and stores nothing.
-    void missingFileImportsNothing()
-    {
-        const QString path = freshStore();
-        const QStringList before = snapshot(path);
-        const QString missing = TestSupport::tempDir() + "/no-such-folder/old.hdb"_q;
-        const LegacyImport::Result h = LegacyImport::importHDB(missing);
-        const LegacyImport::Result v = LegacyImport::importVKT(missing);
-        const CsvFile::ImportResult c = CsvFile::importFile(missing);
-        QVERIFY(!h.ok && !v.ok && !c.ok);
-        QVERIFY(!h.error.isEmpty() && !v.error.isEmpty() && !c.error.isEmpty());
-        QVERIFY(snapshot(path) == before && stillWorks(path, 3));
     }
 
     // Megabytes of hostile input are read in time proportional to their size: a

@@ -71,7 +71,6 @@ private slots:
         // refusal, when there is one.
         QTest::addColumn<QString>("row");
         QTest::newRow("random bytes") << "random|is not a readable database"_q;
-        QTest::newRow("text file") << "text|is not a readable database"_q;
         QTest::newRow("missing file") << "missing|does not exist"_q;
         QTest::newRow("folder") << "folder|is a folder"_q;
         QTest::newRow("damaged page")
@@ -110,9 +109,7 @@ private slots:
         else if (!changes.isEmpty())
             QVERIFY(db->newDatabase(file) && db->openDatabase(path));
         else if (kind != "missing"_q)
-            QVERIFY(writeFile(file, kind == "random"_q ? QByteArray(4096, 'Z')
-                                    : kind == "text"_q ? QByteArray("first,last\nAnn,Lee\n")
-                                                       : QByteArray()));
+            QVERIFY(writeFile(file, kind == "random"_q ? QByteArray(4096, 'Z') : QByteArray()));
         std::optional<Other> fixture;
         if (!changes.isEmpty())
             fixture.emplace(file);
@@ -267,27 +264,23 @@ private slots:
             RecordInserter inserter(db);
             QVERIFY(inserter.insert(ann()));
             if (ending == "full disk"_q) {
-                QSqlQuery q(db->currentConnection());
                 QVERIFY(
-                    q.exec("PRAGMA max_page_count = %1"_q.arg(count("PRAGMA page_count"_q) + 1)));
+                    QSqlQuery(db->currentConnection())
+                        .exec("PRAGMA max_page_count = %1"_q.arg(count("PRAGMA page_count"_q))));
                 databaseEntry big = sampleEntry("Bo"_q, "Kay"_q);
-                big.comments = QString(3000, QLatin1Char('x'));
-                int stored = 0;
-                while (stored < 100 && inserter.insert(big))
-                    ++stored;
-                QVERIFY2(stored < 100 && db->lastError().contains("full"_q),
-                         qPrintable(db->lastError()));
+                big.comments = QString(10000, QLatin1Char('x'));
+                QVERIFY(!inserter.insert(big) && db->lastError().contains("full"_q));
                 // SQLite has cancelled the whole transaction, and the guard tells.
-                QVERIFY(transaction.cancelledByEngine() && !transaction.isOpen());
-                QVERIFY(!transaction.commit() && q.exec("PRAGMA max_page_count = 1073741823"_q));
-            } else {
-                QVERIFY(!transaction.cancelledByEngine());
-                if (ending == "commit"_q)
-                    QVERIFY(transaction.commit());
-                else if (ending == "rollback"_q)
-                    transaction.rollback();
-                QCOMPARE(transaction.isOpen(), ending == "scope"_q);
+                QVERIFY(transaction.cancelledByEngine() && !transaction.commit());
+                QVERIFY(QSqlQuery(db->currentConnection())
+                            .exec("PRAGMA max_page_count = 1073741823"_q));
             }
+            QVERIFY(!transaction.cancelledByEngine());
+            if (ending == "commit"_q)
+                QVERIFY(transaction.commit());
+            else if (ending == "rollback"_q)
+                transaction.rollback();
+            QCOMPARE(transaction.isOpen(), ending == "scope"_q);
         }
         QCOMPARE(snapshot(db->path()).size(), kept ? 2 : 0); // a subject and its test
         // The store writes on as before.
