@@ -634,12 +634,19 @@ void MainWindow::printPreviewClicked()
 {
     QPrintPreviewDialog preview(printer.get(), this);
     preview.setObjectName(QStringLiteral("printPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
-        QPainter painter(target);
-        const QSizeF page = target->pageLayout().paintRectPixels(target->resolution()).size();
-        reportDocument(ui->analysisWidget).print(painter, page);
-    });
+    QString logoProblem;
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &logoProblem](QPrinter *target) {
+                QPainter painter(target);
+                const QSizeF page =
+                    target->pageLayout().paintRectPixels(target->resolution()).size();
+                const ReportDocument document = reportDocument(ui->analysisWidget);
+                document.print(painter, page);
+                logoProblem = document.footerLogoProblem();
+            });
     preview.exec();
+    // Told once the preview is closed: a message over the preview would hide it.
+    reportLogoProblem(logoProblem);
 }
 
 bool MainWindow::writeReportPdf(const QString &fileName)

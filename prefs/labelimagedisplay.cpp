@@ -19,7 +19,7 @@ constexpr int Side = 100;
 // reduced size instead of allocating its full pixel count.
 constexpr int LargestSide = 4096;
 
-QImage readImage(const QString &path)
+QImage imageAt(const QString &path)
 {
     if (path.isEmpty())
         return {};
@@ -59,9 +59,33 @@ void labelImageDisplay::retranslate()
 void labelImageDisplay::setImage(const QString &path)
 {
     imagePath = path;
-    image = QPixmap::fromImage(readImage(path));
     pictureSet = true;
+    image = QPixmap();
     label->setPixmap(image);
+    imageRead = false;
+    if (isVisible())
+        readImage();
+}
+
+QPixmap labelImageDisplay::getImage() const
+{
+    readImage();
+    return image;
+}
+
+void labelImageDisplay::readImage() const
+{
+    if (imageRead)
+        return;
+    imageRead = true;
+    image = QPixmap::fromImage(imageAt(imagePath));
+    label->setPixmap(image);
+}
+
+void labelImageDisplay::showEvent(QShowEvent *event)
+{
+    readImage();
+    QLabel::showEvent(event);
 }
 
 void labelImageDisplay::labelClicked()
