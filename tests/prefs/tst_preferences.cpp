@@ -83,7 +83,10 @@ private slots:
             QList<bool> expected = QVector<bool>(16, false).toList();
             expected[i] = true;
             p->okClicked();
-            QCOMPARE(openDialog()->getAnalysisOptions(), expected);
+            auto again = openDialog();
+            QCOMPARE(again->getAnalysisOptions(), expected);
+            for (QCheckBox *b : again->findChildren<QCheckBox *>())
+                QCOMPARE(b->isChecked(), b->objectName() == box + QLatin1String("Checkbox"));
         }
     }
 
@@ -136,8 +139,9 @@ private slots:
         languageCode.clear();
         auto again = openDialog();
         QCOMPARE(languageCode, QStringLiteral("ja"));
-        QCOMPARE(again->getScoringMode(), QStringLiteral("Kinnear"));
-        QCOMPARE(again->getFormDefaults(), chosen);
+        // Ok on what it shows changes nothing.
+        again->okClicked();
+        QVERIFY(store->getSettings() == s);
         QCOMPARE(child<labelImageDisplay>(*again, "logoSelection")->getImage().size(),
                  QSize(300, 60));
 
@@ -186,8 +190,6 @@ private slots:
         capSet(*p, "addSerialButton", "1001", "3/3/2020");
         QCOMPARE(store->getSerialNums().at(1), (CapSet{QString(), QStringLiteral("01/15/2019")}));
         QCOMPARE(p->getSerialNumbers(), texts({"1001", "", "1001"}));
-        QCOMPARE(table->item(2, 1)->text(), QStringLiteral("3/3/2020"));
-        QCOMPARE(serialBox->count(), 4);
 
         // Another language keeps the positions and fits the columns to its longer headers.
         vkInitResources();
