@@ -213,7 +213,7 @@ private slots:
         QTest::keyClick(child<QLineEdit>(*p, "serialNumLineEdit"), Qt::Key_Backspace);
         capSet(*p, nullptr, "1009");
         QCOMPARE(p->getSerialNumbers(), texts({"1009", "", "1009"}));
-        QCOMPARE(store->getSerialNums().at(0).purchaseDate, QStringLiteral("3/3/2020"));
+        QCOMPARE(store->getSerialNums().at(2).purchaseDate, QStringLiteral("3/3/2020"));
         QCOMPARE(serialBox->currentText(), QStringLiteral("1009"));
 
         // After a cancelled edit, Add adds (the fields still show the cancelled entry).
