@@ -22,8 +22,7 @@ class TestTestTableModel : public QObject
     }
     static void row(const char *name, int col, const char *values, const char *up, const char *down)
     {
-        QTest::newRow(name) << col << QString::fromUtf8(values) << QString::fromUtf8(up)
-                            << QString::fromUtf8(down);
+        QTest::newRow(name) << col << TestSupport::texts({values, up, down});
     }
     static QString column(const TestTableModel &m, int c)
     {
@@ -37,9 +36,8 @@ private slots:
     void sort_data()
     {
         QTest::addColumn<int>("col");
-        QTest::addColumn<QString>("values");    // one per record, comma-separated
-        QTest::addColumn<QString>("ascending"); // test ids in row order
-        QTest::addColumn<QString>("descending");
+        // Values one per record, comma-separated; test ids in row order, ascending and descending.
+        QTest::addColumn<QStringList>("r");
         // Text columns sort by character codes: capitals first, numbers and dates as text.
         row("capitals first", 3, "apple,Banana,banana,Apple", "4 2 1 3", "3 1 2 4");
         row("time as text", 7, "20,100,3,9", "2 1 3 4", "4 3 1 2");
@@ -52,16 +50,14 @@ private slots:
     void sort()
     {
         QFETCH(int, col);
-        QFETCH(QString, values);
-        QFETCH(QString, ascending);
-        QFETCH(QString, descending);
+        QFETCH(QStringList, r);
         TestTableModel m;
-        m.setEntries(records(col, values.split(QLatin1Char(','))));
+        m.setEntries(records(col, r.at(0).split(QLatin1Char(','))));
         QCOMPARE(m.sortColumn(), -1);
         m.sort(col, Qt::AscendingOrder);
-        QCOMPARE(column(m, TestTableModel::IdColumn), ascending);
+        QCOMPARE(column(m, TestTableModel::IdColumn), r.at(1));
         m.sort(col, Qt::DescendingOrder);
-        QCOMPARE(column(m, TestTableModel::IdColumn), descending);
+        QCOMPARE(column(m, TestTableModel::IdColumn), r.at(2));
         // A row keeps its record and its number whatever the order.
         QCOMPARE(column(m, 0), column(m, TestTableModel::IdColumn));
     }
@@ -74,19 +70,18 @@ private slots:
         e.tes = QStringLiteral("8");
         m.setEntries({e});
         QCOMPARE(m.columnCount(), 18);
-        QStringList cells;
+        QString cells;
         for (int c = 0; c < 18; ++c)
-            cells.append(m.text(0, c));
-        QCOMPARE(cells.join(QLatin1Char('|')),
-                 QStringLiteral("1|Ann|M|Lee|R-Ann|01/02/1980|03/04/2025|12|no remarks|Female|1 - "
-                                "2 years|D65|Textiles|Quality Control|Europe|1234|8|42"));
+            cells += m.text(0, c) + QLatin1Char('|');
+        QCOMPARE(cells,
+                 QStringLiteral("1|Ann|M|Lee|R-Ann|01/02/1980|03/04/2025|12|no remarks|Female|"
+                                "1 - 2 years|D65|Textiles|Quality Control|Europe|1234|8|42|"));
         // The running number is a number; the whole comment is the tooltip of its column only.
         QCOMPARE(m.data(m.index(0, 0)).userType(), int(QMetaType::Int));
         QCOMPARE(m.data(m.index(0, 8), Qt::ToolTipRole), QVariant(e.comments));
         QVERIFY(!m.data(m.index(0, 7), Qt::ToolTipRole).isValid() &&
                 !m.data(m.index(1, 0)).isValid());
-        QVERIFY(m.flags(m.index(0, 3)) ==
-                (Qt::ItemIsSelectable | Qt::ItemIsEnabled)); // not editable
+        QCOMPARE(m.flags(m.index(0, 3)), Qt::ItemIsSelectable | Qt::ItemIsEnabled); // not editable
 
         // A fill keeps the sort and numbers the rows in fill order.
         m.sort(3, Qt::DescendingOrder);
@@ -97,9 +92,8 @@ private slots:
         const QPersistentModelIndex held(m.index(0, 5)); // held indexes follow their records
         m.sort(3, Qt::AscendingOrder);
         QVERIFY(held.row() == 2 && held.column() == 5);
-        const QHash<QString, int> rows =
-            m.rowsOfTests({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("99")});
-        QCOMPARE(rows, (QHash<QString, int>{{QStringLiteral("1"), 0}, {QStringLiteral("2"), 2}}));
+        QCOMPARE(m.rowsOfTests({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("99")}),
+                 (QHash<QString, int>{{QStringLiteral("1"), 0}, {QStringLiteral("2"), 2}}));
     }
 };
 
