@@ -7,7 +7,6 @@
 #include "storefixture.h"
 #include "testsupport.h"
 
-#include <QElapsedTimer>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QThread>
@@ -17,6 +16,7 @@ using namespace StoreFixture;
 
 namespace {
 
+// Files of count records.
 QByteArray hdbFile(int count)
 {
     QByteArray r(HdbReader::RecordStride, ' ');
@@ -33,26 +33,6 @@ QByteArray csvFile(int count)
            QByteArray("Csv,M,Line,R,01/01/1990,02/02/2020,9,x,Male,,D65,,,,S1,0," +
                       CapOrder::write(CapOrder::untouched()).toUtf8() + '\n')
                .repeated(count);
-}
-
-// Three tests and a cap set in a fresh file.
-QString freshStore()
-{
-    const QString path = TestSupport::useFreshDatabase(QStringLiteral("faults.sqlite"));
-    for (const char *name : {"Ann", "Bo", "Cy"})
-        TestSupport::storeEntry(TestSupport::sampleEntry(
-            QLatin1String(name), "Lee"_q, TestSupport::swapped(CapOrder::untouched(), 3, 7)));
-    database::instance()->insertSerialNum("SN-1"_q, "2019-04-05"_q);
-    return path;
-}
-
-// Whether the store is still on its file and takes new records there.
-bool stillWorks(const QString &path, int testsBefore)
-{
-    database *store = database::instance();
-    return store->path() == path &&
-           store->insertUserAndTest(TestSupport::sampleEntry("After"_q, "Fault"_q)) &&
-           store->getAllTests().size() == testsBefore + 1;
 }
 
 } // namespace
@@ -91,9 +71,13 @@ private slots:
                              (fault == "missing"_q ? "/no-such/"_q : "/"_q) +
                              (hdb ? "many.hdb"_q : "many.csv"_q);
         QVERIFY(fault == "missing"_q || writeFile(file, hdb ? hdbFile(300) : csvFile(300)));
-        const QString path = freshStore();
-        const QStringList before = snapshot(path);
+        // Three tests and a cap set in a fresh file.
+        const QString path = TestSupport::useFreshDatabase(QStringLiteral("faults.sqlite"));
         database *store = database::instance();
+        for (const char *name : {"Ann", "Bo", "Cy"})
+            TestSupport::storeEntry(TestSupport::sampleEntry(QLatin1String(name), "Lee"_q));
+        QVERIFY(store->insertSerialNum("SN-1"_q, "2019-04-05"_q));
+        const QStringList before = snapshot(path);
         QSqlQuery own(store->currentConnection());
         QVERIFY(own.exec("PRAGMA page_count"_q) && own.next());
         // A full disk: the file may grow by two pages, a few records.
@@ -152,47 +136,37 @@ private slots:
                  qPrintable(error));
         QCOMPARE(imported, reason.isEmpty() ? 300 : 0);
         QVERIFY(imported || snapshot(path) == before);
-        QVERIFY(stillWorks(path, 3 + imported));
+        // The store is still on its file and takes new records there.
+        QVERIFY(store->path() == path &&
+                store->insertUserAndTest(TestSupport::sampleEntry("After"_q, "Fault"_q)));
+        QCOMPARE(store->getAllTests().size(), 4 + imported);
     }
 
-    // Megabytes of hostile input are read in time proportional to their size: a
-    // reader that copies its growing result on every piece, or walks everything
-    // read before for each new piece, hangs the program. The limits are generous.
+    // Every piece from the cap-order field on joins the cap order. How the time grows
+    // with the line: bench_readers.
     void csvLineOfManyFields()
     {
-        const QString line(1000000, QLatin1Char(','));
-        QElapsedTimer timer;
-        timer.start();
+        const QString line(1000, QLatin1Char(','));
         databaseEntry e;
         int fields = 0;
         QCOMPARE(CsvFormat::readRecord(line, 0, e, fields), line.size());
-        QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
-        // One comma behind each of the pieces from the cap-order field on, and one more.
-        QVERIFY(fields == line.size() + 1 &&
-                e.scores.size() == fields - CsvFormat::CapOrderField + 1);
+        QVERIFY(fields == 1001 && e.scores.size() == fields - CsvFormat::CapOrderField + 1);
     }
 
-    // Each cap set of the file is checked against those already registered: with a
-    // look-up per check, not a walk through every earlier one (many minutes here).
+    // Each new cap set of a file is stored once (time per cap set: bench_readers).
     void vktManyCapSets()
     {
         TestSupport::useFreshDatabase(QStringLiteral("capsets.sqlite"));
         QByteArray file = QByteArray("header\r").repeated(17);
-        // append() grows geometrically; += of a concatenation reserves exactly, every time.
-        for (int i = 0; i < 200000; ++i)
-            file.append("<dict>\r<key>SerialNumber</key>\r<string>")
-                .append(QByteArray::number(i))
-                .append("</string>\r<key>PurchaseDate</key>\r<date>2010</date>\r</dict>\r");
+        for (int i = 0; i < 300; ++i)
+            file += "<dict>\r<key>SerialNumber</key>\r<string>" + QByteArray::number(i % 200) +
+                    "</string>\r<key>PurchaseDate</key>\r<date>2010</date>\r</dict>\r";
         const QString path = TestSupport::tempDir() + "/capsets.vkt"_q;
         QVERIFY(writeFile(path, file));
-        QElapsedTimer timer;
-        timer.start();
         const LegacyImport::Result r = LegacyImport::importVKT(path);
-        QVERIFY2(timer.elapsed() < 120000, qPrintable(QString::number(timer.elapsed())));
-        QVERIFY2(r.ok && r.capSets == 200000, qPrintable(r.error));
-        QCOMPARE(Other(database::instance()->path())
-                     .value("SELECT count(DISTINCT serialNum) FROM serialNums"_q),
-                 200000);
+        QVERIFY2(r.ok && r.capSets == 200, qPrintable(r.error));
+        QCOMPARE(Other(database::instance()->path()).value("SELECT count(*) FROM serialNums"_q),
+                 200);
     }
 };
 
