@@ -69,10 +69,8 @@ bool RecordInserter::insertTest(int subjectId, const databaseEntry &e)
     return true;
 }
 
-bool RecordInserter::insert(const databaseEntry &e, int *subjectId)
+bool RecordInserter::insert(const databaseEntry &e)
 {
     const int id = insertSubject(e);
-    if (subjectId)
-        *subjectId = id;
     return id != 0 && insertTest(id, e);
 }

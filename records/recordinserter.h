@@ -22,9 +22,8 @@ public:
     // The new subject row's id; 0 when the subject could not be stored.
     int insertSubject(const databaseEntry &e);
     bool insertTest(int subjectId, const databaseEntry &e);
-    // Both, in that order. *subjectId (when given) receives the subject's id, 0
-    // when it was not stored: a subject stored before its test failed stays.
-    bool insert(const databaseEntry &e, int *subjectId = nullptr);
+    // Both, in that order: a subject stored before its test failed stays.
+    bool insert(const databaseEntry &e);
 
 private:
     struct Statements;

@@ -55,17 +55,3 @@ void TransactionGuard::rollback()
     exec(QStringLiteral("ROLLBACK"));
     lastError = why;
 }
-
-bool TransactionGuard::cancelledByEngine()
-{
-    if (!open)
-        return false;
-    // BEGIN succeeds only outside a transaction: ours is gone. The probe's own
-    // transaction is ended again at once.
-    QSqlQuery probe(QSqlDatabase::database(connectionName, false));
-    if (!probe.exec(QStringLiteral("BEGIN")))
-        return false;
-    probe.exec(QStringLiteral("ROLLBACK"));
-    open = false;
-    return true;
-}

@@ -27,9 +27,6 @@ public:
     // commit; a commit that failed leaves nothing of the transaction behind.
     bool commit();
     void rollback();
-    // Whether SQLite ended the transaction by itself (a full disk, an I/O error
-    // cancel it whole): statements after that would each be committed on their own.
-    bool cancelledByEngine();
     QString error() const { return lastError; }
 
 private:
