@@ -1,7 +1,11 @@
 #include "caporder.h"
 #include "entryfixture.h"
+#include "storefixture.h"
 
 #include <QtTest>
+
+using V = QVector<int>;
+using namespace StoreFixture;
 
 class TestCapOrder : public QObject, EntryFixture
 {
@@ -21,71 +25,52 @@ private slots:
     }
 
     // Short texts are returned short, never padded, and are not complete.
-    void readPieces_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QVector<int>>("expected");
-        using V = QVector<int>;
-        QTest::newRow("blank before") << QStringLiteral(" 7,8") << V{7, 8};
-        QTest::newRow("line break after") << QStringLiteral("7\n,8") << V{7, 8};
-        QTest::newRow("tabs and CR LF") << QStringLiteral("\t7\r\n,\t 8 ") << V{7, 8};
-        QTest::newRow("letters read 0") << QStringLiteral("abc,5") << V{0, 5};
-        QTest::newRow("digits then letter") << QStringLiteral("5x,5") << V{0, 5};
-        QTest::newRow("empty pieces kept") << QStringLiteral("1,,2,") << V{1, 0, 2, 0};
-        QTest::newRow("empty text") << QString() << V{0};
-        QTest::newRow("one piece") << QStringLiteral("1") << V{1};
-        QTest::newRow("84 pieces") << joined(range(1, 84), QStringLiteral(",")) << range(1, 84);
-        QTest::newRow("signs") << QStringLiteral("-3,+4") << V{-3, 4};
-        QTest::newRow("lone sign") << QStringLiteral("-,+") << V{0, 0};
-        QTest::newRow("overflow reads 0") << QStringLiteral("99999999999,2147483647,-2147483648")
-                                          << V{0, 2147483647, -2147483647 - 1};
-        QTest::newRow("quote is not a digit") << QStringLiteral("\"85,1") << V{0, 1};
-        QTest::newRow("inner blank") << QStringLiteral("1 2,3") << V{0, 3};
-        QTest::newRow("bare commas")
-            << joined(CapOrder::untouched(), QStringLiteral(",")) << CapOrder::untouched();
-        QTest::newRow("only the first 85")
-            << CapOrder::write(CapOrder::untouched()) + QLatin1String("7, 8, 9, ")
-            << CapOrder::untouched();
-    }
     void readPieces()
     {
-        QFETCH(QString, text);
-        QFETCH(QVector<int>, expected);
-        const QVector<int> caps = CapOrder::read(text);
-        QCOMPARE(caps, expected);
-        QCOMPARE(CapOrder::isComplete(caps), expected.size() == CapOrder::Positions);
+        const std::pair<QString, V> rows[] = {
+            {" 7,8"_q, {7, 8}},                          // blank before
+            {"7\n,8"_q, {7, 8}},                         // line break after
+            {"\t7\r\n,\t 8 "_q, {7, 8}},                 // tabs and CR LF
+            {"abc,5"_q, {0, 5}},                         // letters read 0
+            {"5x,5"_q, {0, 5}},                          // digits then letter
+            {"1,,2,"_q, {1, 0, 2, 0}},                   // empty pieces kept
+            {QString(), {0}},                            // empty text
+            {"1"_q, {1}},                                // one piece
+            {joined(range(1, 84), ","_q), range(1, 84)}, // 84 pieces
+            {"-3,+4"_q, {-3, 4}},                        // signs
+            {"-,+"_q, {0, 0}},                           // lone sign
+            {"99999999999,2147483647,-2147483648"_q, {0, 2147483647, -2147483647 - 1}},
+            {"\"85,1"_q, {0, 1}},                                          // quote is not a digit
+            {"1 2,3"_q, {0, 3}},                                           // inner blank
+            {joined(CapOrder::untouched(), ","_q), CapOrder::untouched()}, // bare commas
+            {CapOrder::write(CapOrder::untouched()) + "7, 8, 9, "_q, CapOrder::untouched()}};
+        for (const auto &row : rows) {
+            const V caps = CapOrder::read(row.first);
+            QCOMPARE(caps, row.second);
+            QCOMPARE(CapOrder::isComplete(caps), row.second.size() == CapOrder::Positions);
+        }
     }
 
-    void fullSetHoldsEachCapOnce_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QVector<int>>("expected");
-        QTest::addColumn<bool>("alreadyFull");
-        using V = QVector<int>;
-        const V ascending = range(1, 85);
-        const V untouched = CapOrder::untouched();
-        QTest::newRow("untouched") << CapOrder::write(untouched) << untouched << true;
-        QTest::newRow("short, written form")
-            << QStringLiteral("85, 3, 1, ") << V{85, 3, 1, 2} + range(4, 84) << false;
-        QTest::newRow("trailing empty pieces") << QStringLiteral("85,1,2,,") << untouched << false;
-        QTest::newRow("zero, repeat, out of range in a full-length text")
-            << CapOrder::write(V{0, 5, 5, 86, -1} + range(6, 85))
-            << V{5} + range(6, 85) + V{1, 2, 3, 4} << false;
-        QTest::newRow("one repeat in a full-length text")
-            << CapOrder::write(V{85, 85} + range(2, 84)) << V{85} + range(2, 84) + V{1} << false;
-        QTest::newRow("empty text") << QString() << ascending << false;
-        QTest::newRow("values past 85 ignored")
-            << CapOrder::write(ascending + V{0, 0}) << ascending << true;
-    }
+    // The text, the full set made of it, and whether it already was one.
     void fullSetHoldsEachCapOnce()
     {
-        QFETCH(QString, text);
-        QFETCH(QVector<int>, expected);
-        QFETCH(bool, alreadyFull);
-        const QVector<int> caps = CapOrder::read(text);
-        QCOMPARE(CapOrder::fullSet(caps), expected);
-        QCOMPARE(CapOrder::isFullSet(caps), alreadyFull);
-        QVERIFY(CapOrder::isFullSet(CapOrder::fullSet(caps)));
+        const V ascending = range(1, 85), untouched = CapOrder::untouched();
+        const std::tuple<QString, V, bool> rows[] = {
+            {CapOrder::write(untouched), untouched, true},
+            {"85, 3, 1, "_q, V{85, 3, 1, 2} + range(4, 84), false},
+            {"85,1,2,,"_q, untouched, false}, // trailing empty pieces
+            // Zero, repeat, out of range; a lone repeat; in full-length texts.
+            {CapOrder::write(V{0, 5, 5, 86, -1} + range(6, 85)),
+             V{5} + range(6, 85) + V{1, 2, 3, 4}, false},
+            {CapOrder::write(V{85, 85} + range(2, 84)), V{85} + range(2, 84) + V{1}, false},
+            {QString(), ascending, false},
+            {CapOrder::write(ascending + V{0, 0}), ascending, true}}; // values past 85 ignored
+        for (const auto &[text, expected, alreadyFull] : rows) {
+            const V caps = CapOrder::read(text);
+            QCOMPARE(CapOrder::fullSet(caps), expected);
+            QCOMPARE(CapOrder::isFullSet(caps), alreadyFull);
+            QVERIFY(CapOrder::isFullSet(CapOrder::fullSet(caps)));
+        }
     }
 };
 
