@@ -16,16 +16,7 @@ QTemporaryDir &dir()
     static QTemporaryDir d;
     return d;
 }
-bool &storeCreated()
-{
-    static bool created = false;
-    return created;
-}
-int &fileCounter()
-{
-    static int n = 0;
-    return n;
-}
+int filesMade = 0; // the store is created with the first
 } // namespace
 
 QString tempDir()
@@ -35,11 +26,10 @@ QString tempDir()
 
 QString useFreshDatabase(const QString &name)
 {
-    const QString path = dir().filePath(QString::number(++fileCounter()) + QLatin1Char('-') + name);
-    if (!storeCreated()) {
+    const QString path = dir().filePath(QString::number(++filesMade) + QLatin1Char('-') + name);
+    if (filesMade == 1) {
         database::setInitialPath(path);
         database::instance();
-        storeCreated() = true;
     } else {
         database::instance()->newDatabase(path);
         database::instance()->openDatabase(path);
@@ -76,13 +66,12 @@ int storeEntry(const databaseEntry &e)
                                       e.location, e.industry, e.experience, e.job);
     if (userId == 0)
         return 0;
-    if (!db->insertTest(userId, e.illumination, e.testDate, e.comments, e.scores, e.serialNum,
-                        e.time))
-        return 0;
     QSqlQuery q(db->currentConnection());
-    if (q.exec(QStringLiteral("SELECT max(id) FROM tests")) && q.next())
-        return q.value(0).toInt();
-    return 0;
+    return db->insertTest(userId, e.illumination, e.testDate, e.comments, e.scores, e.serialNum,
+                          e.time) &&
+                   q.exec(QStringLiteral("SELECT max(id) FROM tests")) && q.next()
+               ? q.value(0).toInt()
+               : 0;
 }
 
 QString olderCsvLine(const databaseEntry &e, const QString &tes)
@@ -103,12 +92,9 @@ QVector<int> ascending()
 
 QVector<int> cap85InTray2()
 {
-    QVector<int> caps;
-    for (int cap = 1; cap <= 22; ++cap)
-        caps << cap;
-    caps << 85;
-    for (int cap = 23; cap <= 84; ++cap)
-        caps << cap;
+    QVector<int> caps = ascending();
+    caps.removeLast();
+    caps.insert(22, 85);
     return caps;
 }
 
@@ -121,7 +107,6 @@ QVector<int> swapped(QVector<int> caps, int a, int b)
 QStringList texts(std::initializer_list<const char *> utf8)
 {
     QStringList out;
-    out.reserve(static_cast<int>(utf8.size()));
     for (const char *text : utf8)
         out.append(QString::fromUtf8(text));
     return out;

@@ -13,19 +13,6 @@ namespace VktFixture {
 
 using Field = QPair<QString, QString>; // key, whole value line such as "<string>Ann</string>"
 
-inline Field str(const char *key, const QString &value)
-{
-    return {QLatin1String(key), QStringLiteral("<string>") + value + QStringLiteral("</string>")};
-}
-inline Field integer(const char *key, const QString &value)
-{
-    return {QLatin1String(key), QStringLiteral("<integer>") + value + QStringLiteral("</integer>")};
-}
-inline Field date(const char *key, const QString &value)
-{
-    return {QLatin1String(key), QStringLiteral("<date>") + value + QStringLiteral("</date>")};
-}
-
 inline QStringList header()
 {
     QStringList h{QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"),
@@ -37,27 +24,19 @@ inline QStringList header()
     return h;
 }
 
-// One dictionary, followed by the line the reader passes over after it.
-inline QStringList dict(const QList<Field> &fields)
-{
-    QStringList lines{QStringLiteral("\t<dict>")};
-    for (const Field &f : fields) {
-        lines.append(QStringLiteral("\t\t<key>") + f.first + QStringLiteral("</key>"));
-        lines.append(QStringLiteral("\t\t") + f.second);
-    }
-    lines.append(QStringLiteral("\t</dict>"));
-    lines.append(QStringLiteral("\t<key>next</key>"));
-    return lines;
-}
-
+// Each dictionary is followed by the line the reader passes over after it.
 inline QByteArray file(const QList<QList<Field>> &dicts,
                        const QString &lineEnd = QStringLiteral("\r"))
 {
     QStringList lines = header();
-    for (const QList<Field> &d : dicts)
-        lines += dict(d);
-    lines.append(QStringLiteral("</dict>"));
-    lines.append(QStringLiteral("</plist>"));
+    for (const QList<Field> &d : dicts) {
+        lines << QStringLiteral("\t<dict>");
+        for (const Field &f : d)
+            lines << QStringLiteral("\t\t<key>%1</key>").arg(f.first)
+                  << QStringLiteral("\t\t") + f.second;
+        lines << QStringLiteral("\t</dict>") << QStringLiteral("\t<key>next</key>");
+    }
+    lines << QStringLiteral("</dict>") << QStringLiteral("</plist>");
     return lines.join(lineEnd).toUtf8();
 }
 
