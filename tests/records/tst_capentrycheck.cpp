@@ -139,10 +139,6 @@ private slots:
             QVERIFY(again.arrangement() == check.arrangement() &&
                     again.typedCount() == check.typedCount());
         }
-    }
-
-    void splitTraysAndFewerTrayTexts()
-    {
         const QStringList parts =
             CapEntryCheck::splitTrays(QString("  "_q + CapOrder::write(CapOrder::untouched())));
         QCOMPARE(parts.size(), 4);

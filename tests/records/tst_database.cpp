@@ -229,8 +229,8 @@ private slots:
         QCOMPARE(held.rows().size(), 2);
         QVERIFY(held.rows().first().last == "Lane"_q && held.rows().last().last == "Out"_q);
         QVERIFY(held.rows().first().illumination == "D65"_q && held.indexOf("4"_q) == 1);
-        QCOMPARE(count("SELECT count(*) FROM users"_q), 3);
-        QVERIFY(db->deleteUser("Cy"_q, "M"_q, "Out"_q, ann().DOB));
+        QVERIFY(count("SELECT count(*) FROM users"_q) == 3 &&
+                db->deleteUser("Cy"_q, "M"_q, "Out"_q, ann().DOB));
         QCOMPARE(count("SELECT count(*) FROM users"_q), 2);
     }
 
@@ -240,17 +240,13 @@ private slots:
     void transactionGuard_data()
     {
         QTest::addColumn<QString>("ending");
-        QTest::addColumn<bool>("immediate");
-        QTest::newRow("commit") << "commit"_q << false;
-        QTest::newRow("immediate, commit") << "commit"_q << true;
-        QTest::newRow("early return") << "scope"_q << false;
-        QTest::newRow("rollback") << "rollback"_q << false;
-        QTest::newRow("full disk") << "full disk"_q << false;
+        for (const char *ending : {"commit", "immediate commit", "scope", "rollback", "full disk"})
+            QTest::newRow(ending) << QString::fromLatin1(ending).remove("immediate "_q);
     }
     void transactionGuard()
     {
         QFETCH(QString, ending);
-        QFETCH(bool, immediate);
+        const bool immediate = QByteArray(QTest::currentDataTag()).startsWith("immediate");
         const bool kept = ending == "commit"_q;
         {
             TransactionGuard transaction(db, immediate ? TransactionGuard::Lock::Immediate
@@ -309,8 +305,8 @@ private slots:
         for (int i = 0; i < 3; ++i)
             storeEntry(sampleEntry("P%1"_q.arg(i), "Q"_q,
                                    TestSupport::swapped(CapOrder::untouched(), i, i + 40)));
-        QVERIFY(db->updateSettings(Mixed) && db->insertSerialNum("111"_q, "01/02/2020"_q));
-        QVERIFY(db->insertSerialNum("222"_q, "03/04/2024"_q));
+        QVERIFY(db->updateSettings(Mixed) && db->insertSerialNum("111"_q, "01/02/2020"_q) &&
+                db->insertSerialNum("222"_q, "03/04/2024"_q));
         const QStringList before = snapshot(db->path());
         const auto shared =
             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
@@ -333,28 +329,25 @@ private slots:
     // A refused New, Open or Save As leaves the store on its file, writing on.
     void fileOperationRefused()
     {
-        const QString path = db->path();
-        const QString folder = TestSupport::tempDir();
-        QFile::remove(folder + "/link.sqlite"_q);
-        QVERIFY(QFile::link(path, folder + "/link.sqlite"_q) &&
-                QDir().mkpath(folder + "/folder"_q));
-        const QString missing = folder + "/no/such/dir/x.sqlite"_q;
-        // What each refusal says, after the empty paths that say nothing.
-        const std::pair<std::function<bool()>, const char *> rows[] = {
-            {[this] {
-                 return db->newDatabase({}) || db->openDatabase({}) || db->saveDatabaseAs({});
-             },
-             ""},
-            {[&] { return db->saveDatabaseAs(folder + "/link.sqlite"_q); }, "onto itself"},
-            {[&] { return db->saveDatabaseAs(missing); }, "could not be written"},
-            {[&] { return db->saveDatabaseAs(path); }, "onto itself"},
-            {[&] { return db->newDatabase(missing); }, "could not be opened"},
-            {[&] { return db->saveDatabaseAs(folder + "/folder"_q); }, "is a folder"}};
+        const QString path = db->path(), folder = TestSupport::tempDir();
+        const QString missing = folder + "/no/such/dir/x.sqlite"_q, link = folder + "/l.sqlite"_q;
+        QVERIFY(QFile::link(path, link) && QDir().mkpath(folder + "/folder"_q));
+        // New, Open or Save As; the file; what the refusal says (empty paths say nothing).
+        const std::tuple<char, QString, const char *> rows[] = {
+            {'n', {}, ""},
+            {'o', {}, ""},
+            {'s', {}, ""},
+            {'s', link, "onto itself"},
+            {'s', missing, "could not be written"},
+            {'s', path, "onto itself"},
+            {'n', missing, "could not be opened"},
+            {'s', folder + "/folder"_q, "is a folder"}};
         int stored = 0;
-        for (const auto &row : rows) {
-            QVERIFY(!row.first());
-            QVERIFY2(db->lastError().contains(QLatin1String(row.second)),
-                     qPrintable(db->lastError()));
+        for (const auto &[op, file, says] : rows) {
+            QVERIFY(!(op == 'n'   ? db->newDatabase(file)
+                      : op == 'o' ? db->openDatabase(file)
+                                  : db->saveDatabaseAs(file)));
+            QVERIFY2(db->lastError().contains(QLatin1String(says)), qPrintable(db->lastError()));
             QVERIFY(db->path() == path && db->currentConnectionName() == "0"_q);
             QVERIFY(storeEntry(ann()) > 0 && db->getAllTests().size() == ++stored);
         }
