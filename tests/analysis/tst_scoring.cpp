@@ -102,15 +102,12 @@ private slots:
 
     void classesAndRoots()
     {
-        const std::tuple<int, const char *, const char *> rows[] = {{-1, "Low", ""},
-                                                                    {0, "Superior", "0"},
-                                                                    {16, "Superior", "4"},
-                                                                    {17, "Average", "4.12311"},
-                                                                    {100, "Average", "10"},
-                                                                    {101, "Low", "10.0499"},
-                                                                    {207, "Low", "14.3875"},
-                                                                    {1234567, "Low", "1111.11"},
-                                                                    {1000000000, "Low", "31622.8"}};
+        // clang-format off
+        const std::tuple<int, const char *, const char *> rows[] = {
+            {-1, "Low", ""}, {0, "Superior", "0"}, {16, "Superior", "4"}, {17, "Average", "4.12311"},
+            {100, "Average", "10"}, {101, "Low", "10.0499"}, {207, "Low", "14.3875"},
+            {1234567, "Low", "1111.11"}, {1000000000, "Low", "31622.8"}};
+        // clang-format on
         for (const auto &[tes, word, root] : rows) {
             QCOMPARE(Scoring::classificationWord(tes), QLatin1String(word));
             QCOMPARE(Scoring::classificationText(tes),

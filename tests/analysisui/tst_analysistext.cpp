@@ -12,10 +12,7 @@ namespace {
 
 using S = AnalysisText;
 
-QString str(const char *text)
-{
-    return QString::fromUtf8(text);
-}
+const auto str = [](const char *text) { return QString::fromUtf8(text); };
 
 const QList<CapSet> registerOf1234 = {{str("1234"), str("03/04/2025")}};
 const QString subject4 = str(

@@ -27,13 +27,11 @@ class tst_ChartView : public QObject
         QMap<int, int> count;
         for (QGraphicsItem *item : v.scene()->items())
             ++count[item->data(View::ItemKindKey).toInt()];
-        QString all;
+        QStringList all;
         for (auto it = count.cbegin(); it != count.cend(); ++it)
-            all +=
-                QStringLiteral("%1 %2 ")
-                    .arg(QLatin1String(QMetaEnum::fromType<View::ItemKind>().valueToKey(it.key())))
-                    .arg(*it);
-        return all.trimmed();
+            all << QLatin1String(QMetaEnum::fromType<View::ItemKind>().valueToKey(it.key()))
+                << QString::number(*it);
+        return all.join(QLatin1Char(' '));
     }
     // The straight lines curve 0 is drawn with, in drawing order.
     static QList<QLineF> segments(const View &v)
