@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <numeric>
 
 // Cap numbers as the trays hold them and as the examiner types them.
 struct EntryFixture
@@ -10,9 +11,8 @@ struct EntryFixture
     // The caps first..last in order.
     static QVector<int> range(int first, int last)
     {
-        QVector<int> caps;
-        for (int cap = first; cap <= last; ++cap)
-            caps << cap;
+        QVector<int> caps(last - first + 1);
+        std::iota(caps.begin(), caps.end(), first);
         return caps;
     }
     // Tray 1 as a new test lays it out: 85, 1, ..., 21.

@@ -5,8 +5,7 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <mutex>
+#include <future>
 #include <thread>
 
 #include <fcntl.h>
@@ -19,12 +18,12 @@
 class FifoGuard
 {
 public:
-    explicit FifoGuard(const QString &path, int timeoutMs = 3000) : name(QFile::encodeName(path))
+    explicit FifoGuard(const QString &path, int timeoutMs = 3000)
+        : name(QFile::encodeName(path)), ok(mkfifo(name.constData(), 0600) == 0)
     {
-        ok = mkfifo(name.constData(), 0600) == 0;
-        watcher = std::thread([this, timeoutMs] {
-            std::unique_lock<std::mutex> lock(mutex);
-            if (wake.wait_for(lock, std::chrono::milliseconds(timeoutMs), [this] { return done; }))
+        watcher = std::thread([this, timeoutMs, finished = done.get_future()] {
+            if (finished.wait_for(std::chrono::milliseconds(timeoutMs)) ==
+                std::future_status::ready)
                 return;
             // Read and write at once never blocks, and frees a reader blocked in open().
             const int fd = ::open(name.constData(), O_RDWR | O_NONBLOCK);
@@ -35,11 +34,7 @@ public:
     }
     ~FifoGuard()
     {
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            done = true;
-        }
-        wake.notify_all();
+        done.set_value();
         watcher.join();
         ::unlink(name.constData());
     }
@@ -51,10 +46,8 @@ public:
 
 private:
     QByteArray name;
-    bool ok = false;
+    bool ok;
     std::atomic<bool> didFire{false};
-    std::mutex mutex;
-    std::condition_variable wake;
-    bool done = false;
+    std::promise<void> done;
     std::thread watcher;
 };

@@ -35,9 +35,8 @@ struct Other
 {
     explicit Other(const QString &path, const QString &options = QString(),
                    const QString &connection = QStringLiteral("other"))
-        : name(connection)
+        : name(connection), db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection))
     {
-        db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         db.setConnectOptions(options);
         db.open();
