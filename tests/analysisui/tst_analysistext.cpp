@@ -6,8 +6,6 @@
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(QList<CapSet>)
-
 namespace {
 
 using S = AnalysisText;
@@ -211,52 +209,47 @@ private slots:
             str("Test Serial Number: 1234\n\nCap Order: \n\nCertified.\n\nComments: no remarks\n"));
     }
 
+    // Serial, the register as serial=date pairs, today and the verdict.
     void certification_data()
     {
-        QTest::addColumn<QString>("serial");
-        QTest::addColumn<QList<CapSet>>("capSets");
+        QTest::addColumn<QStringList>("r");
         QTest::addColumn<QDate>("today");
         QTest::addColumn<QString>("expected");
-        const QString s = str("A-7");
         const QString ok = str("Certified.\n\n");
-        const auto row = [&](const char *tag, const char *date, const QString &verdict,
-                             const QDate &today = QDate(2025, 6, 15),
-                             const QString &serial = str("A-7")) {
-            QTest::newRow(tag) << serial << QList<CapSet>{{s, str(date)}} << today << verdict;
+        const auto row = [](const char *tag, std::initializer_list<const char *> r,
+                            const QString &verdict, const QDate &today = QDate(2025, 6, 15)) {
+            QTest::newRow(tag) << TestSupport::texts(r) << today << verdict;
         };
-        row("empty serial", "06/15/2025",
-            str("Veskora results not certified (No Serial Number)\n\n"), QDate(2025, 6, 15),
-            QString());
-        row("serial must match exactly", "01/01/2000", ok, QDate(2025, 6, 15), str("A-"));
-        QTest::newRow("first entry wins")
-            << s << QList<CapSet>{{s, str("01/01/2010")}, {s, str("01/01/2025")}}
-            << QDate(2025, 6, 15) << old;
-        QTest::newRow("later match after other serials")
-            << s << QList<CapSet>{{str("Z"), str("01/01/2010")}, {s, str("01/01/2025")}}
-            << QDate(2025, 6, 15) << ok;
-        row("two pieces", "06/2019", ok);
-        row("month 13 day 45", "13/45/2024", old);
-        row("exactly two years", "06/15/2023", ok);
-        row("one day more", "06/14/2023", old);
+        row("empty serial", {"", "A-7=06/15/2025"},
+            str("Veskora results not certified (No Serial Number)\n\n"));
+        row("serial must match exactly", {"A-", "A-7=01/01/2000"}, ok);
+        row("first entry wins", {"A-7", "A-7=01/01/2010", "A-7=01/01/2025"}, old);
+        row("later match after other serials", {"A-7", "Z=01/01/2010", "A-7=01/01/2025"}, ok);
+        row("two pieces", {"A-7", "A-7=06/2019"}, ok);
+        row("month 13 day 45", {"A-7", "A-7=13/45/2024"}, old);
+        row("exactly two years", {"A-7", "A-7=06/15/2023"}, ok);
+        row("one day more", {"A-7", "A-7=06/14/2023"}, old);
         // Two years before 29 February is 28 February.
-        row("leap day, limit", "2/28/2022", ok, QDate(2024, 2, 29));
-        row("leap day, before", "2/27/2022", old, QDate(2024, 2, 29));
+        row("leap day, limit", {"A-7", "A-7=2/28/2022"}, ok, QDate(2024, 2, 29));
+        row("leap day, before", {"A-7", "A-7=2/27/2022"}, old, QDate(2024, 2, 29));
         // Mended fault: cap sets imported from VKT files carry property-list dates, which
         // were certified however old; they are judged by their date.
-        row("property-list date, years old", "2010-03-04T00:00:00Z", old);
-        row("property-list date, exactly two years", "2023-06-15T00:00:00Z", ok);
-        row("property-list date, one day more", "2023-06-14T23:59:59Z", old);
-        row("property-list date without time", "2010-03-04", old);
-        row("property-list date that does not exist", "2024-02-30T00:00:00Z", old);
-        row("dashes of another form", "2010-3-4", ok);
+        row("property-list date, years old", {"A-7", "A-7=2010-03-04T00:00:00Z"}, old);
+        row("property-list date, exactly two years", {"A-7", "A-7=2023-06-15T00:00:00Z"}, ok);
+        row("property-list date, one day more", {"A-7", "A-7=2023-06-14T23:59:59Z"}, old);
+        row("property-list date without time", {"A-7", "A-7=2010-03-04"}, old);
+        row("property-list date that does not exist", {"A-7", "A-7=2024-02-30T00:00:00Z"}, old);
+        row("dashes of another form", {"A-7", "A-7=2010-3-4"}, ok);
     }
     void certification()
     {
-        QFETCH(QString, serial);
-        QFETCH(QList<CapSet>, capSets);
+        QFETCH(QStringList, r);
         QFETCH(QDate, today);
         QFETCH(QString, expected);
-        QCOMPARE(AnalysisText::certification(serial, capSets, today), expected);
+        QList<CapSet> capSets;
+        for (const QString &set : r.mid(1))
+            capSets.append({set.section(QLatin1Char('='), 0, 0), set.section(QLatin1Char('='), 1)});
+        QCOMPARE(AnalysisText::certification(r.at(0), capSets, today), expected);
     }
 
     void certificationReadsTheStoresRegister()
