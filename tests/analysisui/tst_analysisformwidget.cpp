@@ -36,15 +36,13 @@ class tst_AnalysisFormWidget : public QObject
     // The information text's first line, the TES and class labels, the badge's word and number.
     QString figures() const
     {
-        return QStringList({child<QPlainTextEdit>(*page, "analysisInfoBox")
-                                ->toPlainText()
-                                .section(QLatin1Char('\n'), 0, 0),
-                            child<QLabel>(*page, "TESDisplay")->text(),
-                            child<QLabel>(*page, "classificationDisplay")->text(),
-                            page->discriminationDisplay()->word(),
+        const QString info = child<QPlainTextEdit>(*page, "analysisInfoBox")->toPlainText();
+        return QStringList({info.section(QLatin1Char('\n'), 0, 0), label("TESDisplay"),
+                            label("classificationDisplay"), page->discriminationDisplay()->word(),
                             page->discriminationDisplay()->scoreItem()->toPlainText()})
             .join(QLatin1Char('|'));
     }
+    QString label(const char *name) const { return child<QLabel>(*page, name)->text(); }
     void tick(const char *box, bool on) { child<QCheckBox>(*page, box)->setChecked(on); }
 
 private slots:
