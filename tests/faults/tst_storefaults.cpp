@@ -89,8 +89,7 @@ private slots:
         LegacyImport::Result h;
         CsvFile::ImportResult c;
         {
-            QSemaphore locked;
-            QSemaphore done;
+            QSemaphore locked, done;
             QThread *other = QThread::create([&path, &locked, &done, hold] {
                 Other holder(path, QString(), "holder"_q);
                 // Held to the end, the lock still lets the store read.

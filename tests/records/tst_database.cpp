@@ -13,7 +13,6 @@
 #include <optional>
 
 using namespace StoreFixture;
-using L = QStringList;
 using TestSupport::sampleEntry;
 using TestSupport::storeEntry;
 
@@ -43,7 +42,7 @@ private slots:
         db = database::instance();
     }
 
-    void freshFileAndDefaultPlace()
+    void freshFileSettingsAndRegister()
     {
         QCOMPARE(db->getSettings(), SettingsRecord());
         // Empty text, not NULL, like every row written later; opening again adds nothing.
@@ -60,6 +59,25 @@ private slots:
         for (const auto &p : places)
             QCOMPARE(database::defaultPath("/opt/v"_q, *p[0], QLatin1String(p[1]), "/home/u"_q),
                      QLatin1String(p[2]));
+        // Settings that could not be read are kept from the last read, and what was
+        // shown in their place never overwrites the stored ones until read again.
+        QVERIFY(db->updateSettings(Mixed) && db->getSettings() == Mixed);
+        QSqlQuery q(db->currentConnection());
+        QVERIFY(q.exec("ALTER TABLE settings RENAME TO hidden"_q));
+        QVERIFY(db->getSettings() == Mixed && !db->updateSettings(SettingsRecord()));
+        QVERIFY2(db->lastError().contains("could not be read"_q), qPrintable(db->lastError()));
+        QVERIFY(q.exec("ALTER TABLE hidden RENAME TO settings"_q));
+        QVERIFY(db->getSettings() == Mixed && db->updateSettings(SettingsRecord()));
+        QCOMPARE(db->getSettings(), SettingsRecord());
+        // Two rows may share a serial number; an update or removal reaches both.
+        QVERIFY(db->getSerialNums().isEmpty() && db->insertSerialNum("100"_q, "01/01/2020"_q));
+        QVERIFY(db->insertSerialNum("100"_q, "02/02/2021"_q) &&
+                db->insertSerialNum("200"_q, "03/03/2022"_q) &&
+                db->updateSerialNum("100"_q, "101"_q, "04/04/2023"_q));
+        const CapSet updated{"101"_q, "04/04/2023"_q};
+        QCOMPARE(db->getSerialNums(), (QList<CapSet>{updated, updated, {"200"_q, "03/03/2022"_q}}));
+        QVERIFY(db->deleteSerialNum("101"_q));
+        QCOMPARE(db->getSerialNums(), (QList<CapSet>{{"200"_q, "03/03/2022"_q}}));
     }
 
     // A file is checked before anything is read from it or written to it: one the
@@ -175,6 +193,13 @@ private slots:
         QCOMPARE(db->getAllTests(), listed);
         QCOMPARE(db->heldTests().rows().toList(), listed);
         QVERIFY(db->getScores("999999"_q).isNull() && db->getScores("not a number"_q).isNull());
+        // A test the file refuses leaves the subject stored before it, and says so.
+        RecordInserter inserter(db);
+        QVERIFY(inserter.insert(ann()) &&
+                QSqlQuery(db->currentConnection()).exec("DROP TABLE tests"_q));
+        QVERIFY(!inserter.insert(sampleEntry("Di"_q, "Lee"_q)) &&
+                count("SELECT count(*) FROM users"_q) == 8);
+        QVERIFY(db->lastError().startsWith("The test could not be stored"_q));
     }
 
     // Every write, refused or not, and a change by another program: the rows held
@@ -282,17 +307,6 @@ private slots:
         QCOMPARE(db->getAllTests().size(), kept ? 2 : 1);
     }
 
-    // A test the file refuses leaves the subject stored before it, and says so.
-    void inserterKeepsTheSubjectOfARefusedTest()
-    {
-        RecordInserter inserter(db);
-        QVERIFY(inserter.insert(ann()) &&
-                QSqlQuery(db->currentConnection()).exec("DROP TABLE tests"_q));
-        QVERIFY(!inserter.insert(sampleEntry("Di"_q, "Lee"_q)) &&
-                count("SELECT count(*) FROM users"_q) == 2);
-        QVERIFY(db->lastError().startsWith("The test could not be stored"_q));
-    }
-
     // Save As onto an existing file replaces it with a full copy of the open one,
     // readable by whoever could read the original; what an earlier Save As to the
     // same file left when it was killed goes, a partial copy for another file stays.
@@ -312,8 +326,8 @@ private slots:
             QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
         QVERIFY(QFile::setPermissions(db->path(), shared));
         const QString elsewhere = TestSupport::tempDir() + "/else.sqlite.partial-Ab12Cd"_q;
-        for (const QString &left :
-             L{other + ".partial-Ab12Cd"_q, other + ".partial-Ab12Cd-journal"_q, elsewhere})
+        for (const QString &left : QStringList{other + ".partial-Ab12Cd"_q,
+                                               other + ".partial-Ab12Cd-journal"_q, elsewhere})
             QVERIFY(writeFile(left, "left behind"));
         QVERIFY2(db->saveDatabaseAs(other), qPrintable(db->lastError()));
         QCOMPARE(QFile::permissions(other) & ~(QFile::ReadUser | QFile::WriteUser), shared);
@@ -380,58 +394,31 @@ private slots:
         // Percent and underscore are plain characters; GLOB characters typed by the
         // examiner act as wildcards, and bracket classes find a literal star or bracket.
         using R = RecordSearch;
-        const struct
-        {
-            int criterion, method;
-            const char *text, *found; // first names, sorted, joined by "|"
-        } rows[] = {{R::Last, R::IsExactly, "D'Arcy \"the 2nd\"", "O'Brien"},
-                    {R::First, R::IsExactly, texts[1][0], texts[1][0]},
-                    {R::ReferenceNumber, R::Contains, "' OR '", texts[1][0]},
-                    {R::Last, R::Contains, "0%_d", "Per"},
-                    {R::Last, R::IsExactly, "100%_don_", ""},
-                    {R::First, R::BeginsWith, "?o", "Robert'); DROP TABLE users;--|Zoë"},
-                    {R::First, R::Contains, "[*]", "St*r"},
-                    {R::Last, R::BeginsWith, "[[]Br", "St*r"},
-                    {R::Last, R::Contains, "[", ""},
-                    {R::Last, R::EndsWith, "Łukasiewicz", "Zoë"},
-                    {R::Comments, R::Contains, "😀", "Zoë"}};
-        for (const auto &row : rows) {
+        // Criterion, method, text, and the first names found, sorted, joined by "|".
+        const std::tuple<int, int, const char *, const char *> rows[] = {
+            {R::Last, R::IsExactly, "D'Arcy \"the 2nd\"", "O'Brien"},
+            {R::First, R::IsExactly, texts[1][0], texts[1][0]},
+            {R::ReferenceNumber, R::Contains, "' OR '", texts[1][0]},
+            {R::Last, R::Contains, "0%_d", "Per"},
+            {R::Last, R::IsExactly, "100%_don_", ""},
+            {R::First, R::BeginsWith, "?o", "Robert'); DROP TABLE users;--|Zoë"},
+            {R::First, R::Contains, "[*]", "St*r"},
+            {R::Last, R::BeginsWith, "[[]Br", "St*r"},
+            {R::Last, R::Contains, "[", ""},
+            {R::Last, R::EndsWith, "Łukasiewicz", "Zoë"},
+            {R::Comments, R::Contains, "😀", "Zoë"}};
+        for (const auto &[criterion, method, text, found] : rows) {
             QString error;
             QStringList names;
-            for (const databaseEntry &e : RecordSearch::run(db, row.criterion, row.method,
-                                                            QString::fromUtf8(row.text), &error))
+            for (const databaseEntry &e :
+                 RecordSearch::run(db, criterion, method, QString::fromUtf8(text), &error))
                 names << e.first;
             names.sort();
-            QCOMPARE(names.join(QLatin1Char('|')), QString::fromUtf8(row.found));
+            QCOMPARE(names.join(QLatin1Char('|')), QString::fromUtf8(found));
             QVERIFY2(error.isEmpty(), qPrintable(error));
         }
         // No text ran as a statement: every table and row is still there.
         QCOMPARE(db->getAllTests(), stored);
-    }
-
-    // Settings that could not be read are kept from the last read, and what was
-    // shown in their place never overwrites the stored ones until read again.
-    void settingsAndRegister()
-    {
-        QVERIFY(db->updateSettings(Mixed) && db->getSettings() == Mixed);
-        QSqlQuery q(db->currentConnection());
-        QVERIFY(q.exec("ALTER TABLE settings RENAME TO hidden"_q));
-        QVERIFY(db->getSettings() == Mixed && !db->updateSettings(SettingsRecord()));
-        QVERIFY2(db->lastError().contains("could not be read"_q), qPrintable(db->lastError()));
-        QVERIFY(q.exec("ALTER TABLE hidden RENAME TO settings"_q));
-        SettingsRecord kinnearOnly;
-        kinnearOnly.scoreMode = true;
-        QVERIFY(db->getSettings() == Mixed && db->updateSettings(kinnearOnly));
-        QCOMPARE(db->getSettings(), kinnearOnly);
-        // Two rows may share a serial number; an update or removal reaches both.
-        QVERIFY(db->getSerialNums().isEmpty() && db->insertSerialNum("100"_q, "01/01/2020"_q));
-        QVERIFY(db->insertSerialNum("100"_q, "02/02/2021"_q));
-        QVERIFY(db->insertSerialNum("200"_q, "03/03/2022"_q));
-        QVERIFY(db->updateSerialNum("100"_q, "101"_q, "04/04/2023"_q));
-        const CapSet updated{"101"_q, "04/04/2023"_q};
-        QCOMPARE(db->getSerialNums(), (QList<CapSet>{updated, updated, {"200"_q, "03/03/2022"_q}}));
-        QVERIFY(db->deleteSerialNum("101"_q));
-        QCOMPARE(db->getSerialNums(), (QList<CapSet>{{"200"_q, "03/03/2022"_q}}));
     }
 };
 
