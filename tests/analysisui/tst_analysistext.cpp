@@ -110,29 +110,25 @@ private slots:
     void oneReportSwitch_data()
     {
         QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("part1");
-        QTest::addColumn<QString>("part2");
-        QTest::addColumn<QString>("name");
-        const auto percent = [](const char *tag, int index, const char *line) {
+        QTest::addColumn<QStringList>("texts"); // report part 1, part 2, name and analysis
+        const auto row = [](const char *tag, int index, const QString &part1, const QString &part2,
+                            const QString &name) {
+            QTest::newRow(tag) << index << QStringList{part1, part2, name};
+        };
+        const auto percent = [&](const char *tag, int index, const char *line) {
             const QString block = str("Percentile\n") + str(line) + str("\n");
-            QTest::newRow(tag) << index << QString() << QString(part2Base + str("\n") + block)
-                               << QString(nameBase + str("\n\n") + block);
+            row(tag, index, {}, part2Base + str("\n") + block, nameBase + str("\n\n") + block);
         };
         const QString tes = str("Total Error Score (TES): 4\n");
         const QString cls = str("Classification: Superior Discrimination");
-        QTest::newRow("test") << int(S::TestReport)
-                              << QString(subject4 + duration + particulars + str("\n")) << QString()
-                              << QString(subject4 + duration + particulars);
-        QTest::newRow("tes") << int(S::TesReport) << QString(tes + part1Base) << QString()
-                             << QString(nameBase + str("\n\n") + tes);
-        QTest::newRow("sqrtTes") << int(S::SqrtTesReport) << QString()
-                                 << QString(str("Square Root Total Error Score: 2\n") + part2Base)
-                                 << QString(nameBase +
-                                            str("\n\nSqrt Total Error Score (TES): 2\n"));
-        QTest::newRow("vingrys") << int(S::VingrysReport) << QString(part1Base + vingrysReport)
-                                 << QString() << QString(nameBase + vingrysReport);
-        QTest::newRow("class") << int(S::ClassReport) << QString(cls + str("\n\n") + part1Base)
-                               << QString() << QString(nameBase + str("\n\n") + cls);
+        row("test", S::TestReport, subject4 + duration + particulars + str("\n"), {},
+            subject4 + duration + particulars);
+        row("tes", S::TesReport, tes + part1Base, {}, nameBase + str("\n\n") + tes);
+        row("sqrtTes", S::SqrtTesReport, {}, str("Square Root Total Error Score: 2\n") + part2Base,
+            nameBase + str("\n\nSqrt Total Error Score (TES): 2\n"));
+        row("vingrys", S::VingrysReport, part1Base + vingrysReport, {}, nameBase + vingrysReport);
+        row("class", S::ClassReport, cls + str("\n\n") + part1Base, {},
+            nameBase + str("\n\n") + cls);
         percent("percentFirst", S::PercentFirstReport, "Unselected: 90%");
         percent("percentSome", S::PercentSomeReport, "In Plant: 90%");
         percent("percentExp", S::PercentExpReport, "Experienced: 70%");
@@ -140,9 +136,8 @@ private slots:
     void oneReportSwitch()
     {
         QFETCH(int, index);
-        QFETCH(QString, part1);
-        QFETCH(QString, part2);
-        QFETCH(QString, name);
+        QFETCH(QStringList, texts);
+        const QString part1 = texts.at(0), part2 = texts.at(1), name = texts.at(2);
         const AnalysisText t = loaded(only(index));
         QCOMPARE(t.analysisText(), plainFive);
         QCOMPARE(t.reportTextPart1(), part1.isNull() ? part1Base : part1);
