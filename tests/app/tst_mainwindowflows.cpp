@@ -6,6 +6,7 @@
 #include "database.h"
 #include "filedialogs.h"
 #include "huetestformwidget.h"
+#include "labelimagedisplay.h"
 #include "mainwindow.h"
 #include "messageboxes.h"
 #include "pageprobe.h"
@@ -152,6 +153,8 @@ private slots:
         row("save, then database", "named", "DatabaseButton", M::Save, 3);
         row("view page to new", "view move", "NewButton", M::Cancel, 1);
         row("typed comment counts", "view comment", "NewButton", M::Cancel, 1);
+        row("closing, cancel", "move", "close", M::Cancel, 0);
+        row("closing, discard", "move", "close", M::Discard, 0);
     }
     void leavingAnEditedPageAsks()
     {
@@ -173,7 +176,10 @@ private slots:
         if (named)
             w.fillNames("Joanna", "Smith");
         Boxes boxes({M::StandardButton(answer)});
-        w.click(qPrintable(target));
+        if (target == t("close")) // closing must not drop an unsaved test either
+            QCOMPARE(w.close(), answer == M::Discard);
+        else
+            w.click(qPrintable(target));
         const bool kept = answer == M::Cancel || (answer == M::Save && !named);
         QCOMPARE(w.form(view)->isChanged(), !edit.isEmpty() && kept);
         QCOMPARE(boxes.texts,
@@ -402,6 +408,87 @@ private slots:
         prefs->exec();
         prefs->okClicked();
         QCOMPARE(db->getSettings().footerImgPath, copy ? logo.footerImgPath : QString());
+    }
+
+    // Where a flow ends in a message (the answer to the first box, the part every box's text
+    // holds): a file locked at start-up, a missing manual, failed or partial reports.
+    void edgesAreReported_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("message"); // shown once, by logo rows once per path
+        QTest::newRow("locked, retry") << int(M::Retry) << t("could not be opened: no test");
+        QTest::newRow("locked, open another") << int(M::Open) << t("could not be opened: no test");
+        QTest::newRow("locked, go on without it") << int(M::Cancel) << t("could not be opened: no");
+        QTest::newRow("no help folder") << 0 << t("/Help/English/html/index.htm was not found.");
+        QTest::newRow("pdf, missing folder") << 0 << t("/no/r.pdf could not be written.");
+        QTest::newRow("pdf of a selection") << 0 << QString();
+        // A preview once drew without the logo and said nothing.
+        for (const char *flow : {"logo, pdf", "logo, preview"})
+            QTest::newRow(flow) << 0 << t("The report was made without its footer logo: ");
+    }
+    void edgesAreReported()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, message);
+        const QByteArray flow = QTest::currentDataTag();
+        const bool locked = flow.startsWith("locked");
+        database *db = Window::db();
+        const QString path = db->path(), other = path + t("-2.sqlite"), logo = path + t(".png");
+        for (const char *first : {"Quincy", "Ursula", "Zelda"})
+            Window::store(first);
+        SettingsRecord s;
+        s.scoreMode = true; // Kinnear
+        s.footerImgPath = flow.startsWith("logo") ? Window::file("missing.png") : logo;
+        QVERIFY(QFile::copy(t(":/Images/add.png"), logo) && db->updateSettings(s) &&
+                db->newDatabase(other) && db->openDatabase(path));
+        // Another program holds the file's lock while the window starts: start-up gives up
+        // (the lock is released before the examiner answers).
+        QVERIFY(!locked || (Window::sql(path, "BEGIN EXCLUSIVE", "SELECT 1") &&
+                            (db->initDatabase(), !db->isUsable()) &&
+                            QSqlQuery(QSqlDatabase::database(path)).exec(t("ROLLBACK"))));
+        Boxes boxed({M::StandardButton(answer)});
+        Window::answerFiles(locked ? other : Window::file(flow.contains("missing") ? "no/r" : "r"));
+        Window w;
+        // Start-up leaves the stored logo unread until it is shown or asked for.
+        auto *picker = child<labelImageDisplay>(*Window::prefs(), "logoSelection");
+        QLabel *shown = child<QLabel>(*picker, "label");
+        QVERIFY(shown->pixmap(Qt::ReturnByValue).isNull());
+        QCOMPARE(picker->getImage().isNull() || shown->pixmap(Qt::ReturnByValue).isNull(),
+                 QImage(picker->getImagePath()).isNull());
+        if (locked) { // the settings shown meanwhile never replace the stored ones
+            QVERIFY(answer == M::Cancel || w.analysis()->isKinnear() == (answer == M::Retry));
+            QCOMPARE(db->path(), answer == M::Open ? other : path);
+            QVERIFY(answer != M::Cancel || !db->updateSettings(SettingsRecord()));
+            QVERIFY(db->openDatabase(path) && db->getSettings() == s);
+        } else if (flow.startsWith("no help")) {
+            w.click("HelpButton");
+        } else if (flow.startsWith("pdf")) { // a page each, in the order picked
+            auto *table = child<QTableView>(w, "tableDisplay");
+            table->setSelectionMode(QAbstractItemView::MultiSelection);
+            for (int row : {1, 2, 0}) // the newest test comes first
+                table->selectRow(row);
+            w.trigger("actionSelected_Records_as_PDF");
+            QProcess pdf;
+            pdf.start(t("pdftotext"), {Window::file("r.pdf"), t("-")});
+            const QRegularExpression order(t("(?s)Ursula M .*Quincy M .*Zelda M "));
+            QVERIFY(!message.isEmpty() ||
+                    (pdf.waitForFinished() &&
+                     order.match(QString::fromUtf8(pdf.readAll())).hasMatch()));
+        } else {
+            const bool preview = flow.endsWith("preview");
+            for (const char *name : {"missing.png", "missing.png", "gone.png"}) {
+                s.footerImgPath = Window::file(name);
+                QVERIFY(db->updateSettings(s));
+                Window::prefs()->loadSettings();
+                if (preview) // closed as soon as it shows
+                    QTimer::singleShot(0, &w, [&] { child<QDialog>(w, "printPreview")->reject(); });
+                w.trigger(preview ? "actionPrint_Preview" : "actionSelected_Records_as_PDF");
+            }
+            QVERIFY(boxed.texts.last().contains(t("gone.png")));
+        }
+        QCOMPARE(boxed.texts.size(), message.isEmpty() ? 0 : flow.startsWith("logo") ? 2 : 1);
+        for (const QString &text : boxed.texts)
+            QVERIFY2(text.contains(message), qPrintable(text));
     }
 
     // Ok applies the dialog's choices, a language among them, which retranslates in
