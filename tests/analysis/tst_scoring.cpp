@@ -2,7 +2,6 @@
 #include "scoring.h"
 #include "testsupport.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 #include <algorithm>
 #include <climits>

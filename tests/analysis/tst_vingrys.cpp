@@ -2,7 +2,6 @@
 #include "testsupport.h"
 #include "vingrys.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 #include <climits>
 #include <cmath>

@@ -4,11 +4,8 @@
 #include "chartgraphicsview.h"
 #include "testsupport.h"
 
-#include <QCheckBox>
-#include <QGraphicsTextItem>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QtTest>
+#include <QtWidgets>
 
 using Curves = QVector<QVector<double>>;
 using TestSupport::child;
