@@ -2,13 +2,13 @@
 #include "caporder.h"
 #include "entryfixture.h"
 #include "storefixture.h"
+#include "testsupport.h"
 #include "traycheck.h"
 
 #include <QtTest>
 
 using namespace StoreFixture;
 using V = QVector<int>;
-using L = QStringList;
 const V Tray1 = EntryFixture::tray1();
 
 class TestCapEntryCheck : public QObject, EntryFixture
@@ -109,8 +109,7 @@ private slots:
     void wholeText()
     {
         const V untouched = CapOrder::untouched();
-        V swapped = untouched;
-        std::swap(swapped[3], swapped[70]);
+        const V swapped = TestSupport::swapped(untouched, 3, 70);
         V short84 = untouched;
         short84.removeOne(30);
         const QString rows[][2] = {
@@ -144,9 +143,10 @@ private slots:
         QCOMPARE(parts.size(), 4);
         QCOMPARE(parts.at(0), joined(Tray1, QStringLiteral(", ")));
         QCOMPARE(parts.at(3), joined(range(64, 84), QStringLiteral(", ")));
-        QCOMPARE(CapEntryCheck::splitTrays(QStringLiteral("1 2")), (L{"1 2"_q, {}, {}, {}}));
+        QCOMPARE(CapEntryCheck::splitTrays(QStringLiteral("1 2")),
+                 (QStringList{"1 2"_q, {}, {}, {}}));
         // Trays without a text read as empty.
-        const CapEntryCheck check = CapEntryCheck::check(L{joined(Tray1)});
+        const CapEntryCheck check = CapEntryCheck::check(QStringList{joined(Tray1)});
         QVERIFY(check.tray(0).isComplete());
         QCOMPARE(check.tray(3).typedCount(), 0);
         QCOMPARE(check.tray(3).missing(), range(64, 84));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFile>
-#include <QString>
 
 #include <atomic>
 #include <chrono>

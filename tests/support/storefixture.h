@@ -5,7 +5,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QString>
 #include <QStringList>
 #include <QVariant>
 

@@ -1,10 +1,7 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
 #include <QPair>
 #include <QRegularExpression>
-#include <QString>
 #include <QStringList>
 
 // Builds property-list text in the layout the second database version wrote:
