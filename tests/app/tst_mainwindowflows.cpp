@@ -11,6 +11,7 @@
 #include "messageboxes.h"
 #include "pageprobe.h"
 #include "preferences.h"
+#include "storefixture.h"
 #include "testsupport.h"
 #include "vkresources.h"
 
@@ -355,9 +356,7 @@ private slots:
             is.sort();
             QCOMPARE(is, was);
         } else if (change.contains(QRegularExpression(t("^(csv|hdb|vkt) ")))) {
-            QFile f(otherFile);
-            QVERIFY(content.isNull() || (f.open(QIODevice::WriteOnly) && f.write(content) > 0));
-            f.close();
+            QVERIFY(content.isNull() || StoreFixture::writeFile(otherFile, content));
             const QString kind = change.left(3);
             w.trigger(kind == t("csv")   ? "actionComma_Separated_Values_CSV"
                       : kind == t("hdb") ? "actionVK100_Database_Version_1_HDB"

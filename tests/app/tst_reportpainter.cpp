@@ -1,5 +1,6 @@
 #include "fifoguard.h"
 #include "reportpainter.h"
+#include "storefixture.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -60,10 +61,7 @@ private slots:
         QImage image(picture, QImage::Format_Mono);
         image.fill(0);
         QVERIFY(!picture.isValid() || image.save(path));
-        QFile text(kind == QLatin1String("text") ? path : QString());
-        QVERIFY(text.fileName().isEmpty() ||
-                (text.open(QIODevice::WriteOnly) && text.write("no picture") > 0));
-        text.close();
+        QVERIFY(kind != QLatin1String("text") || StoreFixture::writeFile(path, "no picture"));
         QVERIFY(kind != QLatin1String("folder") || QDir().mkdir(path));
         FifoGuard pipe(kind == QLatin1String("pipe") ? path
                                                      : dir.filePath(QStringLiteral("unused")));

@@ -45,12 +45,9 @@ private slots:
         const CsvFile::WriteResult r = CsvFile::writeLines(path, {"h"_q, "Zoë,1"_q, "b,2"_q});
         QVERIFY(r.ok && r.error.isEmpty());
         QCOMPARE(r.fileName, path + ".txt"_q);
-        QFile f(r.fileName);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), "h\nZo\xc3\xab,1\nb,2\n"_ba);
+        QCOMPARE(StoreFixture::readFile(r.fileName), "h\nZo\xc3\xab,1\nb,2\n"_ba);
         QVERIFY(CsvFile::writeLines(path, {"x"_q}).ok); // replaces the content
-        f.close();
-        QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll() == "x\n"_ba);
+        QCOMPARE(StoreFixture::readFile(r.fileName), "x\n"_ba);
         // Cancelled: nothing written and no error; a missing folder: an error naming the file.
         const QString txt = QDir::current().filePath(".txt"_q);
         QFile::remove(txt);

@@ -9,24 +9,6 @@ using namespace ExchangeFixture;
 
 namespace {
 
-// One record as the first database version wrote it: last, first, middle name and
-// reference (20 bytes each), two dates (10 each), minutes, an unused byte, comments
-// (50), four unused bytes, 84 cap slots of two bytes, one last byte. The unused bytes
-// hold letters and the second byte of every slot is set, so a field read at a wrong
-// offset shows.
-QByteArray hdbRecord(const QByteArray &last, char filler = ' ')
-{
-    const auto field = [filler](const QByteArray &text, int width) -> QByteArray {
-        return text + QByteArray(width - text.size(), filler);
-    };
-    QByteArray r = field(last, 20) + field("Anna", 20) + field("B", 20) + field("REF-7", 20) +
-                   "01/02/1970" + "03/04/1999" + char(12) + 'Z' + field("steady hands", 50) +
-                   "ZZZZ";
-    for (int cap = 1; cap <= 84; ++cap)
-        r += QByteArray(1, char(cap)) + 'c';
-    return r + 'Q';
-}
-
 QByteArray patched(QByteArray bytes, int offset, const QByteArray &patch)
 {
     return bytes.replace(offset, patch.size(), patch);

@@ -1,11 +1,8 @@
-#include "caporder.h"
 #include "csvfile.h"
 #include "csvformat.h"
 #include "database.h"
-#include "hdbreader.h"
+#include "exchangefixture.h"
 #include "legacyimport.h"
-#include "storefixture.h"
-#include "testsupport.h"
 
 #include <QScopeGuard>
 #include <QSemaphore>
@@ -16,23 +13,12 @@ using namespace StoreFixture;
 
 namespace {
 
-// Files of count records.
-QByteArray hdbFile(int count)
+// 300 records in a file of the kind given.
+QByteArray manyRecords(bool hdb)
 {
-    QByteArray r(HdbReader::RecordStride, ' ');
-    r.replace(HdbReader::LastOffset, 8, "Imported").replace(HdbReader::FirstOffset, 3, "Eve");
-    for (int slot = 0; slot < HdbReader::CapSlots; ++slot)
-        r[HdbReader::CapsOffset + 2 * slot] = char(slot + 1);
-    return r.repeated(count);
-}
-
-QByteArray csvFile(int count)
-{
-    return "First,Middle,Last,Reference,DOB,Date,Time (mins),Comments,Gender,Experience,"
-           "Illumination,Industry,JobFunction,Location,Serial Number,TES,Cap Order\n" +
-           QByteArray("Csv,M,Line,R,01/01/1990,02/02/2020,9,x,Male,,D65,,,,S1,0," +
-                      CapOrder::write(CapOrder::untouched()).toUtf8() + '\n')
-               .repeated(count);
+    const QString csv = TestSupport::olderCsvLine(TestSupport::sampleEntry("Csv"_q, "Line"_q));
+    return hdb ? ExchangeFixture::hdbRecord("Imported").repeated(300)
+               : CsvFormat::headerLine().toUtf8() + '\n' + csv.toUtf8().append('\n').repeated(300);
 }
 
 } // namespace
@@ -50,16 +36,13 @@ private slots:
         // The fault, or how long another program holds the lock (ms); then what every
         // message names (nothing: the import is stored).
         QTest::addColumn<QString>("row");
-        QTest::newRow("read-only, HDB") << "read-only|readonly"_q;
-        QTest::newRow("read-only, CSV") << "read-only|readonly"_q;
-        QTest::newRow("locked, HDB") << "locked|locked"_q;
-        QTest::newRow("locked, CSV") << "locked|locked"_q;
+        for (const char *kind : {"HDB", "CSV"})
+            for (const char *row :
+                 {"read-only|readonly", "locked|locked", "full|full", "missing|no-such"})
+                QTest::addRow("%s, %s", QByteArray(row).split('|')[0].constData(), kind)
+                    << QString::fromUtf8(row);
         QTest::newRow("lock released after the wait, CSV") << "1500|locked"_q;
         QTest::newRow("lock released within the wait, CSV") << "50|"_q;
-        QTest::newRow("disk full, HDB") << "full|full"_q;
-        QTest::newRow("disk full, CSV") << "full|full"_q;
-        QTest::newRow("missing file, HDB") << "missing|no-such"_q;
-        QTest::newRow("missing file, CSV") << "missing|no-such"_q;
     }
     void faultDuringWrites()
     {
@@ -70,7 +53,7 @@ private slots:
         const QString file = TestSupport::tempDir() +
                              (fault == "missing"_q ? "/no-such/"_q : "/"_q) +
                              (hdb ? "many.hdb"_q : "many.csv"_q);
-        QVERIFY(fault == "missing"_q || writeFile(file, hdb ? hdbFile(300) : csvFile(300)));
+        QVERIFY(fault == "missing"_q || writeFile(file, manyRecords(hdb)));
         // Three tests and a cap set in a fresh file.
         const QString path = TestSupport::useFreshDatabase(QStringLiteral("faults.sqlite"));
         database *store = database::instance();
@@ -160,9 +143,8 @@ private slots:
         for (int i = 0; i < 300; ++i)
             file += "<dict>\r<key>SerialNumber</key>\r<string>" + QByteArray::number(i % 200) +
                     "</string>\r<key>PurchaseDate</key>\r<date>2010</date>\r</dict>\r";
-        const QString path = TestSupport::tempDir() + "/capsets.vkt"_q;
-        QVERIFY(writeFile(path, file));
-        const LegacyImport::Result r = LegacyImport::importVKT(path);
+        const LegacyImport::Result r =
+            LegacyImport::importVKT(ExchangeFixture::writeFile("capsets.vkt"_q, file));
         QVERIFY2(r.ok && r.capSets == 200, qPrintable(r.error));
         QCOMPARE(Other(database::instance()->path()).value("SELECT count(*) FROM serialNums"_q),
                  200);

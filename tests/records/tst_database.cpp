@@ -28,11 +28,7 @@ class TestDatabase : public QObject
 {
     Q_OBJECT
     database *db = nullptr;
-    int count(const QString &sql)
-    {
-        QSqlQuery q(db->currentConnection());
-        return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
-    }
+    int count(const QString &sql) { return firstValue(db->currentConnection(), sql); }
     static databaseEntry ann() { return sampleEntry("Ann"_q, "Lee"_q); }
 
 private slots:

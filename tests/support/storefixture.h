@@ -28,6 +28,13 @@ inline QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The first value of a statement's first row; -1 when it fails.
+inline int firstValue(const QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery q(db);
+    return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
+}
+
 // Another program's connection to a file, so the file itself is seen and changed,
 // not what the store believes it holds.
 struct Other
@@ -53,12 +60,7 @@ struct Other
         error = q.lastError().text();
         return ok;
     }
-    // The first value of a statement's first row; -1 when it fails.
-    int value(const QString &sql)
-    {
-        QSqlQuery q(db);
-        return q.exec(sql) && q.next() ? q.value(0).toInt() : -1;
-    }
+    int value(const QString &sql) { return firstValue(db, sql); }
     QString name;
     QSqlDatabase db;
     QString error;
