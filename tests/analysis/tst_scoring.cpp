@@ -8,6 +8,7 @@
 #include <numeric>
 
 using PositionMap = QMap<int, int>;
+using TestSupport::withValue;
 
 class TestScoring : public QObject
 {
@@ -30,12 +31,6 @@ class TestScoring : public QObject
         caps.insert(at, caps.takeLast());
         return caps;
     }
-    static QVector<int> withValue(int position, int value)
-    {
-        QVector<int> caps = CapOrder::untouched();
-        caps[position] = value;
-        return caps;
-    }
 
 private slots:
     void positionScoresAndTes_data()
@@ -51,8 +46,6 @@ private slots:
         const PositionMap at29to32{{29, 3}, {30, 3}, {31, 3}, {32, 3}};
         QVector<int> longer = swp(30);
         longer << INT_MAX << -5 << 1000; // only the first 85 values count
-        QVector<int> tray2Reversed = CapOrder::untouched();
-        std::reverse(tray2Reversed.begin() + 22, tray2Reversed.begin() + 43);
 
         row("untouched", CapOrder::untouched(), {}, {0, 0, 0, 0, 0, 0, 0});
         row("1 to 85", TestSupport::ascending(), {}, {0, 0, 0, 0, 0, 0, 0});
@@ -68,8 +61,8 @@ private slots:
             {40, 0, 40, 39, 0, 0, 1});
         row("cap 85 inside tray 3", with85At(50), {{0, 3}, {49, 36}, {50, 69}, {51, 35}, {84, 3}},
             {136, 0, 136, 1, 0, 134, 1});
-        row("tray 2 reversed", tray2Reversed, {{21, 22}, {22, 22}, {42, 22}, {43, 22}},
-            {80, 40, 40, 20, 40, 20, 0});
+        row("tray 2 reversed", TestSupport::tray2Reversed(),
+            {{21, 22}, {22, 22}, {42, 22}, {43, 22}}, {80, 40, 40, 20, 40, 20, 0});
         // Exchanges across each border between the axes.
         row("swap 12/13", swp(12), {{11, 3}, {12, 3}, {13, 3}, {14, 3}}, {4, 2, 2, 4, 0, 0, 0});
         row("swap 33/34", swp(33), {{32, 3}, {33, 3}, {34, 3}, {35, 3}}, {4, 2, 2, 0, 4, 0, 0});

@@ -6,22 +6,12 @@
 #include <climits>
 #include <cmath>
 
+using TestSupport::tray2Reversed;
+using TestSupport::withValue;
+
 class TestVingrys : public QObject
 {
     Q_OBJECT
-
-    static QVector<int> tray2Reversed()
-    {
-        QVector<int> caps = CapOrder::untouched();
-        std::reverse(caps.begin() + 22, caps.begin() + 43);
-        return caps;
-    }
-    static QVector<int> withValue(int position, int value)
-    {
-        QVector<int> caps = CapOrder::untouched();
-        caps[position] = value;
-        return caps;
-    }
 
 private slots:
     // Angle, C-index and S-index to the digits known, within one unit of each last digit,

@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
-#include <algorithm>
 
 namespace {
 
@@ -41,13 +40,12 @@ private slots:
     void initTestCase()
     {
         const QVector<int> caps = CapOrder::untouched(), swap = TestSupport::swapped(caps, 30, 31);
-        QVector<int> tray2Reversed = caps, repeated = caps;
-        std::reverse(tray2Reversed.begin() + 22, tray2Reversed.begin() + 43);
+        QVector<int> repeated = caps;
         repeated[84] = 83;
         write("perfect.txt", joined(caps, " ") + '\n');
         // Any separators; blank lines are no arrangements.
         write("several.txt", joined(TestSupport::ascending(), ",") + "\n\n" + joined(swap, "; ") +
-                                 "\r\n" + joined(tray2Reversed, "\t"));
+                                 "\r\n" + joined(TestSupport::tray2Reversed(), "\t"));
         write("problems.txt", joined(caps.mid(0, 84), ",") + '\n' + joined(repeated, ",") + '\n' +
                                   joined(TestSupport::swapped(caps, 5, 30), ",") + '\n' +
                                   joined(caps, " ").replace(" 9 ", " x ") + '\n');

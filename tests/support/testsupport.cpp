@@ -5,6 +5,7 @@
 
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <numeric>
 #include <utility>
 
@@ -110,6 +111,20 @@ QStringList texts(std::initializer_list<const char *> utf8)
     for (const char *text : utf8)
         out.append(QString::fromUtf8(text));
     return out;
+}
+
+QVector<int> withValue(int position, int value)
+{
+    QVector<int> caps = CapOrder::untouched();
+    caps[position] = value;
+    return caps;
+}
+
+QVector<int> tray2Reversed()
+{
+    QVector<int> caps = CapOrder::untouched();
+    std::reverse(caps.begin() + 22, caps.begin() + 43);
+    return caps;
 }
 
 } // namespace TestSupport

@@ -50,4 +50,10 @@ template <typename T> T *child(const QObject &parent, const char *name)
     return w;
 }
 
+// The untouched order with the cap at position replaced by value.
+QVector<int> withValue(int position, int value);
+
+// The untouched order with tray 2 (positions 22 to 42) reversed: TES 80.
+QVector<int> tray2Reversed();
+
 } // namespace TestSupport
