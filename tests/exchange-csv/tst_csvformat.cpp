@@ -101,6 +101,14 @@ private slots:
         for (const auto &l : olderLines)
             QTest::newRow(l.first) << l.second + "\n"_q + older("ok\"")
                                    << l.second.split(QLatin1Char(',')) << int(l.second.size()) + 1;
+        // A cap that is no number makes no whole test: its quote runs on to the next line's.
+        const QString gap = older("\"tired").replace(", 5, "_q, ", x, "_q);
+        const int quote = int(gap.indexOf(QLatin1Char('"')));
+        QTest::newRow("cap that is no number")
+            << gap + "\na\",b"_q
+            << gap.left(quote - 1).split(QLatin1Char(',')) +
+                   QStringList{gap.mid(quote + 1) + "\na"_q, "b"_q}
+            << int(gap.size()) + 5;
     }
     void readLine()
     {
