@@ -333,12 +333,15 @@ private slots:
                                      TestSupport::swapped(CapOrder::untouched(), 0, 84));
         e.comments = QStringLiteral("a\nb");
         e.industry = QStringLiteral("Pigment/Colorant Manufacturer"); // not the list's spelling
+        e.location.clear(); // the list's own empty first item, chosen rather than added
+        const int locations = combo(form, "locationCombo")->count();
         QVERIFY(move(form, 1, 0, 3));
         form.showEntry(e);
         form.showEntry(e);
         form.retranslateForm();
         QCOMPARE(shown(form), record(e));
         QCOMPARE(combo(form, "industryCombo")->count(), 26); // added once to the list's 25
+        QCOMPARE(combo(form, "locationCombo")->count(), locations);
         QCOMPARE(button(form, "saveButton")->text(), QStringLiteral("Update"));
         QVERIFY(form.isLoaded() && !form.isChanged() && form.undoStack()->count() == 0);
         QCOMPARE(enabled(form), QStringLiteral("0000"));
