@@ -31,18 +31,6 @@ QTemporaryDir &dir()
     return d;
 }
 
-// Surnames from two syllables: 400 names, so a search narrows the list as it would.
-QString surname(QRandomGenerator &rng)
-{
-    static const char *const syllables[] = {"ka",  "mo",  "ri", "sen", "tal", "ber", "lin",
-                                            "dor", "ves", "nu", "pa",  "gor", "hel", "fi",
-                                            "wan", "ost", "ru", "ce",  "bo",  "ly"};
-    QString s =
-        QLatin1String(syllables[rng.bounded(20)]) + QLatin1String(syllables[rng.bounded(20)]);
-    s[0] = s[0].toUpper();
-    return s;
-}
-
 QString capOrder(QRandomGenerator &rng)
 {
     QVector<int> caps = CapOrder::untouched();
@@ -95,7 +83,7 @@ QString csvText()
             databaseEntry e;
             e.first = QLatin1String("First") + QString::number(i);
             e.middle = QStringLiteral("M");
-            e.last = surname(rng);
+            e.last = BenchFile::surname(rng);
             e.refNum = QString::number(i);
             e.DOB = QStringLiteral("01/02/1980");
             e.testDate = QStringLiteral("03/04/2025");

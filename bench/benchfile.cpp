@@ -23,17 +23,6 @@ QString cacheDir()
     return dir;
 }
 
-QString surname(QRandomGenerator &rng)
-{
-    static const char *const syllables[] = {"ka",  "mo",  "ri", "sen", "tal", "ber", "lin",
-                                            "dor", "ves", "nu", "pa",  "gor", "hel", "fi",
-                                            "wan", "ost", "ru", "ce",  "bo",  "ly"};
-    QString s =
-        QLatin1String(syllables[rng.bounded(20)]) + QLatin1String(syllables[rng.bounded(20)]);
-    s[0] = s.at(0).toUpper();
-    return s;
-}
-
 QString pick(QRandomGenerator &rng, const QStringList &list)
 {
     return list.at(static_cast<int>(rng.bounded(static_cast<quint32>(list.size()))));
@@ -110,7 +99,7 @@ bool fill(const QString &file, int tests)
         for (int s = 0; s < subjects && ok; ++s) {
             user.bind(1, pick(rng, firsts));
             user.bind(2, rng.bounded(3) == 0 ? QStringLiteral("M") : QString());
-            user.bind(3, surname(rng));
+            user.bind(3, BenchFile::surname(rng));
             user.bind(4, QString::number(100000 + s));
             user.bind(5, date(rng, 1950, 55));
             user.bind(6, rng.bounded(2) ? QStringLiteral("Female") : QStringLiteral("Male"));
@@ -186,4 +175,15 @@ qint64 BenchFile::residentBytes()
         return 0;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields.at(1).toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+QString BenchFile::surname(QRandomGenerator &rng)
+{
+    static const char *const syllables[] = {"ka",  "mo",  "ri", "sen", "tal", "ber", "lin",
+                                            "dor", "ves", "nu", "pa",  "gor", "hel", "fi",
+                                            "wan", "ost", "ru", "ce",  "bo",  "ly"};
+    QString s =
+        QLatin1String(syllables[rng.bounded(20)]) + QLatin1String(syllables[rng.bounded(20)]);
+    s[0] = s.at(0).toUpper();
+    return s;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QRandomGenerator;
+
 // Database files for the benchmarks: a site's years of records, generated once per
 // size and kept in a cache folder. About 71 subjects per 100 tests (some subjects
 // are tested twice), surnames from two syllables (a one-letter "Contains" search
@@ -23,6 +25,9 @@ public:
 
     // Where benchmark programs keep their own scratch files.
     static QString scratch(const QString &name);
+
+    // A surname of two syllables out of 20 (400 names), capitalised.
+    static QString surname(QRandomGenerator &rng);
 
     // Resident memory of this process in bytes.
     static qint64 residentBytes();
