@@ -60,26 +60,36 @@ QVector<int> fullSet(const QVector<int> &caps)
 
 namespace {
 
+ushort codeOf(QChar c)
+{
+    return c.unicode();
+}
+ushort codeOf(char c)
+{
+    return static_cast<uchar>(c);
+}
+
 // One piece between commas, converted like QString::toInt(): optional sign,
 // ASCII digits, white space allowed around it, anything else or overflow gives 0.
-int pieceValue(const QChar *begin, const QChar *end)
+template <typename Char> int pieceValue(const Char *begin, const Char *end)
 {
-    while (begin < end && begin->isSpace())
+    const auto isSpace = [](Char c) { return QChar(codeOf(c)).isSpace(); };
+    while (begin < end && isSpace(*begin))
         ++begin;
-    while (end > begin && (end - 1)->isSpace())
+    while (end > begin && isSpace(*(end - 1)))
         --end;
     if (begin == end)
         return 0;
     bool negative = false;
-    if (*begin == QLatin1Char('+') || *begin == QLatin1Char('-')) {
-        negative = *begin == QLatin1Char('-');
+    if (codeOf(*begin) == '+' || codeOf(*begin) == '-') {
+        negative = codeOf(*begin) == '-';
         ++begin;
         if (begin == end)
             return 0;
     }
     qint64 value = 0;
-    for (const QChar *p = begin; p < end; ++p) {
-        const ushort u = p->unicode();
+    for (const Char *p = begin; p < end; ++p) {
+        const ushort u = codeOf(*p);
         if (u < '0' || u > '9')
             return 0;
         value = value * 10 + (u - '0');
@@ -93,26 +103,36 @@ int pieceValue(const QChar *begin, const QChar *end)
     return int(value);
 }
 
-} // namespace
-
-QVector<int> read(QStringView text)
+template <typename Char> QVector<int> readPieces(const Char *p, const Char *const end)
 {
-    QVector<int> caps;
-    caps.reserve(Positions);
-    const QChar *p = text.data();
-    const QChar *const end = p + text.size();
-    const QChar *pieceStart = p;
+    QVector<int> caps(Positions);
+    int *const out = caps.data();
+    int count = 0;
+    const Char *pieceStart = p;
     // A text always has at least one piece, even when it is empty.
     for (;;) {
-        if (p == end || *p == QLatin1Char(',')) {
-            caps.append(pieceValue(pieceStart, p));
-            if (caps.size() == Positions || p == end)
+        if (p == end || codeOf(*p) == ',') {
+            out[count++] = pieceValue(pieceStart, p);
+            if (count == Positions || p == end)
                 break;
             pieceStart = p + 1;
         }
         ++p;
     }
+    caps.resize(count);
     return caps;
+}
+
+} // namespace
+
+QVector<int> read(QStringView text)
+{
+    return readPieces(text.data(), text.data() + text.size());
+}
+
+QVector<int> read(QLatin1String text)
+{
+    return readPieces(text.data(), text.data() + text.size());
 }
 
 } // namespace CapOrder

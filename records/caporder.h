@@ -27,6 +27,8 @@ QVector<int> untouched();
 
 QString write(const QVector<int> &caps);
 QVector<int> read(QStringView text);
+// The same for a text of Latin-1 bytes, such as a cap order as the file holds it.
+QVector<int> read(QLatin1String text);
 inline QVector<int> read(const QString &text)
 {
     return read(QStringView(text));

@@ -47,6 +47,9 @@ private slots:
         for (const auto &row : rows) {
             const V caps = CapOrder::read(row.first);
             QCOMPARE(caps, row.second);
+            // The same text as the file's bytes reads the same.
+            const QByteArray bytes = row.first.toLatin1();
+            QCOMPARE(CapOrder::read(QLatin1String(bytes.constData(), bytes.size())), row.second);
             QCOMPARE(CapOrder::isComplete(caps), row.second.size() == CapOrder::Positions);
         }
     }
