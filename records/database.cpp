@@ -692,6 +692,8 @@ QHash<QString, QString> database::scoresOf(const QStringList &testIDs)
 {
     QHash<QString, QString> scores;
     QSet<qint64> wanted;
+    wanted.reserve(testIDs.size());
+    scores.reserve(testIDs.size());
     for (const QString &id : testIDs) {
         bool isNumber = false;
         const qint64 n = id.toLongLong(&isNumber);
@@ -702,7 +704,7 @@ QHash<QString, QString> database::scoresOf(const QStringList &testIDs)
     while (r.next()) {
         const qint64 id = r.integer(0);
         if (wanted.contains(id))
-            scores.insert(r.text(0), r.unquoted(1).toString());
+            scores.insert(r.text(0), r.unquoted(1));
     }
     return scores;
 }

@@ -37,3 +37,6 @@ struct databaseEntry
     }
     bool operator!=(const databaseEntry &o) const { return !(*this == o); }
 };
+
+// Only QStrings: moved in memory as they are when a list of entries grows.
+Q_DECLARE_TYPEINFO(databaseEntry, Q_MOVABLE_TYPE);

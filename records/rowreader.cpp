@@ -1,8 +1,11 @@
 #include "rowreader.h"
 
+#include "caporder.h"
+
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QVarLengthArray>
 #include <QVariant>
 #include <sqlite3.h>
 
@@ -73,25 +76,66 @@ qint64 RowReader::integer(int column) const
     return stmt ? sqlite3_column_int64(stmt, column) : query.value(column).toLongLong();
 }
 
-QStringView RowReader::unquoted(int column)
+QString RowReader::unquoted(int column) const
 {
-    buffer.clear();
+    const auto *bytes =
+        stmt ? reinterpret_cast<const char *>(sqlite3_column_text(stmt, column)) : nullptr;
+    const int size = stmt ? sqlite3_column_bytes(stmt, column) : 0;
+    if (size > 0) {
+        // Cap orders are ASCII: widened straight into the string, quotes left out.
+        QString t(size, Qt::Uninitialized);
+        QChar *out = t.data();
+        int i = 0;
+        for (; i < size && static_cast<unsigned char>(bytes[i]) < 0x80; ++i) {
+            if (bytes[i] != '"')
+                *out++ = QLatin1Char(bytes[i]);
+        }
+        if (i == size) {
+            t.truncate(int(out - t.constData()));
+            return t;
+        }
+    }
+    QString t = text(column);
+    t.remove(QLatin1Char('"'));
+    return t;
+}
+
+QVector<int> RowReader::capOrder(int column) const
+{
     if (stmt) {
         const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
         const int size = sqlite3_column_bytes(stmt, column);
-        bool ascii = true;
-        for (int i = 0; i < size && ascii; ++i)
-            ascii = static_cast<unsigned char>(bytes[i]) < 0x80;
-        // Cap orders are ASCII: widened in place, without a string of their own.
-        if (ascii) {
-            for (int i = 0; i < size; ++i) {
-                if (bytes[i] != '"')
-                    buffer.append(QLatin1Char(bytes[i]));
-            }
-            return QStringView(buffer.constData(), buffer.size());
+        QVarLengthArray<char, 512> ascii;
+        bool isAscii = true;
+        for (int i = 0; i < size && isAscii; ++i) {
+            isAscii = static_cast<unsigned char>(bytes[i]) < 0x80;
+            if (bytes[i] != '"')
+                ascii.append(bytes[i]);
         }
+        // Cap orders are ASCII: read where SQLite holds them.
+        if (isAscii)
+            return CapOrder::read(QLatin1String(ascii.constData(), ascii.size()));
     }
-    held = text(column);
-    held.remove(QLatin1Char('"'));
-    return held;
+    return CapOrder::read(unquoted(column));
+}
+
+QString RowReader::shared(int column)
+{
+    if (!stmt)
+        return text(column);
+    const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
+    const int size = sqlite3_column_bytes(stmt, column);
+    if (size == 0)
+        return text(column);
+    if (pools.size() <= column)
+        pools.resize(column + 1);
+    QHash<QByteArray, QString> &pool = pools[column];
+    const auto found = pool.constFind(QByteArray::fromRawData(bytes, size));
+    if (found != pool.cend())
+        return found.value();
+    QString t = QString::fromUtf8(bytes, size);
+    // Bounded, so a column of mostly distinct texts costs no more than plain reads.
+    if (pool.size() < MaxShared)
+        pool.insert(QByteArray(bytes, size), t);
+    return t;
 }

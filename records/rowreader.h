@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QHash>
 #include <QSqlQuery>
 #include <QString>
-#include <QVarLengthArray>
+#include <QVector>
 
 class QSqlDatabase;
 struct sqlite3_stmt;
@@ -29,15 +31,21 @@ public:
 
     QString text(int column) const;
     qint64 integer(int column) const;
-    // The column's text with every double quote removed, in a buffer valid until
-    // the next call; for texts read only to be worked on, never kept.
-    QStringView unquoted(int column);
+    // The column's text with every double quote removed.
+    QString unquoted(int column) const;
+    // The cap numbers of a cap-order column, quotes ignored, read without a string
+    // of their own: for a score worked out from each of many rows.
+    QVector<int> capOrder(int column) const;
+    // The column's text, one string for equal texts of the column: rows held
+    // together then share the names and choices that repeat from test to test.
+    QString shared(int column);
 
 private:
+    static constexpr int MaxShared = 4096;
+
     sqlite3_stmt *stmt = nullptr;
     QSqlQuery query;
     bool started = false;
     QString error;
-    QVarLengthArray<QChar, 512> buffer;
-    QString held;
+    QVector<QHash<QByteArray, QString>> pools;
 };

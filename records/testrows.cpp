@@ -8,6 +8,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
+#include <initializer_list>
 
 namespace {
 
@@ -16,48 +18,59 @@ const char *const AllRows =
 const char *const RowsAfter = "SELECT tests.* , users.* FROM tests INNER JOIN users ON "
                               "tests.userID = users.id WHERE tests.id > ?1";
 
-databaseEntry rowOf(RowReader &r, bool withScores)
+// The texts of the scores met so far, by score: most tests share a few hundred.
+using ScoreTexts = QVector<QString>;
+
+databaseEntry rowOf(RowReader &r, bool withScores, ScoreTexts &scoreTexts)
 {
+    // Names and choices repeat from test to test: those columns are shared.
     databaseEntry e;
     e.testID = r.text(0);
-    e.illumination = r.text(2);
+    e.illumination = r.shared(2);
     e.testDate = r.text(3);
     e.comments = r.text(4);
-    e.serialNum = r.text(6);
-    e.time = r.text(7);
-    e.first = r.text(9);
-    e.middle = r.text(10);
-    e.last = r.text(11);
+    e.serialNum = r.shared(6);
+    e.time = r.shared(7);
+    e.first = r.shared(9);
+    e.middle = r.shared(10);
+    e.last = r.shared(11);
     e.refNum = r.text(12);
     e.DOB = r.text(13);
-    e.gender = r.text(14);
-    e.location = r.text(15);
-    e.industry = r.text(16);
-    e.experience = r.text(17);
-    e.job = r.text(18);
+    e.gender = r.shared(14);
+    e.location = r.shared(15);
+    e.industry = r.shared(16);
+    e.experience = r.shared(17);
+    e.job = r.shared(18);
     if (withScores) {
-        e.scores = r.unquoted(5).toString();
+        e.scores = r.unquoted(5);
         return e;
     }
     // The TES of the text getScores() would hand out, read without keeping the text.
-    const std::optional<int> tes = Scoring::totalErrorScore(CapOrder::read(r.unquoted(5)));
-    if (tes)
-        e.tes = QString::number(*tes);
+    const std::optional<int> tes = Scoring::totalErrorScore(r.capOrder(5));
+    if (tes) {
+        if (*tes >= 0 && *tes < 4096) {
+            if (scoreTexts.size() <= *tes)
+                scoreTexts.resize(*tes + 1);
+            QString &text = scoreTexts[*tes];
+            if (text.isNull())
+                text = QString::number(*tes);
+            e.tes = text;
+        } else {
+            e.tes = QString::number(*tes);
+        }
+    }
     return e;
 }
 
 bool hasLineBreak(const databaseEntry &e)
 {
-    for (const QString *text :
-         {&e.testID, &e.first, &e.middle, &e.last, &e.refNum, &e.DOB, &e.testDate, &e.time,
-          &e.comments, &e.gender, &e.experience, &e.illumination, &e.industry, &e.job, &e.location,
-          &e.serialNum, &e.tes}) {
-        for (const QChar c : *text) {
-            if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-                return true;
-        }
-    }
-    return false;
+    const std::initializer_list<const QString *> texts = {
+        &e.testID,   &e.first, &e.middle,   &e.last,      &e.refNum,     &e.DOB,
+        &e.testDate, &e.time,  &e.comments, &e.gender,    &e.experience, &e.illumination,
+        &e.industry, &e.job,   &e.location, &e.serialNum, &e.tes};
+    return std::any_of(texts.begin(), texts.end(), [](const QString *text) {
+        return text->contains(QLatin1Char('\n')) || text->contains(QLatin1Char('\r'));
+    });
 }
 
 } // namespace
@@ -69,8 +82,9 @@ bool TestRows::readInto(const QSqlDatabase &db, const char *statement, qint64 bo
     RowReader r(db, statement);
     if (bound >= 0)
         r.bind(1, bound);
+    ScoreTexts scoreTexts;
     while (r.next()) {
-        out.append(rowOf(r, withScores));
+        out.append(rowOf(r, withScores, scoreTexts));
         largest = qMax(largest, r.integer(0));
     }
     if (error)

@@ -173,8 +173,11 @@ private slots:
             {QString(), QString()},
             {"1, 2, é, "_q, QString()}};
         QList<databaseEntry> listed;
+        // Names that repeat and names that differ, as the load shares repeated texts.
+        const QString firstNames[] = {"Ann"_q, "Zoë"_q, "Ann"_q, QString(), "Zoë"_q, "Bo"_q};
         for (const auto &row : rows) {
             databaseEntry e = ann();
+            e.first = firstNames[listed.size()];
             e.scores = row[0];
             e.testID = QString::number(storeEntry(e));
             const QString handedOut = e.scores.remove(QLatin1Char('"'));
