@@ -62,10 +62,7 @@ void AnalysisText::setEntry(const databaseEntry &entry)
 void AnalysisText::setFurther(const QVector<QVector<int>> &arrangements)
 {
     m_further = arrangements;
-    const std::optional<ScoredSelection> selection =
-        ScoredSelection::build(m_arrangement, m_further);
-    m_figures.averagedTes =
-        selection ? std::optional<int>(selection->averagedTes()) : std::optional<int>();
+    m_figures.averagedTes = ScoredSelection::averagedTes(m_arrangement, m_further);
 }
 
 void AnalysisText::setSwitches(const QList<bool> &switches)

@@ -10,7 +10,8 @@ std::optional<ScoredSelection> ScoredSelection::build(const QVector<int> &curren
     selection.m_current = std::move(*scored);
     selection.m_further.reserve(further.size());
     for (const QVector<int> &arrangement : further) {
-        std::optional<Scoring::TestScores> other = Scoring::score(arrangement);
+        std::optional<Scoring::TestScores> other =
+            Scoring::score(arrangement, Scoring::Filtered::WithoutFiltered);
         if (other)
             selection.m_further.append(std::move(*other));
         else
@@ -19,15 +20,20 @@ std::optional<ScoredSelection> ScoredSelection::build(const QVector<int> &curren
     return selection;
 }
 
-int ScoredSelection::averagedTes() const
+std::optional<int> ScoredSelection::averagedTes(const QVector<int> &current,
+                                                const QVector<QVector<int>> &further)
 {
+    const std::optional<int> own = Scoring::totalErrorScore(current);
+    if (!own)
+        return std::nullopt;
     QVector<int> values;
-    values.reserve(m_further.size() + 1);
-    values.append(m_current.tes);
-    for (const Scoring::TestScores &t : m_further)
-        values.append(t.tes);
-    // Never empty: the current test is always there.
-    return Scoring::averagedTes(values).value_or(m_current.tes);
+    values.reserve(further.size() + 1);
+    values.append(*own);
+    for (const QVector<int> &arrangement : further) {
+        if (const std::optional<int> tes = Scoring::totalErrorScore(arrangement))
+            values.append(*tes);
+    }
+    return Scoring::averagedTes(values);
 }
 
 QVector<double> ScoredSelection::currentCurve(bool kinnear, bool filter) const
@@ -46,7 +52,9 @@ QVector<QVector<double>> ScoredSelection::furtherCurves(bool kinnear, bool filte
 
 QVector<double> ScoredSelection::averagedCurve(bool kinnear, bool filter) const
 {
-    QVector<QVector<double>> curves = furtherCurves(kinnear, filter);
-    curves.prepend(currentCurve(kinnear, filter));
-    return Scoring::averagedCurve(curves);
+    Scoring::CurveMean mean;
+    mean.add(currentCurve(kinnear, filter));
+    for (const Scoring::TestScores &t : m_further)
+        mean.add(t.plotted(kinnear, filter));
+    return mean.mean();
 }

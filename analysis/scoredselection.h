@@ -18,12 +18,15 @@ public:
     static std::optional<ScoredSelection> build(const QVector<int> &current,
                                                 const QVector<QVector<int>> &further = {});
 
-    const Scoring::TestScores &current() const { return m_current; }
-    const QVector<Scoring::TestScores> &further() const { return m_further; }
-    int furtherLeftOut() const { return m_leftOut; }
+    // The averaged TES of the selection build() would give, from the TES alone:
+    // (TES of the current test + TES of each scorable further test) / (n + 1),
+    // truncated; nullopt when the current arrangement is not scorable.
+    static std::optional<int> averagedTes(const QVector<int> &current,
+                                          const QVector<QVector<int>> &further);
 
-    // (TES of the current test + TES of each further test) / (n + 1), truncated.
-    int averagedTes() const;
+    const Scoring::TestScores &current() const { return m_current; }
+    int furtherCount() const { return m_further.size(); }
+    int furtherLeftOut() const { return m_leftOut; }
 
     // The plotted sequence (see TestScores::plotted) of the current test, of
     // each further test, and their entry-wise mean.
@@ -35,6 +38,7 @@ private:
     ScoredSelection() = default;
 
     Scoring::TestScores m_current;
+    // Without their filtered sequences: worked out when a curve is drawn.
     QVector<Scoring::TestScores> m_further;
     int m_leftOut = 0;
 };

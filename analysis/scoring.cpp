@@ -87,9 +87,11 @@ QString translated(const char *text)
 
 QVector<double> TestScores::plotted(bool kinnear, bool filter) const
 {
-    if (kinnear)
-        return filter ? filteredPositionScores : toDoubles(positionScores);
-    return filter ? filteredCapScores : toDoubles(capScores);
+    const QVector<int> &scores = kinnear ? positionScores : capScores;
+    if (!filter)
+        return toDoubles(scores);
+    const QVector<double> &kept = kinnear ? filteredPositionScores : filteredCapScores;
+    return kept.isEmpty() ? filtered(scores) : kept;
 }
 
 bool isScorable(const QVector<int> &arrangement)
@@ -141,15 +143,17 @@ std::optional<int> totalErrorScore(const QVector<int> &arrangement)
     return sum - 2 * N;
 }
 
-std::optional<TestScores> score(const QVector<int> &arrangement)
+std::optional<TestScores> score(const QVector<int> &arrangement, Filtered filteredSequences)
 {
     if (!isScorable(arrangement))
         return std::nullopt;
     TestScores t;
     t.positionScores = positionScores(arrangement);
     t.capScores = capScores(arrangement, t.positionScores);
-    t.filteredPositionScores = filtered(t.positionScores);
-    t.filteredCapScores = filtered(t.capScores);
+    if (filteredSequences == Filtered::Kept) {
+        t.filteredPositionScores = filtered(t.positionScores);
+        t.filteredCapScores = filtered(t.capScores);
+    }
     int sum = 0;
     for (int s : qAsConst(t.positionScores))
         sum += s;
@@ -238,20 +242,31 @@ std::optional<int> averagedTes(const QVector<int> &tesValues)
 
 QVector<double> averagedCurve(const QVector<QVector<double>> &curves)
 {
-    QVector<double> sum(N, 0.0);
-    int used = 0;
-    for (const QVector<double> &curve : curves) {
-        if (curve.size() < N)
-            continue;
-        for (int k = 0; k < N; ++k)
-            sum[k] += curve[k];
-        ++used;
-    }
+    CurveMean mean;
+    for (const QVector<double> &curve : curves)
+        mean.add(curve);
+    return mean.mean();
+}
+
+void CurveMean::add(const QVector<double> &curve)
+{
+    if (curve.size() < N)
+        return;
+    double *s = sum.data();
+    const double *c = curve.constData();
+    for (int k = 0; k < N; ++k)
+        s[k] += c[k];
+    ++used;
+}
+
+QVector<double> CurveMean::mean() const
+{
     if (used == 0)
         return {};
-    for (double &x : sum)
+    QVector<double> result = sum;
+    for (double &x : result)
         x /= double(used);
-    return sum;
+    return result;
 }
 
 Discrimination classify(int tes)

@@ -44,12 +44,22 @@ struct TestScores
     QVector<int> positionScores;            // positions 0..84
     QVector<int> capScores;                 // caps 1..85
     QVector<double> filteredPositionScores; // moving mean of positionScores
-    QVector<double> filteredCapScores;      // moving mean of capScores
+    QVector<double> filteredCapScores;      // moving mean of capScores (both empty
+                                            // when scored WithoutFiltered)
     int tes = 0;
 
     // The sequence that is plotted and averaged: cap scores for the Standard
-    // method, position scores for Kinnear; the filtered form when filter is on.
+    // method, position scores for Kinnear; the filtered form when filter is on
+    // (worked out here when it was not kept).
     QVector<double> plotted(bool kinnear, bool filter) const;
+};
+
+// Whether score() keeps the filtered sequences: a test among thousands drawn or
+// averaged needs only the one plotted, and only when it is plotted.
+enum class Filtered
+{
+    Kept,
+    WithoutFiltered
 };
 
 // At least 85 values, the first 85 within 0..85.
@@ -70,7 +80,8 @@ QVector<int> capScores(const QVector<int> &arrangement, const QVector<int> &posi
 std::optional<int> totalErrorScore(const QVector<int> &arrangement);
 
 // All four sequences and the TES; nullopt when not scorable.
-std::optional<TestScores> score(const QVector<int> &arrangement);
+std::optional<TestScores> score(const QVector<int> &arrangement,
+                                Filtered filtered = Filtered::Kept);
 
 // The TES split by the axis of the cap's hue (Smith, Pokorny & Pass, 1985):
 // red-green sums (cap score - 2) over caps 13-33 and 55-75, blue-yellow over
@@ -105,6 +116,19 @@ std::optional<int> averagedTes(const QVector<int> &tesValues);
 // Entry-wise mean of the curves. Curves with fewer than 85 entries are left out
 // and not counted; empty when no curve is left.
 QVector<double> averagedCurve(const QVector<QVector<double>> &curves);
+
+// The same mean with the curves added one at a time, so that a mean over many
+// curves never holds them all; the sums run in the order of adding.
+class CurveMean
+{
+public:
+    void add(const QVector<double> &curve);
+    QVector<double> mean() const;
+
+private:
+    QVector<double> sum = QVector<double>(Positions, 0.0);
+    int used = 0;
+};
 
 // 0..16 Superior, 17..100 Average, above 100 or negative Low.
 Discrimination classify(int tes);

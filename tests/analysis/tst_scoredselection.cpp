@@ -22,7 +22,8 @@ private slots:
         for (const QVector<int> &current :
              {QVector<int>(), CapOrder::untouched().mid(1), QVector<int>(85, 86)})
             QVERIFY(!ScoredSelection::build(current) &&
-                    !ScoredSelection::build(current, {CapOrder::untouched()}));
+                    !ScoredSelection::build(current, {CapOrder::untouched()}) &&
+                    !ScoredSelection::averagedTes(current, {CapOrder::untouched()}));
     }
 
     void averagedTes_data()
@@ -48,7 +49,8 @@ private slots:
         QFETCH(QVector<int>, expected);
         const std::optional<ScoredSelection> s = ScoredSelection::build(current, further);
         QVERIFY(s);
-        QCOMPARE(QVector<int>({s->averagedTes(), s->further().size(), s->furtherLeftOut()}),
+        QCOMPARE(QVector<int>({*ScoredSelection::averagedTes(current, further), s->furtherCount(),
+                               s->furtherLeftOut()}),
                  expected);
         QCOMPARE(s->current().tes, *Scoring::totalErrorScore(current));
     }
