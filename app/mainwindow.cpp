@@ -416,17 +416,18 @@ void MainWindow::linearViewSelected()
 
 void MainWindow::handOverToAnalysis(QList<databaseEntry> list)
 {
-    ui->analysisWidget->setCurrentTest(list.first());
+    ui->analysisWidget->setCurrentTest(list.constFirst());
     list.removeFirst();
     ui->analysisWidget->setOtherTests(list);
     analysedOthers = list;
 }
 
-void MainWindow::testSelected(QList<databaseEntry> list)
+void MainWindow::testSelected(const QList<databaseEntry> &list)
 {
     if (list.isEmpty())
         return;
-    ui->viewHueTestWidget->showEntry(list.first());
+    // constFirst(): a shared list of thousands of tests is not copied to read one.
+    ui->viewHueTestWidget->showEntry(list.constFirst());
     handOverToAnalysis(list);
     ui->stackedWidget->setCurrentIndex(AnalysisPage);
     ui->DatabaseButton->setChecked(false);

@@ -54,7 +54,7 @@ public slots:
     void printClicked();
     void printPreviewClicked();
     void helpClicked();
-    void testSelected(QList<databaseEntry> list);
+    void testSelected(const QList<databaseEntry> &list);
     void polarViewSelected();
     void linearViewSelected();
     void databaseViewSelected();
