@@ -8,14 +8,16 @@ std::optional<ScoredSelection> ScoredSelection::build(const QVector<int> &curren
         return std::nullopt;
     ScoredSelection selection;
     selection.m_current = std::move(*scored);
-    selection.m_further.reserve(further.size());
+    for (const QVector<int> &arrangement : further)
+        selection.m_leftOut += Scoring::isScorable(arrangement) ? 0 : 1;
+    if (selection.m_leftOut == 0) {
+        selection.m_further = further;
+        return selection;
+    }
+    selection.m_further.reserve(further.size() - selection.m_leftOut);
     for (const QVector<int> &arrangement : further) {
-        std::optional<Scoring::TestScores> other =
-            Scoring::score(arrangement, Scoring::Filtered::WithoutFiltered);
-        if (other)
-            selection.m_further.append(std::move(*other));
-        else
-            ++selection.m_leftOut;
+        if (Scoring::isScorable(arrangement))
+            selection.m_further.append(arrangement);
     }
     return selection;
 }
@@ -45,8 +47,11 @@ QVector<QVector<double>> ScoredSelection::furtherCurves(bool kinnear, bool filte
 {
     QVector<QVector<double>> curves;
     curves.reserve(m_further.size());
-    for (const Scoring::TestScores &t : m_further)
-        curves.append(t.plotted(kinnear, filter));
+    for (const QVector<int> &arrangement : m_further) {
+        QVector<double> curve(Scoring::Positions);
+        Scoring::plottedInto(arrangement, kinnear, filter, curve.data());
+        curves.append(curve);
+    }
     return curves;
 }
 
@@ -54,7 +59,10 @@ QVector<double> ScoredSelection::averagedCurve(bool kinnear, bool filter) const
 {
     Scoring::CurveMean mean;
     mean.add(currentCurve(kinnear, filter));
-    for (const Scoring::TestScores &t : m_further)
-        mean.add(t.plotted(kinnear, filter));
+    double curve[Scoring::Positions];
+    for (const QVector<int> &arrangement : m_further) {
+        Scoring::plottedInto(arrangement, kinnear, filter, curve);
+        mean.add(curve);
+    }
     return mean.mean();
 }

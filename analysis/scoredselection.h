@@ -25,6 +25,7 @@ public:
                                           const QVector<QVector<int>> &further);
 
     const Scoring::TestScores &current() const { return m_current; }
+    // The scorable further tests.
     int furtherCount() const { return m_further.size(); }
     int furtherLeftOut() const { return m_leftOut; }
 
@@ -38,7 +39,8 @@ private:
     ScoredSelection() = default;
 
     Scoring::TestScores m_current;
-    // Without their filtered sequences: worked out when a curve is drawn.
-    QVector<Scoring::TestScores> m_further;
+    // The scorable further arrangements, shared with the caller's list: their
+    // curves are worked out when drawn, so thousands of tests hold no tables.
+    QVector<QVector<int>> m_further;
     int m_leftOut = 0;
 };

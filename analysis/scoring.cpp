@@ -1,6 +1,7 @@
 #include "scoring.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
@@ -83,15 +84,41 @@ QString translated(const char *text)
     return QCoreApplication::translate("AnalysisFormWidget", text);
 }
 
+// Caller guarantees a scorable arrangement c and its 85 position scores p.
+void scoreCaps(const int *c, const int *p, int *caps)
+{
+    // Index 0 collects cap 0, which is not read out.
+    int byCap[MaxCap + 1] = {};
+    for (int i = 0; i < N; ++i)
+        byCap[c[i]] = p[i];
+    std::copy(std::begin(byCap) + 1, std::end(byCap), caps);
+}
+
+// The moving mean of 85 values into o[0..84].
+void filterInto(const int *s, double *o)
+{
+    constexpr int Half = FilterWidth / 2;
+    // Window sums of integers are exact in 64 bits, so the running sum gives
+    // the same doubles as summing every window afresh.
+    long long window = 0;
+    for (int j = -Half; j <= Half; ++j)
+        window += s[(j + N) % N];
+    for (int k = 0; k < N; ++k) {
+        o[k] = double(window) / double(FilterWidth);
+        const int entering = k + Half + 1;
+        const int leaving = k - Half;
+        window += s[entering < N ? entering : entering - N];
+        window -= s[leaving >= 0 ? leaving : leaving + N];
+    }
+}
+
 } // namespace
 
 QVector<double> TestScores::plotted(bool kinnear, bool filter) const
 {
-    const QVector<int> &scores = kinnear ? positionScores : capScores;
-    if (!filter)
-        return toDoubles(scores);
-    const QVector<double> &kept = kinnear ? filteredPositionScores : filteredCapScores;
-    return kept.isEmpty() ? filtered(scores) : kept;
+    if (kinnear)
+        return filter ? filteredPositionScores : toDoubles(positionScores);
+    return filter ? filteredCapScores : toDoubles(capScores);
 }
 
 bool isScorable(const QVector<int> &arrangement)
@@ -119,11 +146,9 @@ QVector<int> capScores(const QVector<int> &arrangement, const QVector<int> &posi
 {
     if (!isScorable(arrangement) || positionScores.size() < N)
         return {};
-    // Index 0 collects cap 0, which is not read out.
-    int byCap[MaxCap + 1] = {};
-    for (int i = 0; i < N; ++i)
-        byCap[arrangement[i]] = positionScores[i];
-    return QVector<int>(std::begin(byCap) + 1, std::end(byCap));
+    QVector<int> caps(N);
+    scoreCaps(arrangement.constData(), positionScores.constData(), caps.data());
+    return caps;
 }
 
 QVector<int> capScores(const QVector<int> &arrangement)
@@ -143,17 +168,15 @@ std::optional<int> totalErrorScore(const QVector<int> &arrangement)
     return sum - 2 * N;
 }
 
-std::optional<TestScores> score(const QVector<int> &arrangement, Filtered filteredSequences)
+std::optional<TestScores> score(const QVector<int> &arrangement)
 {
     if (!isScorable(arrangement))
         return std::nullopt;
     TestScores t;
     t.positionScores = positionScores(arrangement);
     t.capScores = capScores(arrangement, t.positionScores);
-    if (filteredSequences == Filtered::Kept) {
-        t.filteredPositionScores = filtered(t.positionScores);
-        t.filteredCapScores = filtered(t.capScores);
-    }
+    t.filteredPositionScores = filtered(t.positionScores);
+    t.filteredCapScores = filtered(t.capScores);
     int sum = 0;
     for (int s : qAsConst(t.positionScores))
         sum += s;
@@ -198,23 +221,30 @@ QVector<double> filtered(const QVector<int> &sequence)
 {
     if (sequence.size() < N)
         return {};
-    constexpr int Half = FilterWidth / 2;
-    const int *s = sequence.constData();
-    // Window sums of integers are exact in 64 bits, so the running sum gives
-    // the same doubles as summing every window afresh.
-    long long window = 0;
-    for (int j = -Half; j <= Half; ++j)
-        window += s[(j + N) % N];
     QVector<double> out(N);
-    double *o = out.data();
-    for (int k = 0; k < N; ++k) {
-        o[k] = double(window) / double(FilterWidth);
-        const int entering = k + Half + 1;
-        const int leaving = k - Half;
-        window += s[entering < N ? entering : entering - N];
-        window -= s[leaving >= 0 ? leaving : leaving + N];
-    }
+    filterInto(sequence.constData(), out.data());
     return out;
+}
+
+bool plottedInto(const QVector<int> &arrangement, bool kinnear, bool filter, double *out)
+{
+    if (!isScorable(arrangement))
+        return false;
+    int positions[N];
+    int caps[N];
+    scorePositions(arrangement.constData(), positions);
+    const int *plotted = positions;
+    if (!kinnear) {
+        scoreCaps(arrangement.constData(), positions, caps);
+        plotted = caps;
+    }
+    if (filter) {
+        filterInto(plotted, out);
+    } else {
+        for (int k = 0; k < N; ++k)
+            out[k] = plotted[k];
+    }
+    return true;
 }
 
 double sqrtTes(int tes)
@@ -250,12 +280,15 @@ QVector<double> averagedCurve(const QVector<QVector<double>> &curves)
 
 void CurveMean::add(const QVector<double> &curve)
 {
-    if (curve.size() < N)
-        return;
+    if (curve.size() >= N)
+        add(curve.constData());
+}
+
+void CurveMean::add(const double *curve)
+{
     double *s = sum.data();
-    const double *c = curve.constData();
     for (int k = 0; k < N; ++k)
-        s[k] += c[k];
+        s[k] += curve[k];
     ++used;
 }
 

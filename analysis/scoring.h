@@ -44,22 +44,12 @@ struct TestScores
     QVector<int> positionScores;            // positions 0..84
     QVector<int> capScores;                 // caps 1..85
     QVector<double> filteredPositionScores; // moving mean of positionScores
-    QVector<double> filteredCapScores;      // moving mean of capScores (both empty
-                                            // when scored WithoutFiltered)
+    QVector<double> filteredCapScores;      // moving mean of capScores
     int tes = 0;
 
     // The sequence that is plotted and averaged: cap scores for the Standard
-    // method, position scores for Kinnear; the filtered form when filter is on
-    // (worked out here when it was not kept).
+    // method, position scores for Kinnear; the filtered form when filter is on.
     QVector<double> plotted(bool kinnear, bool filter) const;
-};
-
-// Whether score() keeps the filtered sequences: a test among thousands drawn or
-// averaged needs only the one plotted, and only when it is plotted.
-enum class Filtered
-{
-    Kept,
-    WithoutFiltered
 };
 
 // At least 85 values, the first 85 within 0..85.
@@ -80,8 +70,7 @@ QVector<int> capScores(const QVector<int> &arrangement, const QVector<int> &posi
 std::optional<int> totalErrorScore(const QVector<int> &arrangement);
 
 // All four sequences and the TES; nullopt when not scorable.
-std::optional<TestScores> score(const QVector<int> &arrangement,
-                                Filtered filtered = Filtered::Kept);
+std::optional<TestScores> score(const QVector<int> &arrangement);
 
 // The TES split by the axis of the cap's hue (Smith, Pokorny & Pass, 1985):
 // red-green sums (cap score - 2) over caps 13-33 and 55-75, blue-yellow over
@@ -105,6 +94,11 @@ std::optional<PartialErrorScores> partialErrorScores(const QVector<int> &capScor
 // k-10..k+10 (indices modulo 85). Empty when fewer than 85 values are given.
 QVector<double> filtered(const QVector<int> &sequence);
 
+// The plotted sequence of TestScores::plotted() for an arrangement, written to
+// out[0..84] without keeping any table: for curves of thousands of tests. False,
+// with out untouched, when the arrangement is not scorable.
+bool plottedInto(const QVector<int> &arrangement, bool kinnear, bool filter, double *out);
+
 // Square root of the TES as a double (NaN for a negative TES).
 double sqrtTes(int tes);
 // Six significant digits, shortest notation; empty for a negative TES, which
@@ -123,6 +117,8 @@ class CurveMean
 {
 public:
     void add(const QVector<double> &curve);
+    // 85 values.
+    void add(const double *curve);
     QVector<double> mean() const;
 
 private:
