@@ -71,8 +71,23 @@ ushort codeOf(char c)
 
 // One piece between commas, converted like QString::toInt(): optional sign,
 // ASCII digits, white space allowed around it, anything else or overflow gives 0.
+// The written form: one blank, then at most 9 digits, which cannot overflow.
+template <typename Char> bool writtenValue(const Char *begin, const Char *end, int &value)
+{
+    const Char *p = begin < end && codeOf(*begin) == ' ' ? begin + 1 : begin;
+    if (end - p > 9)
+        return false;
+    value = 0;
+    for (unsigned d = 0; p < end && (d = codeOf(*p) - '0') <= 9; ++p)
+        value = value * 10 + int(d);
+    return p == end;
+}
+
 template <typename Char> int pieceValue(const Char *begin, const Char *end)
 {
+    int written = 0;
+    if (writtenValue(begin, end, written))
+        return written;
     const auto isSpace = [](Char c) { return QChar(codeOf(c)).isSpace(); };
     while (begin < end && isSpace(*begin))
         ++begin;
