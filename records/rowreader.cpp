@@ -5,7 +5,6 @@
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
-#include <QVarLengthArray>
 #include <QVariant>
 #include <sqlite3.h>
 
@@ -63,12 +62,23 @@ bool RowReader::next()
     return query.next();
 }
 
+int RowReader::columnCount() const
+{
+    return stmt ? sqlite3_column_count(stmt) : 0;
+}
+
+ColumnBytes RowReader::bytes(int column) const
+{
+    // The text first, then its length: SQLite's order for a value it may convert.
+    ColumnBytes b;
+    b.data = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
+    b.size = sqlite3_column_bytes(stmt, column);
+    return b;
+}
+
 QString RowReader::text(int column) const
 {
-    if (!stmt)
-        return query.value(column).toString();
-    const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
-    return QString::fromUtf8(bytes, sqlite3_column_bytes(stmt, column));
+    return stmt ? ColumnText::text(bytes(column)) : query.value(column).toString();
 }
 
 qint64 RowReader::integer(int column) const
@@ -78,64 +88,17 @@ qint64 RowReader::integer(int column) const
 
 QString RowReader::unquoted(int column) const
 {
-    const auto *bytes =
-        stmt ? reinterpret_cast<const char *>(sqlite3_column_text(stmt, column)) : nullptr;
-    const int size = stmt ? sqlite3_column_bytes(stmt, column) : 0;
-    if (size > 0) {
-        // Cap orders are ASCII: widened straight into the string, quotes left out.
-        QString t(size, Qt::Uninitialized);
-        QChar *out = t.data();
-        int i = 0;
-        for (; i < size && static_cast<unsigned char>(bytes[i]) < 0x80; ++i) {
-            if (bytes[i] != '"')
-                *out++ = QLatin1Char(bytes[i]);
-        }
-        if (i == size) {
-            t.truncate(int(out - t.constData()));
-            return t;
-        }
-    }
-    QString t = text(column);
-    t.remove(QLatin1Char('"'));
-    return t;
+    if (stmt)
+        return ColumnText::unquoted(bytes(column));
+    return query.value(column).toString().remove(QLatin1Char('"'));
 }
 
 QVector<int> RowReader::capOrder(int column) const
 {
-    if (stmt) {
-        const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
-        const int size = sqlite3_column_bytes(stmt, column);
-        QVarLengthArray<char, 512> ascii;
-        bool isAscii = true;
-        for (int i = 0; i < size && isAscii; ++i) {
-            isAscii = static_cast<unsigned char>(bytes[i]) < 0x80;
-            if (bytes[i] != '"')
-                ascii.append(bytes[i]);
-        }
-        // Cap orders are ASCII: read where SQLite holds them.
-        if (isAscii)
-            return CapOrder::read(QLatin1String(ascii.constData(), ascii.size()));
-    }
-    return CapOrder::read(unquoted(column));
+    return stmt ? ColumnText::capOrder(bytes(column)) : CapOrder::read(unquoted(column));
 }
 
 QString RowReader::shared(int column)
 {
-    if (!stmt)
-        return text(column);
-    const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
-    const int size = sqlite3_column_bytes(stmt, column);
-    if (size == 0)
-        return text(column);
-    if (pools.size() <= column)
-        pools.resize(column + 1);
-    QHash<QByteArray, QString> &pool = pools[column];
-    const auto found = pool.constFind(QByteArray::fromRawData(bytes, size));
-    if (found != pool.cend())
-        return found.value();
-    QString t = QString::fromUtf8(bytes, size);
-    // Bounded, so a column of mostly distinct texts costs no more than plain reads.
-    if (pool.size() < MaxShared)
-        pool.insert(QByteArray(bytes, size), t);
-    return t;
+    return stmt ? texts.shared(column, bytes(column)) : text(column);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QByteArray>
-#include <QHash>
+#include "columntext.h"
+
 #include <QSqlQuery>
 #include <QString>
 #include <QVector>
@@ -29,6 +29,12 @@ public:
     bool isValid() const { return error.isEmpty(); }
     QString lastError() const { return error; }
 
+    // Whether the rows come straight from SQLite, so that bytes() can be asked.
+    bool isDirect() const { return stmt != nullptr; }
+    int columnCount() const;
+    // The column's bytes, valid until the next call of next(); direct readers only.
+    ColumnBytes bytes(int column) const;
+
     QString text(int column) const;
     qint64 integer(int column) const;
     // The column's text with every double quote removed.
@@ -41,11 +47,9 @@ public:
     QString shared(int column);
 
 private:
-    static constexpr int MaxShared = 4096;
-
     sqlite3_stmt *stmt = nullptr;
     QSqlQuery query;
     bool started = false;
     QString error;
-    QVector<QHash<QByteArray, QString>> pools;
+    ColumnText texts;
 };

@@ -1,6 +1,7 @@
 #include "testrows.h"
 
 #include "caporder.h"
+#include "copiedrows.h"
 #include "rowreader.h"
 #include "scoring.h"
 #include "storesql.h"
@@ -9,7 +10,11 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
 #include <initializer_list>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -21,7 +26,8 @@ const char *const RowsAfter = "SELECT tests.* , users.* FROM tests INNER JOIN us
 // The texts of the scores met so far, by score: most tests share a few hundred.
 using ScoreTexts = QVector<QString>;
 
-databaseEntry rowOf(RowReader &r, bool withScores, ScoreTexts &scoreTexts)
+// From a RowReader or a CopiedRow.
+template <typename Row> databaseEntry rowOf(Row &r, bool withScores, ScoreTexts &scoreTexts)
 {
     // Names and choices repeat from test to test: those columns are shared.
     databaseEntry e;
@@ -73,6 +79,145 @@ bool hasLineBreak(const databaseEntry &e)
     });
 }
 
+// One row of CopiedRows, read as rowOf() reads a RowReader.
+class CopiedRow
+{
+public:
+    CopiedRow(const CopiedRows &copied, int at, ColumnText &columnTexts)
+        : rows(copied), row(at), texts(columnTexts)
+    {
+    }
+    QString text(int column) const { return ColumnText::text(rows.bytes(row, column)); }
+    QString shared(int column) { return texts.shared(column, rows.bytes(row, column)); }
+    QString unquoted(int column) const { return ColumnText::unquoted(rows.bytes(row, column)); }
+    QVector<int> capOrder(int column) const
+    {
+        return ColumnText::capOrder(rows.bytes(row, column));
+    }
+
+private:
+    const CopiedRows &rows;
+    int row;
+    ColumnText &texts;
+};
+
+// Turns rows into records on a thread of its own while the statement steps on.
+// Turning bytes into texts and scores takes about as long as SQLite's reading, so
+// a load of every test takes little more than the reading itself. A read of a
+// few rows (the tests added since the last look) needs no thread.
+class BackgroundRows
+{
+public:
+    explicit BackgroundRows(bool scoresAsText) : withScores(scoresAsText) {}
+    ~BackgroundRows() { stop(); }
+    BackgroundRows(const BackgroundRows &) = delete;
+    BackgroundRows &operator=(const BackgroundRows &) = delete;
+
+    // A row of a direct reader.
+    void add(const RowReader &r)
+    {
+        filling.append(r);
+        if (filling.size() >= ChunkRows || filling.byteSize() >= ChunkBytes)
+            handOver();
+    }
+
+    // Every row added, as records, in their order.
+    template <typename Rows> void finish(Rows &out)
+    {
+        stop();
+        // The thread is done: its texts and its output are this thread's now.
+        QVector<databaseEntry> last;
+        convert(filling, last);
+        int total = last.size();
+        for (const QVector<databaseEntry> &part : qAsConst(parts))
+            total += part.size();
+        out.reserve(out.size() + total);
+        parts.append(std::move(last));
+        for (QVector<databaseEntry> &part : parts) {
+            for (databaseEntry &e : part)
+                out.append(std::move(e));
+        }
+        parts.clear();
+    }
+
+private:
+    static constexpr int ChunkRows = 1024;
+    static constexpr size_t ChunkBytes = 4 << 20;
+    // Chunks copied but not yet converted: bounds the memory when the thread lags.
+    static constexpr size_t MaxWaiting = 4;
+
+    void handOver()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        changed.wait(lock, [this] { return waiting.size() < MaxWaiting; });
+        waiting.push_back(std::move(filling));
+        filling = CopiedRows();
+        if (!spare.empty()) {
+            filling = std::move(spare.back());
+            spare.pop_back();
+        }
+        lock.unlock();
+        changed.notify_all();
+        if (!worker.joinable())
+            worker = std::thread([this] { run(); });
+    }
+
+    void run()
+    {
+        for (;;) {
+            std::unique_lock<std::mutex> lock(mutex);
+            changed.wait(lock, [this] { return !waiting.empty() || closing; });
+            if (waiting.empty())
+                return;
+            CopiedRows rows = std::move(waiting.front());
+            waiting.pop_front();
+            lock.unlock();
+            changed.notify_all();
+            QVector<databaseEntry> part;
+            convert(rows, part);
+            parts.append(std::move(part));
+            rows.clear();
+            lock.lock();
+            spare.push_back(std::move(rows));
+        }
+    }
+
+    void stop()
+    {
+        if (!worker.joinable())
+            return;
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            closing = true;
+        }
+        changed.notify_all();
+        worker.join();
+    }
+
+    void convert(const CopiedRows &rows, QVector<databaseEntry> &out)
+    {
+        out.reserve(rows.size());
+        for (int i = 0; i < rows.size(); ++i) {
+            CopiedRow row(rows, i, texts);
+            out.append(rowOf(row, withScores, scoreTexts));
+        }
+    }
+
+    const bool withScores;
+    CopiedRows filling;
+    // The converting thread's own while it runs.
+    ColumnText texts;
+    ScoreTexts scoreTexts;
+    QVector<QVector<databaseEntry>> parts;
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::deque<CopiedRows> waiting;
+    std::vector<CopiedRows> spare;
+    bool closing = false;
+    std::thread worker;
+};
+
 } // namespace
 
 template <typename Rows>
@@ -82,10 +227,19 @@ bool TestRows::readInto(const QSqlDatabase &db, const char *statement, qint64 bo
     RowReader r(db, statement);
     if (bound >= 0)
         r.bind(1, bound);
-    ScoreTexts scoreTexts;
-    while (r.next()) {
-        out.append(rowOf(r, withScores, scoreTexts));
-        largest = qMax(largest, r.integer(0));
+    if (r.isDirect()) {
+        BackgroundRows rows(withScores);
+        while (r.next()) {
+            rows.add(r);
+            largest = qMax(largest, r.integer(0));
+        }
+        rows.finish(out);
+    } else {
+        ScoreTexts scoreTexts;
+        while (r.next()) {
+            out.append(rowOf(r, withScores, scoreTexts));
+            largest = qMax(largest, r.integer(0));
+        }
     }
     if (error)
         *error = r.lastError();

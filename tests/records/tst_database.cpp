@@ -3,6 +3,7 @@
 #include "recordinserter.h"
 #include "recordsearch.h"
 #include "storefixture.h"
+#include "testrows.h"
 #include "testsupport.h"
 #include "transactionguard.h"
 
@@ -199,6 +200,38 @@ private slots:
         QVERIFY(!inserter.insert(sampleEntry("Di"_q, "Lee"_q)) &&
                 count("SELECT count(*) FROM users"_q) == 8);
         QVERIFY(db->lastError().startsWith("The test could not be stored"_q));
+    }
+
+    // A load of thousands of rows turns them into records on a second thread, a
+    // chunk at a time: every row arrives, in the file's order, with its own values.
+    void manyRowsArriveInOrder()
+    {
+        const QString moved = CapOrder::write(TestSupport::swapped(CapOrder::untouched(), 30, 31));
+        const QString untouched = CapOrder::write(CapOrder::untouched());
+        QList<databaseEntry> expected;
+        {
+            TransactionGuard transaction(db);
+            RecordInserter inserter(db);
+            for (int i = 0; i < 2600; ++i) {
+                databaseEntry e = sampleEntry(i % 3 ? "Ann"_q : QString::number(i), "Lee"_q);
+                e.comments = i % 7 ? QString() : "c%1"_q.arg(i);
+                e.scores = i % 2 ? untouched : moved;
+                QVERIFY(inserter.insert(e));
+                e.testID = QString::number(i + 1);
+                e.tes = i % 2 ? "0"_q : "4"_q;
+                expected << e;
+            }
+            QVERIFY(transaction.commit());
+        }
+        QList<databaseEntry> withScores;
+        QVERIFY(TestRows::readAll(db->currentConnection(), withScores, nullptr, true));
+        QCOMPARE(withScores.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(withScores.at(i).scores, expected.at(i).scores);
+            expected[i].scores.clear();
+        }
+        QCOMPARE(db->getAllTests(), expected);
+        QCOMPARE(db->heldTests().rows().toList(), expected);
     }
 
     // Every write, refused or not, and a change by another program: the rows held
