@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QSignalBlocker>
@@ -184,7 +185,10 @@ void BM_importCsv(benchmark::State &state)
     int n = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        db->newDatabase(BenchFile::scratch(QStringLiteral("import%1.sqlite").arg(++n)));
+        // New on an existing file opens it: the import would add to the last run's tests.
+        const QString target = BenchFile::scratch(QStringLiteral("import%1.sqlite").arg(++n));
+        QFile::remove(target);
+        db->newDatabase(target);
         state.ResumeTiming();
         const CsvFile::ImportResult r = CsvFile::importText(text);
         if (r.imported != Tests)
