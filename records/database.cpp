@@ -795,12 +795,11 @@ bool database::saveDatabaseAs(const QString &path)
     if (QFileInfo(path).isDir())
         return fail(tr("The database could not be saved"), tr("%1 is a folder").arg(path));
 
+    // A file that could not be opened has nothing to copy.
+    if (!isUsable())
+        return fail(tr("The database could not be read"), refusal);
     // Everything the examiner has in the current file: tests with their
-    // arrangements, the settings row and the cap-set register.
-    QList<databaseEntry> records;
-    QString error;
-    if (!TestRows::readAll(currentConnection(), records, &error, true))
-        return fail(tr("The database could not be read"), error);
+    // arrangements (below), the settings row and the cap-set register.
     const SettingsRecord currentSettings = getSettings();
     const QList<CapSet> capSets = getSerialNums();
 
@@ -815,6 +814,7 @@ bool database::saveDatabaseAs(const QString &path)
     const QString name = QString::number(previous + 1);
     bool ok = false;
     {
+        const QSqlDatabase original = currentConnection();
         QSqlDatabase db = addConnection(name, partial);
         if (createTables(db)) {
             connectionNumber = previous + 1; // the statements below run on the copy
@@ -822,8 +822,11 @@ bool database::saveDatabaseAs(const QString &path)
             RecordInserter inserter(this);
             ok = transaction.isOpen() ||
                  fail(tr("The database could not be saved"), transaction.error());
-            for (int i = 0; ok && i < records.size(); ++i)
-                ok = inserter.insert(records.at(i));
+            // Each test is stored as it is read: years of tests are never held at once.
+            QString error;
+            const auto copyRow = [&](const databaseEntry &e) { return ok = inserter.insert(e); };
+            if (ok && !TestRows::readEach(original, copyRow, &error))
+                ok = fail(tr("The database could not be read"), error);
             for (const CapSet &c : capSets)
                 ok = ok && insertSerialNum(c.serialNum, c.purchaseDate);
             ok = ok && insertSettingsRow(db, currentSettings);

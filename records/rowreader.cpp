@@ -1,26 +1,22 @@
 #include "rowreader.h"
 
 #include "caporder.h"
+#include "storesql.h"
 
 #include <QSqlDatabase>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QVariant>
 #include <sqlite3.h>
 
 RowReader::RowReader(const QSqlDatabase &db, const char *statement) : query(db)
 {
-    const QVariant handle = db.isOpen() ? db.driver()->handle() : QVariant();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0) {
-        sqlite3 *connection = *static_cast<sqlite3 *const *>(handle.constData());
-        if (connection &&
-            sqlite3_prepare_v2(connection, statement, -1, &stmt, nullptr) != SQLITE_OK) {
+    if (sqlite3 *connection = StoreSql::handle(db)) {
+        if (sqlite3_prepare_v2(connection, statement, -1, &stmt, nullptr) != SQLITE_OK) {
             error = QString::fromUtf8(sqlite3_errmsg(connection));
             sqlite3_finalize(stmt);
             stmt = nullptr;
         }
-        if (connection)
-            return;
+        return;
     }
     query.setForwardOnly(true);
     if (!query.prepare(QLatin1String(statement)))

@@ -4,8 +4,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
+class QSqlDatabase;
 class QSqlQuery;
+struct sqlite3;
+struct sqlite3_stmt;
 
 // What the store's statements share, for the classes of this folder only:
 // how record fields are bound and how a joined row becomes a record.
@@ -24,6 +28,21 @@ void bindSubject(QSqlQuery &q, const databaseEntry &e);
 // The six test placeholders (:illumination, :testDate, :comments, :scores,
 // :serialNum, :time) shared by the insert and the update of a test.
 void bindTest(QSqlQuery &q, const databaseEntry &e);
+
+// The same values bound by number to a statement prepared straight through
+// SQLite, from placeholder number `first` on; SQLite's result code (SQLITE_OK).
+// The texts are not copied: the record and `held` (room for SubjectFields or
+// TestFields texts, reused from row to row) must outlive the statement's next step.
+enum
+{
+    SubjectFields = 10,
+    TestFields = 6
+};
+int bindSubject(sqlite3_stmt *s, int first, const databaseEntry &e, std::string *held);
+int bindTest(sqlite3_stmt *s, int first, const databaseEntry &e, std::string *held);
+
+// SQLite's own handle of an open connection of Qt's SQLite driver; null otherwise.
+sqlite3 *handle(const QSqlDatabase &db);
 
 // A record holding only these values, in the order of the placeholders above
 // (first ... job, or illumination ... time): for the operations that take

@@ -108,7 +108,7 @@ private:
 class BackgroundRows
 {
 public:
-    explicit BackgroundRows(bool scoresAsText) : withScores(scoresAsText) {}
+    BackgroundRows() = default;
     ~BackgroundRows() { stop(); }
     BackgroundRows(const BackgroundRows &) = delete;
     BackgroundRows &operator=(const BackgroundRows &) = delete;
@@ -199,11 +199,10 @@ private:
         out.reserve(rows.size());
         for (int i = 0; i < rows.size(); ++i) {
             CopiedRow row(rows, i, texts);
-            out.append(rowOf(row, withScores, scoreTexts));
+            out.append(rowOf(row, false, scoreTexts));
         }
     }
 
-    const bool withScores;
     CopiedRows filling;
     // The converting thread's own while it runs.
     ColumnText texts;
@@ -222,13 +221,13 @@ private:
 
 template <typename Rows>
 bool TestRows::readInto(const QSqlDatabase &db, const char *statement, qint64 bound, Rows &out,
-                        qint64 &largest, QString *error, bool withScores)
+                        qint64 &largest, QString *error)
 {
     RowReader r(db, statement);
     if (bound >= 0)
         r.bind(1, bound);
     if (r.isDirect()) {
-        BackgroundRows rows(withScores);
+        BackgroundRows rows;
         while (r.next()) {
             rows.add(r);
             largest = qMax(largest, r.integer(0));
@@ -237,7 +236,7 @@ bool TestRows::readInto(const QSqlDatabase &db, const char *statement, qint64 bo
     } else {
         ScoreTexts scoreTexts;
         while (r.next()) {
-            out.append(rowOf(r, withScores, scoreTexts));
+            out.append(rowOf(r, false, scoreTexts));
             largest = qMax(largest, r.integer(0));
         }
     }
@@ -282,11 +281,22 @@ bool TestRows::sync(const QSqlDatabase &db, QString *error)
     return true;
 }
 
-bool TestRows::readAll(const QSqlDatabase &db, QList<databaseEntry> &out, QString *error,
-                       bool withScores)
+bool TestRows::readAll(const QSqlDatabase &db, QList<databaseEntry> &out, QString *error)
 {
     qint64 largest = 0;
-    return readInto(db, AllRows, -1, out, largest, error, withScores);
+    return readInto(db, AllRows, -1, out, largest, error);
+}
+
+bool TestRows::readEach(const QSqlDatabase &db,
+                        const std::function<bool(const databaseEntry &)> &each, QString *error)
+{
+    RowReader r(db, AllRows);
+    ScoreTexts scoreTexts;
+    while (r.next() && each(rowOf(r, true, scoreTexts))) {
+    }
+    if (error)
+        *error = r.lastError();
+    return r.isValid();
 }
 
 void TestRows::reindex()

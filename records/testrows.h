@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QString>
 #include <QVector>
+#include <functional>
 
 class QSqlDatabase;
 
@@ -31,10 +32,14 @@ public:
     void resume() { current = true; }
     bool isCurrent() const { return current; }
 
-    // Every joined row, read afresh, in the file's order, with the TES or with the
-    // cap-order text (quotes removed); false when the file cannot be read.
-    static bool readAll(const QSqlDatabase &db, QList<databaseEntry> &out, QString *error,
-                        bool withScores = false);
+    // Every joined row, read afresh, in the file's order, with the TES; false when
+    // the file cannot be read.
+    static bool readAll(const QSqlDatabase &db, QList<databaseEntry> &out, QString *error);
+    // The same rows with the cap-order text (quotes removed) instead, handed to
+    // `each` one at a time and never held, until it returns false; false when the
+    // file cannot be read.
+    static bool readEach(const QSqlDatabase &db,
+                         const std::function<bool(const databaseEntry &)> &each, QString *error);
 
     const QVector<databaseEntry> &rows() const { return held; }
     // Position of a test in rows(); -1 when it is not held.
@@ -53,7 +58,7 @@ public:
 private:
     template <typename Rows>
     static bool readInto(const QSqlDatabase &db, const char *statement, qint64 bound, Rows &out,
-                         qint64 &largest, QString *error, bool withScores = false);
+                         qint64 &largest, QString *error);
     void reindex();
     void index(int i);
     qint64 dataVersion(const QSqlDatabase &db) const;
