@@ -315,7 +315,10 @@ private slots:
                         .exec("PRAGMA max_page_count = %1"_q.arg(count("PRAGMA page_count"_q))));
                 databaseEntry big = sampleEntry("Bo"_q, "Kay"_q);
                 big.comments = QString(10000, QLatin1Char('x'));
-                QVERIFY(!inserter.insert(big) && db->lastError().contains("full"_q));
+                QVERIFY(!inserter.insert(big));
+                QCOMPARE(
+                    db->lastError(),
+                    "The test could not be stored: database or disk is full Unable to fetch row"_q);
                 // SQLite has cancelled the whole transaction: nothing to commit.
                 QVERIFY(!transaction.commit() && QSqlQuery(db->currentConnection())
                                                      .exec("PRAGMA max_page_count = 1073741823"_q));
@@ -344,6 +347,11 @@ private slots:
         for (int i = 0; i < 3; ++i)
             storeEntry(sampleEntry("P%1"_q.arg(i), "Q"_q,
                                    TestSupport::swapped(CapOrder::untouched(), i, i + 40)));
+        // Texts beyond ASCII, long, with a NUL, or null: stored and copied byte for byte.
+        databaseEntry odd = sampleEntry("Zoë 😀"_q, QString(3000, QLatin1Char('x')) + QChar());
+        odd.middle = QString();
+        odd.comments = "a"_q + QChar() + "ß\r\n"_q;
+        storeEntry(odd);
         QVERIFY(db->updateSettings(Mixed) && db->insertSerialNum("111"_q, "01/02/2020"_q) &&
                 db->insertSerialNum("222"_q, "03/04/2024"_q));
         const QStringList before = snapshot(db->path());
@@ -363,6 +371,12 @@ private slots:
         QVERIFY(db->openDatabase(other) && db->getSettings() == Mixed);
         QCOMPARE(snapshot(other), before);
         QCOMPARE(count("SELECT count(*) FROM settings"_q), 1);
+        const QString bytes =
+            QString::fromLatin1((odd.first + odd.last + odd.comments).toUtf8().toHex());
+        QCOMPARE(
+            count("SELECT count(*) FROM users JOIN tests ON userID = users.id WHERE middle = '' "
+                  "AND hex(first) || hex(last) || hex(comments) = upper('%1')"_q.arg(bytes)),
+            1);
     }
 
     // A refused New, Open or Save As leaves the store on its file, writing on.
