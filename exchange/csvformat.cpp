@@ -166,13 +166,15 @@ template <typename Sink> int parseLine(QStringView text, int pos, const Reading 
 {
     const int size = int(text.size());
     QString value;
+    // A reserved buffer keeps its memory when emptied (clear() would free it).
+    value.reserve(64);
     for (int index = 0;; ++index) {
-        value.clear();
+        value.resize(0);
         int next = -1;
         if (reading.quotes != Quotes::Literal && pos < size && text[pos] == Quote) {
             next = readQuoted(text, pos, reading, index, value);
             if (next < 0)
-                value.clear();
+                value.resize(0);
         }
         pos = next >= 0 ? next : readPlain(text, pos, value);
         sink(index, value);
