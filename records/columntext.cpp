@@ -3,31 +3,67 @@
 #include "caporder.h"
 
 #include <QVarLengthArray>
+#include <cstring>
+
+namespace {
+
+// One plain pass, which the compiler turns into vector code.
+bool isAscii(ColumnBytes b)
+{
+    unsigned char all = 0;
+    for (int i = 0; i < b.size; ++i)
+        all |= static_cast<unsigned char>(b.data[i]);
+    return all < 0x80;
+}
+
+} // namespace
 
 QString ColumnText::text(ColumnBytes b)
 {
     return QString::fromUtf8(b.data, b.size);
 }
 
+void ColumnText::text(ColumnBytes b, QString &out)
+{
+    if (!b.data || !isAscii(b)) {
+        out = text(b);
+        return;
+    }
+    out.resize(b.size);
+    auto *to = reinterpret_cast<char16_t *>(out.data());
+    for (int i = 0; i < b.size; ++i)
+        to[i] = static_cast<unsigned char>(b.data[i]);
+}
+
 QString ColumnText::unquoted(ColumnBytes b)
 {
-    if (b.size > 0) {
-        // Cap orders are ASCII: widened straight into the string, quotes left out.
-        QString t(b.size, Qt::Uninitialized);
-        QChar *out = t.data();
-        int i = 0;
-        for (; i < b.size && static_cast<unsigned char>(b.data[i]) < 0x80; ++i) {
-            if (b.data[i] != '"')
-                *out++ = QLatin1Char(b.data[i]);
-        }
-        if (i == b.size) {
-            t.truncate(int(out - t.constData()));
-            return t;
-        }
-    }
-    QString t = text(b);
-    t.remove(QLatin1Char('"'));
+    QString t;
+    unquoted(b, t);
     return t;
+}
+
+void ColumnText::unquoted(ColumnBytes b, QString &out)
+{
+    if (b.size == 0 || !isAscii(b)) {
+        out = text(b);
+        out.remove(QLatin1Char('"'));
+        return;
+    }
+    // Cap orders are ASCII and most hold no quote: plain loops, which the compiler
+    // turns into vector code.
+    out.resize(b.size);
+    auto *to = reinterpret_cast<char16_t *>(out.data());
+    if (!memchr(b.data, '"', size_t(b.size))) {
+        for (int i = 0; i < b.size; ++i)
+            to[i] = static_cast<unsigned char>(b.data[i]);
+        return;
+    }
+    int kept = 0;
+    for (int i = 0; i < b.size; ++i) {
+        to[kept] = static_cast<unsigned char>(b.data[i]);
+        kept += b.data[i] != '"' ? 1 : 0;
+    }
+    out.truncate(kept);
 }
 
 QVector<int> ColumnText::capOrder(ColumnBytes b)

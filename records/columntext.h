@@ -18,8 +18,13 @@ class ColumnText
 {
 public:
     static QString text(ColumnBytes b);
-    // The text with every double quote removed.
+    // The same text in `out`, whose memory is reused when the text is ASCII: for
+    // rows read one at a time into one record.
+    static void text(ColumnBytes b, QString &out);
+    // The text with every double quote removed, into a string of its own or into
+    // `out` as text(b, out) does.
     static QString unquoted(ColumnBytes b);
+    static void unquoted(ColumnBytes b, QString &out);
     // The cap numbers of a cap-order text, quotes ignored, read without a string
     // of their own: for a score worked out from each of many rows.
     static QVector<int> capOrder(ColumnBytes b);

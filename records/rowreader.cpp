@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QVariant>
+#include <cstring>
 #include <sqlite3.h>
 
 RowReader::RowReader(const QSqlDatabase &db, const char *statement) : query(db)
@@ -77,6 +78,14 @@ QString RowReader::text(int column) const
     return stmt ? ColumnText::text(bytes(column)) : query.value(column).toString();
 }
 
+void RowReader::text(int column, QString &out) const
+{
+    if (stmt)
+        ColumnText::text(bytes(column), out);
+    else
+        out = text(column);
+}
+
 qint64 RowReader::integer(int column) const
 {
     return stmt ? sqlite3_column_int64(stmt, column) : query.value(column).toLongLong();
@@ -87,6 +96,14 @@ QString RowReader::unquoted(int column) const
     if (stmt)
         return ColumnText::unquoted(bytes(column));
     return query.value(column).toString().remove(QLatin1Char('"'));
+}
+
+void RowReader::unquoted(int column, QString &out) const
+{
+    if (stmt)
+        ColumnText::unquoted(bytes(column), out);
+    else
+        out = unquoted(column);
 }
 
 QVector<int> RowReader::capOrder(int column) const

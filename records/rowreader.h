@@ -36,9 +36,14 @@ public:
     ColumnBytes bytes(int column) const;
 
     QString text(int column) const;
+    // The same text in `out`, whose memory is reused when the text is ASCII: for
+    // rows read one at a time into one record.
+    void text(int column, QString &out) const;
     qint64 integer(int column) const;
     // The column's text with every double quote removed.
     QString unquoted(int column) const;
+    // The same in `out`, whose memory is reused as text(column, out) does.
+    void unquoted(int column, QString &out) const;
     // The cap numbers of a cap-order column, quotes ignored, read without a string
     // of their own: for a score worked out from each of many rows.
     QVector<int> capOrder(int column) const;

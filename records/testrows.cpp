@@ -26,31 +26,31 @@ const char *const RowsAfter = "SELECT tests.* , users.* FROM tests INNER JOIN us
 // The texts of the scores met so far, by score: most tests share a few hundred.
 using ScoreTexts = QVector<QString>;
 
-// From a RowReader or a CopiedRow.
-template <typename Row> databaseEntry rowOf(Row &r, bool withScores, ScoreTexts &scoreTexts)
+struct TextColumn
 {
-    // Names and choices repeat from test to test: those columns are shared.
+    int column;
+    QString databaseEntry::*field;
+    // Names and choices repeat from test to test: held rows share their strings.
+    bool repeats;
+};
+
+// The texts of a joined row by column; the cap-order text (column 5) apart.
+const TextColumn TextColumns[] = {
+    {0, &databaseEntry::testID, false},     {2, &databaseEntry::illumination, true},
+    {3, &databaseEntry::testDate, false},   {4, &databaseEntry::comments, false},
+    {6, &databaseEntry::serialNum, true},   {7, &databaseEntry::time, true},
+    {9, &databaseEntry::first, true},       {10, &databaseEntry::middle, true},
+    {11, &databaseEntry::last, true},       {12, &databaseEntry::refNum, false},
+    {13, &databaseEntry::DOB, false},       {14, &databaseEntry::gender, true},
+    {15, &databaseEntry::location, true},   {16, &databaseEntry::industry, true},
+    {17, &databaseEntry::experience, true}, {18, &databaseEntry::job, true}};
+
+// A row with its TES, from a RowReader or a CopiedRow.
+template <typename Row> databaseEntry rowOf(Row &r, ScoreTexts &scoreTexts)
+{
     databaseEntry e;
-    e.testID = r.text(0);
-    e.illumination = r.shared(2);
-    e.testDate = r.text(3);
-    e.comments = r.text(4);
-    e.serialNum = r.shared(6);
-    e.time = r.shared(7);
-    e.first = r.shared(9);
-    e.middle = r.shared(10);
-    e.last = r.shared(11);
-    e.refNum = r.text(12);
-    e.DOB = r.text(13);
-    e.gender = r.shared(14);
-    e.location = r.shared(15);
-    e.industry = r.shared(16);
-    e.experience = r.shared(17);
-    e.job = r.shared(18);
-    if (withScores) {
-        e.scores = r.unquoted(5);
-        return e;
-    }
+    for (const TextColumn &c : TextColumns)
+        e.*c.field = c.repeats ? r.shared(c.column) : r.text(c.column);
     // The TES of the text getScores() would hand out, read without keeping the text.
     const std::optional<int> tes = Scoring::totalErrorScore(r.capOrder(5));
     if (tes) {
@@ -89,7 +89,6 @@ public:
     }
     QString text(int column) const { return ColumnText::text(rows.bytes(row, column)); }
     QString shared(int column) { return texts.shared(column, rows.bytes(row, column)); }
-    QString unquoted(int column) const { return ColumnText::unquoted(rows.bytes(row, column)); }
     QVector<int> capOrder(int column) const
     {
         return ColumnText::capOrder(rows.bytes(row, column));
@@ -199,7 +198,7 @@ private:
         out.reserve(rows.size());
         for (int i = 0; i < rows.size(); ++i) {
             CopiedRow row(rows, i, texts);
-            out.append(rowOf(row, false, scoreTexts));
+            out.append(rowOf(row, scoreTexts));
         }
     }
 
@@ -236,7 +235,7 @@ bool TestRows::readInto(const QSqlDatabase &db, const char *statement, qint64 bo
     } else {
         ScoreTexts scoreTexts;
         while (r.next()) {
-            out.append(rowOf(r, false, scoreTexts));
+            out.append(rowOf(r, scoreTexts));
             largest = qMax(largest, r.integer(0));
         }
     }
@@ -291,8 +290,14 @@ bool TestRows::readEach(const QSqlDatabase &db,
                         const std::function<bool(const databaseEntry &)> &each, QString *error)
 {
     RowReader r(db, AllRows);
-    ScoreTexts scoreTexts;
-    while (r.next() && each(rowOf(r, true, scoreTexts))) {
+    // One record refilled row after row: its texts keep their memory.
+    databaseEntry e;
+    while (r.next()) {
+        for (const TextColumn &c : TextColumns)
+            r.text(c.column, e.*c.field);
+        r.unquoted(5, e.scores);
+        if (!each(e))
+            break;
     }
     if (error)
         *error = r.lastError();
