@@ -816,6 +816,9 @@ bool database::saveDatabaseAs(const QString &path)
     {
         const QSqlDatabase original = currentConnection();
         QSqlDatabase db = addConnection(name, partial);
+        // A partial copy is never used after a crash, only removed: it needs no journal
+        // on disk, whose writes and flushes would cost more than the rows.
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = MEMORY"));
         if (createTables(db)) {
             connectionNumber = previous + 1; // the statements below run on the copy
             TransactionGuard transaction(this);
