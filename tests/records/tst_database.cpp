@@ -351,6 +351,7 @@ private slots:
         // the same bytes, NULL as an empty text.
         databaseEntry odd = sampleEntry("Zoë 😀"_q, QString(3000, QLatin1Char('x')) + QChar());
         odd.comments = "a"_q + QChar() + "ß\r\n"_q;
+        odd.refNum = QChar(0x80);
         QVERIFY(storeEntry(odd) > 0 && QSqlQuery(db->currentConnection())
                                            .exec("UPDATE users SET middle = NULL WHERE id = 4"_q));
         QVERIFY(db->updateSettings(Mixed) && db->insertSerialNum("111"_q, "01/02/2020"_q) &&
@@ -372,11 +373,12 @@ private slots:
         QVERIFY(db->openDatabase(other) && db->getSettings() == Mixed);
         QCOMPARE(snapshot(other), before);
         QCOMPARE(count("SELECT count(*) FROM settings"_q), 1);
-        const QString bytes =
-            QString::fromLatin1((odd.first + odd.last + odd.comments).toUtf8().toHex());
+        const QString bytes = QString::fromLatin1(
+            (odd.first + odd.refNum + odd.last + odd.comments).toUtf8().toHex());
         QCOMPARE(
             count("SELECT count(*) FROM users JOIN tests ON userID = users.id WHERE middle = '' "
-                  "AND hex(first) || hex(last) || hex(comments) = upper('%1')"_q.arg(bytes)),
+                  "AND hex(first) || hex(refNum) || hex(last) || hex(comments) = upper('%1')"_q.arg(
+                      bytes)),
             1);
     }
 
