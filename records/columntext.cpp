@@ -55,25 +55,10 @@ QString ColumnText::unquoted(ColumnBytes b)
 
 void ColumnText::unquoted(ColumnBytes b, QString &out)
 {
-    if (b.size == 0 || !isAscii(b)) {
-        out = text(b);
+    text(b, out);
+    // Most cap orders hold no quote: nothing to remove.
+    if (b.size > 0 && memchr(b.data, '"', size_t(b.size)))
         out.remove(QLatin1Char('"'));
-        return;
-    }
-    // Cap orders are ASCII and most hold no quote: plain loops, which the compiler
-    // turns into vector code.
-    auto *to = reinterpret_cast<char16_t *>(roomFor(out, b.size));
-    if (!memchr(b.data, '"', size_t(b.size))) {
-        for (int i = 0; i < b.size; ++i)
-            to[i] = static_cast<unsigned char>(b.data[i]);
-        return;
-    }
-    int kept = 0;
-    for (int i = 0; i < b.size; ++i) {
-        to[kept] = static_cast<unsigned char>(b.data[i]);
-        kept += b.data[i] != '"' ? 1 : 0;
-    }
-    out.truncate(kept);
 }
 
 QVector<int> ColumnText::capOrder(ColumnBytes b)

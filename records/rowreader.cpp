@@ -6,7 +6,6 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QVariant>
-#include <cstring>
 #include <sqlite3.h>
 
 RowReader::RowReader(const QSqlDatabase &db, const char *statement) : query(db)
